@@ -1,0 +1,17 @@
+// CvnDateTime: the one header a user includes to get the whole public API.
+#pragma once
+
+#include "CmRegionalSettings.h"
+#include "CmString.h"
+#include "CmTimeCls.h"
+#include "CmTimeUnit.h"
+#include "CvnBasicTypes.h"
+#include "CvnDateTimeExport.h"
+#include "CvnEntryPoints.h"
+#include "CvnExceptions.h"
+#include "CvnMath.h"
+#include "CvnMessaging.h"
+#include "CvnOdbcTypes.h"
+#include "CvnTimeTypes.h"
+
+#define CVN_DATETIME_VERSION "0.1.0"

@@ -1,0 +1,1 @@
+# Platform layer: listed by its own sources.

@@ -1,0 +1,1 @@
+# The flat entry points arrive with their own sources.

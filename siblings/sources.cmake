@@ -1,0 +1,1 @@
+# Sibling stand-ins: listed by their own sources.

@@ -1,0 +1,1 @@
+list(APPEND CVN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/calendar_stub.cpp)
