@@ -1,0 +1,7 @@
+// Floating-point environment services.
+
+#include <cfenv>
+
+#include "CvnExceptions.h"
+
+void mResetFPU() { std::fesetenv(FE_DFL_ENV); }
