@@ -1,0 +1,103 @@
+// CmTimeCls: clock times <-> milliseconds of the day, Corvane times <-> day
+// number and time of day, validity and differences of Corvane times.
+
+#include <climits>
+#include <cmath>
+
+#include "CmTimeCls.h"
+#include "CvnBasicTypes.h"
+#include "time/calendar/calendar_math.h"
+
+namespace detail = cvn::detail;
+
+void CmTimeCls::mToTimeOfDay(int hour, int minute, int second, int thousandths,
+                             double* timeOfDay) const {
+  // Every product stays below 2^53, so the sum of ints is exact.
+  *timeOfDay = hour * static_cast<double>(detail::kMsPerHour) +
+               minute * static_cast<double>(detail::kMsPerMinute) +
+               second * static_cast<double>(detail::kMsPerSecond) + thousandths;
+}
+
+void CmTimeCls::mFromTimeOfDay(double timeOfDay, int* hour, int* minute, int* second,
+                               int* thousandths) const {
+  // Truncated toward zero (saturating); an hour of 24 or more is not wrapped.
+  const int iMs = mToINTG(timeOfDay);
+  *hour = iMs / detail::kMsPerHour;
+  *minute = (iMs % detail::kMsPerHour) / detail::kMsPerMinute;
+  *second = (iMs % detail::kMsPerMinute) / detail::kMsPerSecond;
+  *thousandths = iMs % detail::kMsPerSecond;
+}
+
+void CmTimeCls::mToDayThousandths(double t, int* dayNumber, double* timeOfDay) const {
+  const detail::xDaySplit xSplit = detail::mSplitCorvaneTime(t);
+  *dayNumber = xSplit.iDayNumber;
+  *timeOfDay = xSplit.dTimeOfDay;
+}
+
+void CmTimeCls::mTimeOfDay(double t, int* hour, int* minute, int* second,
+                           int* thousandths) const {
+  int iDayNumber = 0;
+  double dTimeOfDay = 0.0;
+  mToDayThousandths(t, &iDayNumber, &dTimeOfDay);
+  mFromTimeOfDay(dTimeOfDay, hour, minute, second, thousandths);
+}
+
+void CmTimeCls::mAddThousandths(double thousandths, xNumtimStruct* p) const {
+  const double dSum = thousandths + p->dTimeOfDay;
+  if (std::isnan(dSum)) {  // nothing to add: the day stays, at time 0
+    p->dTimeOfDay = 0.0;
+    return;
+  }
+  const double dDays = std::floor(dSum / detail::kMsPerDayD);
+  const double dDayNumber = static_cast<double>(p->iDayNumber) + dDays;
+  if (!(dDayNumber >= static_cast<double>(INT_MIN) && dDayNumber <= static_cast<double>(INT_MAX))) {
+    // Beyond the day-number range (or infinite): saturate, time 0.
+    p->iDayNumber = dDayNumber > 0.0 ? INT_MAX : INT_MIN;
+    p->dTimeOfDay = 0.0;
+    return;
+  }
+  p->iDayNumber = mToINTG(dDayNumber);
+  double dTimeOfDay = dSum - dDays * detail::kMsPerDayD;  // [0, 86400000] up to rounding
+  if (dTimeOfDay >= detail::kMsPerDayD) {
+    // A sum a hair below a whole day rounds up to it: take the next day.
+    if (p->iDayNumber < INT_MAX) p->iDayNumber += 1;
+    dTimeOfDay = 0.0;
+  }
+  if (!(dTimeOfDay > 0.0)) dTimeOfDay = 0.0;
+  p->dTimeOfDay = dTimeOfDay;
+}
+
+void CmTimeCls::mToDaysFraction(xNumtimStruct* p, double* t) const {
+  *t = p->dTimeOfDay / detail::kMsPerDayD + p->iDayNumber;
+}
+
+bool CmTimeCls::mGenerateCorvaneTime(int year, int month, int day, int hour, int minute,
+                                     int second, int thousandths, double* t) const {
+  int iDayNumber = 0;
+  mToJulianDay(year, month, day, &iDayNumber);
+  double dTimeOfDay = 0.0;
+  mToTimeOfDay(hour, minute, second, thousandths, &dTimeOfDay);
+  if (t != nullptr) *t = iDayNumber + dTimeOfDay / detail::kMsPerDayD;
+  return true;
+}
+
+bool CmTimeCls::mValidCorvaneTime(double t) const {
+  if (mIsNumericMissing(t) || !std::isfinite(t)) return false;
+  int iDayNumber = 0;
+  double dTimeOfDay = 0.0;
+  mToDayThousandths(t, &iDayNumber, &dTimeOfDay);
+  // A quick bound on the day number before the conversion (about year
+  // 4903), then the real range: 1 January 1000 (day -328716) to
+  // 31 December 4000 (day 767376).
+  if ((static_cast<std::int64_t>(iDayNumber) - 367) / 366 > 3000) return false;
+  int iYear = 0;
+  int iMonth = 0;
+  int iDay = 0;
+  mFromJulianDay(iDayNumber, &iYear, &iMonth, &iDay, nullptr, xExtractWeekFromJanuary);
+  return iYear >= 1000 && iYear <= 4000;
+}
+
+double CmTimeCls::mTimeDiff(double t1, double t2) const {
+  const double dDiff = t2 - t1;
+  return dDiff >= 0.0 ? dDiff + detail::kNudge : dDiff - detail::kNudge;
+}
