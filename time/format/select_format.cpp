@@ -1,0 +1,171 @@
+// Format selection: making a format text the object's current format,
+// selecting the regional defaults, and reporting the current format in
+// canonical form with the widest text it can produce.
+
+#include "CmTimeCls.h"
+#include "time/format/select_state.h"
+
+namespace cvn::detail {
+
+xFormatSnapshot::xFormatSnapshot(const xFormatFieldsRef& fields)
+    : m_sText(fields.sText),
+      m_iNumParts(fields.iNumParts),
+      m_xParts{},
+      m_b24Hour(fields.b24Hour),
+      m_eAMPMFormat(fields.eAMPMFormat),
+      m_eFormat(fields.eFormat),
+      m_sDateSep(fields.sDateSep),
+      m_sTimeSep(fields.sTimeSep) {
+  for (int i = 0; i < CmTimeCls::kMaxParts; ++i) m_xParts[i] = fields.pParts[i];
+}
+
+void xFormatSnapshot::mRestore(const xFormatFieldsRef& fields) const {
+  fields.sText = m_sText;
+  fields.iNumParts = m_iNumParts;
+  for (int i = 0; i < CmTimeCls::kMaxParts; ++i) fields.pParts[i] = m_xParts[i];
+  fields.b24Hour = m_b24Hour;
+  fields.eAMPMFormat = m_eAMPMFormat;
+  fields.eFormat = m_eFormat;
+  fields.sDateSep = m_sDateSep;
+  fields.sTimeSep = m_sTimeSep;
+  mSetClassFlagsFromText(m_sText);
+}
+
+void mSetClassFlagsFromText(const CmString& text) {
+  CmTimeCls::m_bElapsedTimeFlag = text.mFind(L'[') >= 0;
+  CmTimeCls::m_bFmtHasComma = text.mFind(L',') >= 0;
+}
+
+bool mIsClockPart(xTimePartsEnum part) {
+  switch (part) {
+    case xHour:
+    case xMinute:
+    case xSecond:
+    case xHundredth:
+    case xTenth:
+    case xThousandth:
+      return true;
+    default:
+      return false;
+  }
+}
+
+int mFormatWidth(int numParts, const CmTimeCls::xTimePartsStruct* parts, bool b24Hour,
+                 int widestAbbrev, int widestName, int designatorChars, bool* hasDate,
+                 bool* hasTime) {
+  bool bDate = false;
+  bool bTime = false;
+  if (numParts < 0 || parts == nullptr) numParts = 0;
+  if (numParts > CmTimeCls::kMaxParts) numParts = CmTimeCls::kMaxParts;
+  // Counts come from the parser (1 to 4); the clip only keeps a damaged
+  // part array from overflowing the sum: 7 * (2 + 32) stays far below INT_MAX.
+  auto clip = [](int v) { return v < 0 ? 0 : (v > 32 ? 32 : v); };
+  int iWidth = -1;
+  for (int i = 0; i < numParts; ++i) {
+    const xTimePartsEnum ePart = parts[i].ePart;
+    if (mIsClockPart(ePart)) {
+      bTime = true;
+      iWidth += 1;  // the separator before it
+    } else {
+      bDate = true;
+      if (ePart == xWeekLabelFirst || ePart == xWeekNumberFirst) {
+        iWidth += numParts == 1 ? 3 : 2;  // the "Wk" label
+      } else {
+        iWidth += 1;
+      }
+    }
+    if (ePart == xMonthAbbrev) {
+      iWidth += clip(widestAbbrev);
+    } else if (ePart == xMonthName) {
+      iWidth += clip(widestName);
+    } else {
+      const int iCount = clip(parts[i].iCount);
+      iWidth += iCount;
+      if (iCount == 1) iWidth += 1;
+    }
+  }
+  if (bTime && !b24Hour) iWidth += clip(designatorChars);
+  if (hasDate != nullptr) *hasDate = bDate;
+  if (hasTime != nullptr) *hasTime = bTime;
+  return iWidth;
+}
+
+}  // namespace cvn::detail
+
+bool CmTimeCls::mSetFormat(const wchar_t* format) {
+  if (format == nullptr || format[0] == L'\0') return false;
+  // An own copy: the caller may pass this object's text or a list entry.
+  const CmString sFormat(format);
+  const eFormatType eOldFormat = m_eFormat;
+
+  // Parse into locals and take them only when the text is accepted. A
+  // refusal therefore keeps the previous format whole: it is not rebuilt by
+  // parsing m_sDateTimeFmt again, which could come out differently once the
+  // decimal symbol or the designators have changed since it was set.
+  CmString sDateSep;
+  CmString sTimeSep;
+  int iNumParts = 0;
+  xTimePartsStruct xParts[kMaxParts] = {};
+  bool b24Hour = true;
+  EAMPMFormat eAMPMFormat = eAmPmUpperSpaced;
+  m_bElapsedTimeFlag = false;  // the parser refuses designators after an elapsed bracket
+  const bool bAccepted =
+      mParseFormat(sFormat.c_str(), sDateSep, sTimeSep, &iNumParts, xParts, &b24Hour, &eAMPMFormat);
+
+  if (bAccepted) {
+    m_iNumParts = iNumParts < 0 ? 0 : (iNumParts > kMaxParts ? kMaxParts : iNumParts);
+    for (int i = 0; i < kMaxParts; ++i) m_xParts[i] = xParts[i];
+    m_sDateSep = sDateSep;
+    m_sTimeSep = sTimeSep;
+    m_b24Hour = b24Hour;
+    m_eAMPMFormat = eAMPMFormat;
+    m_sDateTimeFmt = sFormat;  // as given, not the canonical text
+    cvn::detail::mSetClassFlagsFromText(m_sDateTimeFmt);
+    return true;
+  }
+
+  // What the refused text left behind is kept for inspection only.
+  m_sRejectedDateSep = sDateSep;
+  m_sRejectedTimeSep = sTimeSep;
+  m_eRejectedFormat = m_eFormat;
+  m_eFormat = eOldFormat;
+  cvn::detail::mSetClassFlagsFromText(m_sDateTimeFmt);
+  return false;
+}
+
+// A refused regional format is not reported: the previous format stays.
+void CmTimeCls::mSetDefFormat() {
+  const CmString sFormat = m_sShortDateFmt + CmString(L" ") + m_sTimeFmt;
+  mSetFormat(sFormat.c_str());
+}
+
+void CmTimeCls::mSetDateFormat() {
+  const CmString sFormat(m_sShortDateFmt);
+  mSetFormat(sFormat.c_str());
+}
+
+void CmTimeCls::mSetTimeFormat() {
+  const CmString sFormat(m_sTimeFmt);
+  mSetFormat(sFormat.c_str());
+}
+
+void CmTimeCls::mGetFormat(CmString& format, int* width, bool* hasDate, bool* hasTime) const {
+  format.clear();
+  const int iNumParts = m_iNumParts < 0 ? 0 : (m_iNumParts > kMaxParts ? kMaxParts : m_iNumParts);
+  mGenerateFormat(iNumParts, m_xParts, m_sDateSep.c_str(), m_sTimeSep.c_str(), m_b24Hour,
+                  m_eAMPMFormat, format);
+
+  int iWidestAbbrev = 0;
+  int iWidestName = 0;
+  for (int i = 0; i < iNumParts; ++i) {
+    if (m_xParts[i].ePart == xMonthAbbrev) iWidestAbbrev = mGetWidestFormattedWidth(xMonthAbbrev);
+    if (m_xParts[i].ePart == xMonthName) iWidestName = mGetWidestFormattedWidth(xMonthName);
+  }
+  CmString sDesignator;
+  if (!m_b24Hour) mMakeAMPMFormat(12, sDesignator);
+
+  const int iWidth =
+      cvn::detail::mFormatWidth(iNumParts, m_xParts, m_b24Hour, iWidestAbbrev, iWidestName,
+                                sDesignator.length(), hasDate, hasTime);
+  if (width != nullptr) *width = iWidth;
+}
