@@ -1,1 +1,3 @@
-list(APPEND CVN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/time_unit_stub.cpp)
+list(APPEND CVN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/time_unit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/time_unit_tables.cpp)
