@@ -236,9 +236,14 @@ nl_item mAbbrevMonthItem(int index) {
 
 std::optional<std::wstring> mFirstDayOfLocale(locale_t loc) {
 #ifdef __GLIBC__
-  // _NL_TIME_WEEK_1STDAY is a yyyymmdd date stored in the pointer itself.
-  const auto lStart =
-      static_cast<long>(reinterpret_cast<std::intptr_t>(nl_langinfo_l(_NL_TIME_WEEK_1STDAY, loc)));
+  // _NL_TIME_WEEK_1STDAY is a yyyymmdd date that the C library keeps as a
+  // 32-bit word sharing storage with the result pointer (a union): its
+  // first four bytes hold the word, the rest are not defined.
+  const char* pszWeek = nl_langinfo_l(_NL_TIME_WEEK_1STDAY, loc);
+  std::uint32_t uWord = 0;
+  static_assert(sizeof(pszWeek) >= sizeof(uWord), "pointer narrower than 32 bits");
+  std::memcpy(&uWord, &pszWeek, sizeof(uWord));
+  const auto lStart = static_cast<long>(uWord);
   const char* pszFirst = nl_langinfo_l(_NL_TIME_FIRST_WEEKDAY, loc);
   if (pszFirst == nullptr) return std::nullopt;
   return cvn::detail::mFirstDayOfWeek(lStart, static_cast<unsigned char>(pszFirst[0]));

@@ -9,27 +9,26 @@
 #include "CmRegionalSettings.h"
 #include "platform/locale_conversion.h"
 #include "platform/platform.h"
+#include "platform/regional_settings.h"
 
-namespace {
+namespace cvn::detail {
 
-// The locale that the environment names for dates: LC_ALL, LC_TIME, LANG,
-// the first that is set and not empty.
-const char* mEnvironmentLocaleName() {
-  for (const char* pszVariable : {"LC_ALL", "LC_TIME", "LANG"}) {
-    const char* pszValue = std::getenv(pszVariable);
-    if (pszValue != nullptr && *pszValue != '\0') return pszValue;
-  }
-  return nullptr;
-}
-
-CmRegionalSettings mSettingsFromEnvironment() {
+CmRegionalSettings mSettingsFromEnvironment(EnvironmentFn getenvFn) {
   CmRegionalSettings xSettings = mBuiltInRegionalSettings();
-  const char* pszLocale = mEnvironmentLocaleName();
-  if (pszLocale != nullptr && !cvn::detail::mIsCLocaleName(pszLocale)) {
+  if (getenvFn == nullptr) return xSettings;
+  const char* pszLocale = nullptr;
+  for (const char* pszVariable : {"LC_ALL", "LC_TIME", "LANG"}) {
+    const char* pszValue = getenvFn(pszVariable);
+    if (pszValue != nullptr && *pszValue != '\0') {
+      pszLocale = pszValue;
+      break;
+    }
+  }
+  if (pszLocale != nullptr && !mIsCLocaleName(pszLocale)) {
     CmRegionalSettings xFromLocale;
     if (mRegionalSettingsFromLocale(pszLocale, &xFromLocale)) xSettings = std::move(xFromLocale);
   }
-  const char* pszWindow = std::getenv("CVN_TWO_DIGIT_YEAR_MAX");
+  const char* pszWindow = getenvFn("CVN_TWO_DIGIT_YEAR_MAX");
   if (pszWindow != nullptr && *pszWindow != '\0') {
     std::wstring sWindow;
     for (const char* p = pszWindow; *p != '\0'; ++p) {
@@ -40,38 +39,46 @@ CmRegionalSettings mSettingsFromEnvironment() {
   return xSettings;
 }
 
+}  // namespace cvn::detail
+
+namespace {
+
+namespace cp = cvn::platform;
+
+const char* mGetEnvironment(const char* name) { return std::getenv(name); }
+
 // Built from the environment on first use, which is while the library is
 // loaded (the global time object reads it), and never destroyed, so that
 // nothing depends on the order of static destruction.
 CmRegionalSettings& mSettingsInForce() {
-  static CmRegionalSettings* const spSettings = new CmRegionalSettings(mSettingsFromEnvironment());
+  static CmRegionalSettings* const spSettings =
+      new CmRegionalSettings(cvn::detail::mSettingsFromEnvironment(&mGetEnvironment));
   return *spSettings;
 }
 
 // The value of one locale-information type code; null for an unknown code.
 const std::optional<std::wstring>* mValueOfType(const CmRegionalSettings& xSettings,
                                                 unsigned lcType) {
-  using namespace cvn::platform;
   switch (lcType) {
-    case kLocaleIFirstDayOfWeek: return &xSettings.sFirstDayOfWeek;
-    case kLocaleSShortDate: return &xSettings.sShortDate;
-    case kLocaleSTimeFormat: return &xSettings.sTimeFormat;
-    case kLocaleS1159: return &xSettings.sAM;
-    case kLocaleS2359: return &xSettings.sPM;
-    case kLocaleSDate: return &xSettings.sDateSep;
+    case cp::kLocaleIFirstDayOfWeek: return &xSettings.sFirstDayOfWeek;
+    case cp::kLocaleSShortDate: return &xSettings.sShortDate;
+    case cp::kLocaleSTimeFormat: return &xSettings.sTimeFormat;
+    case cp::kLocaleS1159: return &xSettings.sAM;
+    case cp::kLocaleS2359: return &xSettings.sPM;
+    case cp::kLocaleSDate: return &xSettings.sDateSep;
     default: break;
   }
-  if (lcType >= kLocaleSDayName1 && lcType < kLocaleSDayName1 + 7) {
-    return &xSettings.sDayNames[lcType - kLocaleSDayName1];
+  if (lcType >= cp::kLocaleSDayName1 && lcType < cp::kLocaleSDayName1 + 7) {
+    return &xSettings.sDayNames[lcType - cp::kLocaleSDayName1];
   }
-  if (lcType >= kLocaleSAbbrevDayName1 && lcType < kLocaleSAbbrevDayName1 + 7) {
-    return &xSettings.sDayAbbrevs[lcType - kLocaleSAbbrevDayName1];
+  if (lcType >= cp::kLocaleSAbbrevDayName1 && lcType < cp::kLocaleSAbbrevDayName1 + 7) {
+    return &xSettings.sDayAbbrevs[lcType - cp::kLocaleSAbbrevDayName1];
   }
-  if (lcType >= kLocaleSMonthName1 && lcType < kLocaleSMonthName1 + 12) {
-    return &xSettings.sMonthNames[lcType - kLocaleSMonthName1];
+  if (lcType >= cp::kLocaleSMonthName1 && lcType < cp::kLocaleSMonthName1 + 12) {
+    return &xSettings.sMonthNames[lcType - cp::kLocaleSMonthName1];
   }
-  if (lcType >= kLocaleSAbbrevMonthName1 && lcType < kLocaleSAbbrevMonthName1 + 12) {
-    return &xSettings.sMonthAbbrevs[lcType - kLocaleSAbbrevMonthName1];
+  if (lcType >= cp::kLocaleSAbbrevMonthName1 && lcType < cp::kLocaleSAbbrevMonthName1 + 12) {
+    return &xSettings.sMonthAbbrevs[lcType - cp::kLocaleSAbbrevMonthName1];
   }
   return nullptr;
 }
