@@ -51,9 +51,15 @@ install(FILES
   ${PROJECT_BINARY_DIR}/CvnDateTimeConfigVersion.cmake
   DESTINATION ${CVN_INSTALL_CMAKEDIR})
 
-# pkg-config paths are written relative to ${prefix} unless GNUInstallDirs
-# gave absolute ones.
+# The pkg-config file finds the prefix from its own place, so that an
+# installation moved or made with "cmake --install --prefix" stays usable.
+# Absolute directories from GNUInstallDirs are kept as they are.
+file(RELATIVE_PATH CVN_PC_UP
+  "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "${CMAKE_INSTALL_PREFIX}")
+string(REGEX REPLACE "/$" "" CVN_PC_UP "${CVN_PC_UP}")
+set(CVN_PC_PREFIX "\${pcfiledir}/${CVN_PC_UP}")
 if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+  set(CVN_PC_PREFIX "${CMAKE_INSTALL_PREFIX}")
   set(CVN_PC_LIBDIR "${CMAKE_INSTALL_LIBDIR}")
 else()
   set(CVN_PC_LIBDIR "\${prefix}/${CMAKE_INSTALL_LIBDIR}")

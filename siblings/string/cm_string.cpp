@@ -51,7 +51,9 @@ CmString& CmString::operator+=(const wchar_t* text) {
   return *this;
 }
 
-bool operator==(const CmString& a, const wchar_t* b) {
+// Declared a friend inside the class; exported here, since the friend
+// declaration carries no export attribute of its own.
+CVN_API bool operator==(const CmString& a, const wchar_t* b) {
   return a.m_s.compare(b != nullptr ? b : L"") == 0;
 }
 
