@@ -1,0 +1,128 @@
+// Format generation: the canonical text of a parsed format, part by part,
+// with its separators and the designator pair of a 12-hour format.
+
+#include <string>
+
+#include "CmString.h"
+#include "CmTimeCls.h"
+#include "CvnMessaging.h"
+#include "time/format/generate_format.h"
+#include "time/format/parser_scan.h"
+
+namespace cvn::detail {
+
+bool mFormatPartToken(const CmTimeCls::xTimePartsStruct& part, bool bElapsedFirst,
+                      wchar_t cOutputDecimal, std::wstring& token) {
+  const int iCount = part.iCount;
+  switch (part.ePart) {
+    case xYear:
+      token = iCount < 4 ? L"yy" : L"yyyy";
+      return true;
+    case xQuarterLabelFirst:
+      token = L"Qq";
+      return true;
+    case xQuarterNumberFirst:
+      token = L"qQ";
+      return true;
+    case xMonthNumber:
+      token = iCount == 2 ? L"mm" : L"m";
+      return true;
+    case xMonthAbbrev:
+      token = L"mmm";
+      return true;
+    case xMonthName:
+      token = L"mmmm";
+      return true;
+    case xWeekLabelFirst:
+      token = iCount == 2 ? L"Wkww" : L"Wkw";
+      return true;
+    case xWeekNumberFirst:
+      token = iCount == 2 ? L"wwWk" : L"wWk";
+      return true;
+    case xDay:
+      token = iCount == 2 ? L"dd" : L"d";
+      return true;
+    case xHour:
+      if (bElapsedFirst) {
+        token = iCount == 2 ? L"[hh]" : L"[h]";
+      } else {
+        token = iCount == 2 ? L"hh" : L"h";
+      }
+      return true;
+    case xMinute:
+      token = (bElapsedFirst && iCount >= 1) ? L"[m]" : L"mm";
+      return true;
+    case xSecond:
+      token = (bElapsedFirst && iCount >= 1) ? L"[s]" : L"ss";
+      return true;
+    case xHundredth:
+    case xTenth:
+    case xThousandth: {
+      int iLetters = iCount < 0 ? 0 : iCount;
+      if (iLetters > kMaxFractionLetters) iLetters = kMaxFractionLetters;
+      token.assign(1, cOutputDecimal);
+      token.append(static_cast<size_t>(iLetters), L's');
+      return true;
+    }
+    default:
+      token.clear();
+      return false;
+  }
+}
+
+std::wstring mPartSeparator(int ePrev, int eCurrent, const std::wstring& sDateSep,
+                            const std::wstring& sTimeSep, const std::wstring& sWritten) {
+  if (mIsDatePartKind(ePrev) && mIsDatePartKind(eCurrent)) {
+    // Quarter and week tokens carry their label: nothing between the parts.
+    if (!sDateSep.empty() && sDateSep[0] == L'Q') return L"";
+    if (mStrCompareIgnore(sDateSep.c_str(), L"WK") == 0) return L"";
+    // "mmmm d, yyyy": the comma goes after the day, a blank elsewhere.
+    if (sDateSep.size() > 1 && sDateSep[0] == L',') {
+      return sWritten.find(L'd') != std::wstring::npos ? L", " : L" ";
+    }
+    return sDateSep;
+  }
+  if (mIsTimePartKind(ePrev) && mIsTimePartKind(eCurrent)) {
+    // A fraction's token starts with the decimal symbol.
+    return mIsFractionPartKind(eCurrent) ? L"" : sTimeSep;
+  }
+  return L" ";
+}
+
+}  // namespace cvn::detail
+
+void CmTimeCls::mGenerateFormat(int numParts, const xTimePartsStruct* parts,
+                                const wchar_t* dateSep, const wchar_t* timeSep, bool b24Hour,
+                                EAMPMFormat ampmFormat, CmString& out) const {
+  // Inputs are copied first: the separators may point into out.
+  const std::wstring sDateSep(dateSep != nullptr ? dateSep : L"");
+  const std::wstring sTimeSep(timeSep != nullptr ? timeSep : L"");
+  int n = parts != nullptr ? numParts : 0;
+  if (n < 0) n = 0;
+  if (n > kMaxParts) n = kMaxParts;
+
+  const wchar_t cDecimal = mGetOutputDecimal();
+  std::wstring sOut;
+  std::wstring sToken;
+  bool bTimeWritten = false;
+  for (int i = 0; i < n; ++i) {
+    const int ePart = parts[i].ePart;
+    if (!cvn::detail::mFormatPartToken(parts[i], m_bElapsedTimeFlag && i == 0, cDecimal,
+                                       sToken)) {
+      mAssert("false", "time", __LINE__);
+    }
+    if (i > 0) {
+      sOut += cvn::detail::mPartSeparator(parts[i - 1].ePart, ePart, sDateSep, sTimeSep, sOut);
+    }
+    sOut += sToken;
+    if (cvn::detail::mIsTimePartKind(ePart)) bTimeWritten = true;
+  }
+
+  if (!b24Hour && bTimeWritten) {
+    const cvn::detail::xFormatDesignators xD =
+        cvn::detail::mMakeDesignators(m_sAM, m_sPM, m_sAMLower, m_sPMLower, m_sAMDefault,
+                                      m_sPMDefault, m_sAMDefaultLower, m_sPMDefaultLower);
+    sOut += cvn::detail::mDesignatorPairText(ampmFormat, xD);
+  }
+  out = CmString(sOut);
+}
