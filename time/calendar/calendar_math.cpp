@@ -41,11 +41,11 @@ int mMonthLength(std::int64_t year, std::int64_t month) {
 
 std::int64_t mDayNumberFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
   mNormaliseMonth(&year, &month);
-  const std::int64_t iYear = year - (month <= 2 ? 1 : 0);         // year starting 1 March
+  const std::int64_t iYear = year - (month <= 2 ? 1 : 0);  // year starting 1 March
   const std::int64_t iEra = mFloorDiv(iYear, 400);
-  const std::int64_t iYearOfEra = iYear - iEra * 400;              // [0, 399]
+  const std::int64_t iYearOfEra = iYear - iEra * 400;                      // [0, 399]
   const std::int64_t iMonthFromMarch = month > 2 ? month - 3 : month + 9;  // [0, 11]
-  const std::int64_t iDayOfYear = (153 * iMonthFromMarch + 2) / 5;  // [0, 337], of the 1st
+  const std::int64_t iDayOfYear = (153 * iMonthFromMarch + 2) / 5;         // [0, 337], of the 1st
   const std::int64_t iDayOfEra =
       iYearOfEra * 365 + iYearOfEra / 4 - iYearOfEra / 100 + iDayOfYear;  // [0, 146096]
   // 719468 days lie between 1 March 0000 and 1 January 1970.
@@ -62,7 +62,7 @@ xCivilDate mCivilFromDayNumber(std::int64_t dayNumber) {
       (iDayOfEra - iDayOfEra / 1460 + iDayOfEra / 36524 - iDayOfEra / 146096) / 365;  // [0, 399]
   const std::int64_t iDayOfYear =
       iDayOfEra - (365 * iYearOfEra + iYearOfEra / 4 - iYearOfEra / 100);  // [0, 365]
-  const std::int64_t iMonthFromMarch = (5 * iDayOfYear + 2) / 153;       // [0, 11]
+  const std::int64_t iMonthFromMarch = (5 * iDayOfYear + 2) / 153;         // [0, 11]
   xCivilDate xDate{};
   xDate.iDay = static_cast<int>(iDayOfYear - (153 * iMonthFromMarch + 2) / 5 + 1);  // [1, 31]
   xDate.iMonth = static_cast<int>(iMonthFromMarch < 10 ? iMonthFromMarch + 3

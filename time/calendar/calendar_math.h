@@ -39,9 +39,7 @@ constexpr int mYearLength(std::int64_t year) { return mIsLeap(year) ? 366 : 365;
 constexpr std::int64_t mFloorDiv(std::int64_t a, std::int64_t b) {
   return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
-constexpr std::int64_t mFloorMod(std::int64_t a, std::int64_t b) {
-  return a - mFloorDiv(a, b) * b;
-}
+constexpr std::int64_t mFloorMod(std::int64_t a, std::int64_t b) { return a - mFloorDiv(a, b) * b; }
 
 // v clamped to the int range.
 int mSaturateToInt(std::int64_t v);

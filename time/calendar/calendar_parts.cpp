@@ -51,8 +51,8 @@ int CmTimeCls::mGet(double t, xTimeExtractEnum what, CmString& text) const {
   auto mAppendWidth = [&](int value, xTimePartsEnum part, int widthOffset, int fallbackDigits) {
     int iWidth = 0;
     if (CmTimeCalendarImpl::mPartWidth(*this, part, &iWidth)) {
-      detail::mAppendZeroPadded(sOut, value, detail::mSaturateToInt(
-                                                 static_cast<std::int64_t>(iWidth) - widthOffset));
+      detail::mAppendZeroPadded(
+          sOut, value, detail::mSaturateToInt(static_cast<std::int64_t>(iWidth) - widthOffset));
     } else {
       detail::mAppendInt(sOut, value, fallbackDigits);
     }
@@ -163,7 +163,7 @@ double CmTimeCls::mGetFloor(double t, xTimePartsEnum unit) const {
   if (unit < xSecond) iSecond = 0;
   if (unit < xMinute) iMinute = 0;
   if (unit < xHour) iHour = 0;
-  if (unit < xDay) iDay = 1;  // weeks (7, 8) floor to the first of the month
+  if (unit < xDay) iDay = 1;            // weeks (7, 8) floor to the first of the month
   if (unit < xMonthNumber) iMonth = 1;  // quarters (2, 3) and years to 1 January
 
   double dResult = t;

@@ -13,9 +13,10 @@ namespace detail = cvn::detail;
 bool CmTimeCls::mIsLeapYear(int year) const { return detail::mIsLeap(year); }
 
 int CmTimeCls::mGetMaxDaysInMonth(int month) const {
-  // The longest the month can be: February counts 29 days. 2000 is a leap
-  // year, so any year would do once the month is normalised.
-  return detail::mMonthLength(2000, month);
+  // The longest the month can be: February counts 29 days. The month is
+  // taken into 1..12 first, so that 2000, a leap year, is the year it falls in.
+  return detail::mMonthLength(2000,
+                              detail::mFloorMod(static_cast<std::int64_t>(month) - 1, 12) + 1);
 }
 
 int CmTimeCls::mGetMaxDaysInMonthYear(int month, int year) const {
@@ -68,9 +69,7 @@ void CmTimeCls::mGetMonthAndDay(int year, int week, int* month, int* day) const 
   mFromJulianDay(iDayNumber, nullptr, month, day, nullptr, xExtractWeekFromJanuary);
 }
 
-int CmTimeCls::mGetDayOfWeek(int dayNumber) const {
-  return detail::mWeekdayOfDayNumber(dayNumber);
-}
+int CmTimeCls::mGetDayOfWeek(int dayNumber) const { return detail::mWeekdayOfDayNumber(dayNumber); }
 
 int CmTimeCls::mGetDayOfWeek(int year, int month, int day) const {
   return detail::mWeekdayOfDate(year, month, day);

@@ -18,9 +18,9 @@ wchar_t CmTimeCls::gszMonthAbbrev[12][8] = {L"Jan", L"Feb", L"Mar", L"Apr", L"Ma
 wchar_t CmTimeCls::gszMonthNameUpper[12][32] = {
     L"JANUARY", L"FEBRUARY", L"MARCH",     L"APRIL",   L"MAY",      L"JUNE",
     L"JULY",    L"AUGUST",   L"SEPTEMBER", L"OCTOBER", L"NOVEMBER", L"DECEMBER"};
-wchar_t CmTimeCls::gszMonthName[12][32] = {
-    L"January", L"February", L"March",     L"April",   L"May",      L"June",
-    L"July",    L"August",   L"September", L"October", L"November", L"December"};
+wchar_t CmTimeCls::gszMonthName[12][32] = {L"January",   L"February", L"March",    L"April",
+                                           L"May",       L"June",     L"July",     L"August",
+                                           L"September", L"October",  L"November", L"December"};
 wchar_t CmTimeCls::gszDayAbbrev[7][8] = {L"Mon", L"Tue", L"Wed", L"Thu", L"Fri", L"Sat", L"Sun"};
 wchar_t CmTimeCls::gszDayAbbrevNoStop[7][8] = {L"Mon", L"Tue", L"Wed", L"Thu",
                                                L"Fri", L"Sat", L"Sun"};

@@ -34,8 +34,7 @@ void CmTimeCls::mToDayThousandths(double t, int* dayNumber, double* timeOfDay) c
   *timeOfDay = xSplit.dTimeOfDay;
 }
 
-void CmTimeCls::mTimeOfDay(double t, int* hour, int* minute, int* second,
-                           int* thousandths) const {
+void CmTimeCls::mTimeOfDay(double t, int* hour, int* minute, int* second, int* thousandths) const {
   int iDayNumber = 0;
   double dTimeOfDay = 0.0;
   mToDayThousandths(t, &iDayNumber, &dTimeOfDay);
@@ -71,8 +70,8 @@ void CmTimeCls::mToDaysFraction(xNumtimStruct* p, double* t) const {
   *t = p->dTimeOfDay / detail::kMsPerDayD + p->iDayNumber;
 }
 
-bool CmTimeCls::mGenerateCorvaneTime(int year, int month, int day, int hour, int minute,
-                                     int second, int thousandths, double* t) const {
+bool CmTimeCls::mGenerateCorvaneTime(int year, int month, int day, int hour, int minute, int second,
+                                     int thousandths, double* t) const {
   int iDayNumber = 0;
   mToJulianDay(year, month, day, &iDayNumber);
   double dTimeOfDay = 0.0;
