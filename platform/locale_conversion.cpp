@@ -20,8 +20,8 @@ bool mIsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' &
 
 // The letters that make fields of a regional pattern.
 bool mIsPatternLetter(wchar_t c) {
-  return c == L'd' || c == L'M' || c == L'y' || c == L'H' || c == L'h' || c == L'm' ||
-         c == L's' || c == L't' || c == L'g' || c == L'f';
+  return c == L'd' || c == L'M' || c == L'y' || c == L'H' || c == L'h' || c == L'm' || c == L's' ||
+         c == L't' || c == L'g' || c == L'f';
 }
 
 // Appends pattern text and literal text, quoting ASCII letters of the

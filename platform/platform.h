@@ -10,12 +10,12 @@ namespace cvn::platform {
 constexpr unsigned kLocaleIFirstDayOfWeek = 0x100C;
 constexpr unsigned kLocaleSShortDate = 0x1F;
 constexpr unsigned kLocaleSTimeFormat = 0x1003;
-constexpr unsigned kLocaleS1159 = 0x28;  // AM designator
-constexpr unsigned kLocaleS2359 = 0x29;  // PM designator
-constexpr unsigned kLocaleSDate = 0x1D;  // date separator
-constexpr unsigned kLocaleSDayName1 = 0x2A;        // .. 0x30, Monday first
-constexpr unsigned kLocaleSAbbrevDayName1 = 0x31;  // .. 0x37
-constexpr unsigned kLocaleSMonthName1 = 0x38;      // .. 0x43, January first
+constexpr unsigned kLocaleS1159 = 0x28;              // AM designator
+constexpr unsigned kLocaleS2359 = 0x29;              // PM designator
+constexpr unsigned kLocaleSDate = 0x1D;              // date separator
+constexpr unsigned kLocaleSDayName1 = 0x2A;          // .. 0x30, Monday first
+constexpr unsigned kLocaleSAbbrevDayName1 = 0x31;    // .. 0x37
+constexpr unsigned kLocaleSMonthName1 = 0x38;        // .. 0x43, January first
 constexpr unsigned kLocaleSAbbrevMonthName1 = 0x44;  // .. 0x4F
 
 // Copies the regional value of lcType, zero-terminated, into buffer, which

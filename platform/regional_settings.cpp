@@ -1,6 +1,8 @@
 // The regional settings in force and the locale-information reads that
 // serve them to the library.
 
+#include "platform/regional_settings.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -9,7 +11,6 @@
 #include "CmRegionalSettings.h"
 #include "platform/locale_conversion.h"
 #include "platform/platform.h"
-#include "platform/regional_settings.h"
 
 namespace cvn::detail {
 

@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr const wchar_t* kMonthNames[12] = {
-    L"January", L"February", L"March",     L"April",   L"May",      L"June",
-    L"July",    L"August",   L"September", L"October", L"November", L"December"};
+constexpr const wchar_t* kMonthNames[12] = {L"January",   L"February", L"March",    L"April",
+                                            L"May",       L"June",     L"July",     L"August",
+                                            L"September", L"October",  L"November", L"December"};
 constexpr const wchar_t* kMonthAbbrevs[12] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
                                               L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
 constexpr const wchar_t* kDayNames[7] = {L"Monday", L"Tuesday",  L"Wednesday", L"Thursday",

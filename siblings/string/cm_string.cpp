@@ -75,7 +75,9 @@ int CmString::mFindOneOf(const wchar_t* chars) const {
   return mToResult(m_s.find_first_of(chars));
 }
 
-CmString CmString::mLeft(int count) const { return CmString(m_s.substr(0, mClipIndex(count, m_s.size()))); }
+CmString CmString::mLeft(int count) const {
+  return CmString(m_s.substr(0, mClipIndex(count, m_s.size())));
+}
 
 CmString CmString::mMid(int start, int count) const {
   const size_t iStart = mClipIndex(start, m_s.size());

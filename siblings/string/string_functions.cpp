@@ -19,7 +19,9 @@ const wchar_t* mOrEmpty(const wchar_t* text) { return text != nullptr ? text : L
 
 }  // namespace
 
-int mStrCompare(const wchar_t* a, const wchar_t* b) { return std::wcscmp(mOrEmpty(a), mOrEmpty(b)); }
+int mStrCompare(const wchar_t* a, const wchar_t* b) {
+  return std::wcscmp(mOrEmpty(a), mOrEmpty(b));
+}
 
 int mStrCompareIgnore(const wchar_t* a, const wchar_t* b) {
   a = mOrEmpty(a);

@@ -17,11 +17,11 @@ TEST(LocaleConversion, StrftimeToPattern) {
     const wchar_t* pszFormat;
     const wchar_t* pszPattern;
   } kRows[] = {
-      {L"%m/%d/%Y", L"MM/dd/yyyy"},          // en_US date
-      {L"%d.%m.%Y", L"dd.MM.yyyy"},          // de_DE date
-      {L"%d/%m/%Y", L"dd/MM/yyyy"},          // fr_FR date
+      {L"%m/%d/%Y", L"MM/dd/yyyy"},  // en_US date
+      {L"%d.%m.%Y", L"dd.MM.yyyy"},  // de_DE date
+      {L"%d/%m/%Y", L"dd/MM/yyyy"},  // fr_FR date
       {L"%Y-%m-%d", L"yyyy-MM-dd"},
-      {L"%-d.%-m.%Y", L"d.M.yyyy"},          // unpadded
+      {L"%-d.%-m.%Y", L"d.M.yyyy"},  // unpadded
       {L"%e.%m.%y", L"d.MM.yy"},
       {L"%0e", L"dd"},
       {L"%d %b %Y", L"dd MMM yyyy"},
@@ -29,27 +29,27 @@ TEST(LocaleConversion, StrftimeToPattern) {
       {L"%A, %B %e, %Y", L"dddd, MMMM d, yyyy"},
       {L"%D", L"MM/dd/yy"},
       {L"%F", L"yyyy-MM-dd"},
-      {L"%H:%M:%S", L"HH:mm:ss"},            // de_DE time
+      {L"%H:%M:%S", L"HH:mm:ss"},  // de_DE time
       {L"%T", L"HH:mm:ss"},
       {L"%R", L"HH:mm"},
-      {L"%r", L"hh:mm:ss tt"},               // en_US time
+      {L"%r", L"hh:mm:ss tt"},  // en_US time
       {L"%I:%M:%S %p", L"hh:mm:ss tt"},
       {L"%l:%M %P", L"h:mm tt"},
       {L"%k:%M", L"H:mm"},
       {L"%-H:%-M:%-S", L"H:m:s"},
-      {L"%OH:%EM", L"HH:mm"},                // modifiers ignored
+      {L"%OH:%EM", L"HH:mm"},                                        // modifiers ignored
       {L"%Y\u5E74%m\u6708%d\u65E5", L"yyyy\u5E74MM\u6708dd\u65E5"},  // CJK literals stay
-      {L"%d de %B de %Y", L"dd 'de' MMMM 'de' yyyy"},           // literal letters quoted
+      {L"%d de %B de %Y", L"dd 'de' MMMM 'de' yyyy"},                // literal letters quoted
       {L"%H h %M", L"HH 'h' mm"},
       {L"%Hh%M", L"HH'h'mm"},
-      {L"%d'%m", L"dd''MM"},                 // apostrophe doubled
+      {L"%d'%m", L"dd''MM"},  // apostrophe doubled
       {L"l'%d", L"'l'''dd"},
       {L"%Z %z %j %C %G %s %u", L"      "},  // no pattern letter: dropped
       {L"100%%", L"100%"},
       {L"%H%n%M%t", L"HH mm "},
-      {L"%", L""},                           // lone per cent sign at the end
+      {L"%", L""},  // lone per cent sign at the end
       {L"%-", L""},
-      {L"%10d", L"dd"},                      // field width ignored
+      {L"%10d", L"dd"},  // field width ignored
       {L"", L""},
   };
   for (const auto& row : kRows) {
@@ -96,13 +96,9 @@ TEST(LocaleConversion, FirstDayOfWeek) {
       {19971130, 2, L"0"},  // starting on Monday (de_DE)
       {19971130, 7, L"5"},  // Saturday
       {19971201, 1, L"0"},  // a Monday-based week starting on Monday
-      {19971201, 7, L"6"},
-      {20000101, 1, L"5"},  // 1 January 2000 was a Saturday
-      {19971130, 0, nullptr},
-      {19971130, 8, nullptr},
-      {19971300, 1, nullptr},
-      {0, 1, nullptr},
-      {-19971130, 1, nullptr},
+      {19971201, 7, L"6"},    {20000101, 1, L"5"},  // 1 January 2000 was a Saturday
+      {19971130, 0, nullptr}, {19971130, 8, nullptr},  {19971300, 1, nullptr},
+      {0, 1, nullptr},        {-19971130, 1, nullptr},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.lWeekStart << "/" << row.iFirstWeekday);

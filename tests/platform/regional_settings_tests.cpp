@@ -69,12 +69,20 @@ TEST(GetLocaleInfo, BufferLimits) {
     unsigned iType;
     int iChars;
   } kRows[] = {
-      {cp::kLocaleIFirstDayOfWeek, 31}, {cp::kLocaleSShortDate, 20}, {cp::kLocaleSTimeFormat, 20},
-      {cp::kLocaleS1159, 9},            {cp::kLocaleS2359, 9},       {cp::kLocaleSDate, 4},
-      {cp::kLocaleSMonthName1, 31},     {cp::kLocaleSMonthName1 + 11, 31},
-      {cp::kLocaleSAbbrevMonthName1, 7}, {cp::kLocaleSAbbrevMonthName1 + 11, 7},
-      {cp::kLocaleSDayName1, 31},       {cp::kLocaleSDayName1 + 6, 31},
-      {cp::kLocaleSAbbrevDayName1, 7},  {cp::kLocaleSAbbrevDayName1 + 6, 7},
+      {cp::kLocaleIFirstDayOfWeek, 31},
+      {cp::kLocaleSShortDate, 20},
+      {cp::kLocaleSTimeFormat, 20},
+      {cp::kLocaleS1159, 9},
+      {cp::kLocaleS2359, 9},
+      {cp::kLocaleSDate, 4},
+      {cp::kLocaleSMonthName1, 31},
+      {cp::kLocaleSMonthName1 + 11, 31},
+      {cp::kLocaleSAbbrevMonthName1, 7},
+      {cp::kLocaleSAbbrevMonthName1 + 11, 7},
+      {cp::kLocaleSDayName1, 31},
+      {cp::kLocaleSDayName1 + 6, 31},
+      {cp::kLocaleSAbbrevDayName1, 7},
+      {cp::kLocaleSAbbrevDayName1 + 6, 7},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << std::hex << row.iType);
@@ -102,13 +110,20 @@ TEST(GetLocaleInfo, ServesEachValueByItsCode) {
     unsigned iType;
     const wchar_t* pszExpected;
   } kRows[] = {
-      {cp::kLocaleIFirstDayOfWeek, L"6"},   {cp::kLocaleSShortDate, L"M/d/yyyy"},
-      {cp::kLocaleSTimeFormat, L"h:mm:ss tt"}, {cp::kLocaleS1159, L"AM"},
-      {cp::kLocaleS2359, L"PM"},            {cp::kLocaleSDate, L"/"},
-      {0x2A, L"Monday"},                    {0x30, L"Sunday"},
-      {0x31, L"Mon"},                       {0x37, L"Sun"},
-      {0x38, L"January"},                   {0x43, L"December"},
-      {0x44, L"Jan"},                       {0x4F, L"Dec"},
+      {cp::kLocaleIFirstDayOfWeek, L"6"},
+      {cp::kLocaleSShortDate, L"M/d/yyyy"},
+      {cp::kLocaleSTimeFormat, L"h:mm:ss tt"},
+      {cp::kLocaleS1159, L"AM"},
+      {cp::kLocaleS2359, L"PM"},
+      {cp::kLocaleSDate, L"/"},
+      {0x2A, L"Monday"},
+      {0x30, L"Sunday"},
+      {0x31, L"Mon"},
+      {0x37, L"Sun"},
+      {0x38, L"January"},
+      {0x43, L"December"},
+      {0x44, L"Jan"},
+      {0x4F, L"Dec"},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << std::hex << row.iType);
@@ -121,8 +136,8 @@ TEST(GetLocaleInfo, ServesEachValueByItsCode) {
 
 TEST(GetLocaleInfo, ErrorCases) {
   CmRegionalSettings x = mBuiltInRegionalSettings();
-  x.sAM.reset();       // cannot be read
-  x.sPM = L"";         // read, empty
+  x.sAM.reset();  // cannot be read
+  x.sPM = L"";    // read, empty
   const cvn::test::RegionalSettingsGuard xGuard(x);
   wchar_t szBuffer[16];
   std::wmemset(szBuffer, L'#', 16);
@@ -145,12 +160,12 @@ TEST(TwoDigitYearMax, ReadsTheWindowEndText) {
     int iChars;
     bool bOk;
   } kRows[] = {
-      {nullptr, 5, false}, {L"2029", 5, true}, {L"2099", 5, true}, {L"20500", 5, false},
+      {nullptr, 5, false}, {L"2029", 5, true}, {L"2099", 5, true},  {L"20500", 5, false},
       {L"2050", 4, false}, {L"", 5, true},     {L"2050", 0, false},
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(testing::Message() << (row.pszValue ? row.pszValue : L"(unset)") << " in "
-                                    << row.iChars);
+    SCOPED_TRACE(testing::Message()
+                 << (row.pszValue ? row.pszValue : L"(unset)") << " in " << row.iChars);
     CmRegionalSettings x = mBuiltInRegionalSettings();
     if (row.pszValue != nullptr) x.sTwoDigitYearMax = row.pszValue;
     const cvn::test::RegionalSettingsGuard xGuard(x);

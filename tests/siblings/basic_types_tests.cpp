@@ -83,12 +83,12 @@ TEST(BasicTypes, SetBits) {
       {0xFFFFFFFFu, 8, 8, 0u, 0xFFFF00FFu},
       {0u, 28, 4, 0x9u, 0x90000000u},
       {0u, 0, 32, 0x12345678u, 0x12345678u},
-      {0u, 30, 4, 0xFu, 0xC0000000u},    // clipped at bit 31
-      {0u, -2, 4, 0xFu, 0x3u},           // clipped at bit 0
+      {0u, 30, 4, 0xFu, 0xC0000000u},  // clipped at bit 31
+      {0u, -2, 4, 0xFu, 0x3u},         // clipped at bit 0
       {0u, 31, 1, 1u, 0x80000000u},
-      {0u, 32, 4, 0xFu, 0u},             // wholly outside
+      {0u, 32, 4, 0xFu, 0u},  // wholly outside
       {0u, -40, 4, 0xFu, 0u},
-      {0x55u, 0, 0, 0xFFu, 0x55u},       // no bits
+      {0x55u, 0, 0, 0xFFu, 0x55u},  // no bits
       {0x55u, 0, -3, 0xFFu, 0x55u},
       {0u, INT_MAX, 5, 0xFFu, 0u},
       {0u, INT_MIN, 5, 0xFFu, 0u},

@@ -28,7 +28,7 @@ TEST(CmString, StringResources) {
     int iId;
     const wchar_t* pszExpected;  // null: any non-empty sentence
   } kRows[] = {
-      {55673, L"Q"},   {55676, L"Wk"},  {50225, nullptr}, {50226, nullptr}, {50227, nullptr},
+      {55673, L"Q"},    {55676, L"Wk"},   {50225, nullptr}, {50226, nullptr}, {50227, nullptr},
       {50228, nullptr}, {50229, nullptr}, {50230, nullptr}, {50231, nullptr}, {50232, nullptr},
   };
   for (const auto& row : kRows) {
@@ -212,7 +212,10 @@ TEST(CmString, EmbeddedNulIsKeptInTheValue) {
   EXPECT_EQ(s.mFind(L'b'), 2);
   EXPECT_FALSE(s == L"a");
   int iOut = 0;
-  EXPECT_FALSE(CmString(std::wstring(L"1\0" L"2", 3)).mStringToNum(&iOut));
+  EXPECT_FALSE(CmString(std::wstring(L"1\0"
+                                     L"2",
+                                     3))
+                   .mStringToNum(&iOut));
 }
 
 }  // namespace

@@ -71,10 +71,10 @@ TEST(StringFunctions, CaseOfNonAsciiLetters) {
 }
 
 TEST(StringFunctions, CaseOfOddCodeUnitsIsIdentity) {
-  for (wchar_t c : {static_cast<wchar_t>(0), static_cast<wchar_t>(0xD800),
-                    static_cast<wchar_t>(0xDFFF), static_cast<wchar_t>(0xFFFF),
-                    static_cast<wchar_t>(0x110000), static_cast<wchar_t>(-1),
-                    static_cast<wchar_t>(0x7FFFFFFF), L'0', L'/'}) {
+  for (wchar_t c :
+       {static_cast<wchar_t>(0), static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0xDFFF),
+        static_cast<wchar_t>(0xFFFF), static_cast<wchar_t>(0x110000), static_cast<wchar_t>(-1),
+        static_cast<wchar_t>(0x7FFFFFFF), L'0', L'/'}) {
     SCOPED_TRACE(static_cast<long>(c));
     EXPECT_EQ(mToUpper(c), c);
     EXPECT_EQ(mToLower(c), c);
@@ -89,19 +89,28 @@ TEST(StringFunctions, LettersAndDigits) {
     bool bDigit;
     wchar_t cLatin;
   } kRows[] = {
-      {L'a', true, false, L'a'},       {L'Z', true, false, L'Z'},
-      {L'\u00E9', true, false, L'\u00E9'}, {L'\u0436', true, false, L'\u0436'},
-      {L'\u5E74', true, false, L'\u5E74'}, {L'0', false, true, L'0'},
-      {L'9', false, true, L'9'},       {L'/', false, false, L'/'},
-      {L' ', false, false, L' '},      {L'.', false, false, L'.'},
-      {L'\u0660', false, true, L'0'},  {L'\u0669', false, true, L'9'},  // Arabic-Indic
-      {L'\u066A', false, false, L'\u066A'},                             // after the block
-      {L'\u060C', false, false, L'\u060C'},                             // Arabic comma
-      {L'\u06F5', false, true, L'5'},  {L'\u0967', false, true, L'1'},  // Persian, Devanagari
-      {L'\uFF10', false, true, L'0'},  {L'\uFF19', false, true, L'9'},  // fullwidth
-      {L'\uFF1A', false, false, L'\uFF1A'}, {L'\u0E53', false, true, L'3'},  // Thai
-      {static_cast<wchar_t>(0x1D7CE), false, true, L'0'},               // mathematical bold
-      {static_cast<wchar_t>(0x1D7FF), false, true, L'9'},               // mathematical monospace
+      {L'a', true, false, L'a'},
+      {L'Z', true, false, L'Z'},
+      {L'\u00E9', true, false, L'\u00E9'},
+      {L'\u0436', true, false, L'\u0436'},
+      {L'\u5E74', true, false, L'\u5E74'},
+      {L'0', false, true, L'0'},
+      {L'9', false, true, L'9'},
+      {L'/', false, false, L'/'},
+      {L' ', false, false, L' '},
+      {L'.', false, false, L'.'},
+      {L'\u0660', false, true, L'0'},
+      {L'\u0669', false, true, L'9'},        // Arabic-Indic
+      {L'\u066A', false, false, L'\u066A'},  // after the block
+      {L'\u060C', false, false, L'\u060C'},  // Arabic comma
+      {L'\u06F5', false, true, L'5'},        // Persian
+      {L'\u0967', false, true, L'1'},        // Devanagari
+      {L'\uFF10', false, true, L'0'},
+      {L'\uFF19', false, true, L'9'},  // fullwidth
+      {L'\uFF1A', false, false, L'\uFF1A'},
+      {L'\u0E53', false, true, L'3'},                      // Thai
+      {static_cast<wchar_t>(0x1D7CE), false, true, L'0'},  // mathematical bold
+      {static_cast<wchar_t>(0x1D7FF), false, true, L'9'},  // mathematical monospace
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(static_cast<long>(row.c));
@@ -133,13 +142,15 @@ TEST(StringFunctions, IsNumeric) {
     const wchar_t* pszText;
     bool bNumeric;
   } kRows[] = {
-      {L"0", true},       {L"123", true},    {L" 12 ", true},   {L"-5", true},
-      {L"+5", true},      {L"1.5", true},    {L".5", true},     {L"5.", true},
-      {L"\u0661\u0662", true},  // Arabic-Indic
-      {L"", false},       {L"   ", false},   {L"-", false},     {L"+", false},
-      {L".", false},      {L"1.2.3", false}, {L"1 2", false},   {L"- 1", false},
-      {L"1-", false},     {L"12a", false},   {L"1,5", false},   {L"*", false},
-      {L"Jan", false},    {L"0x10", false},  {L"1e5", false},   {L"\uFFFF", false},
+      {L"0", true},       {L"123", true},   {L" 12 ", true},
+      {L"-5", true},      {L"+5", true},    {L"1.5", true},
+      {L".5", true},      {L"5.", true},    {L"\u0661\u0662", true},  // Arabic-Indic
+      {L"", false},       {L"   ", false},  {L"-", false},
+      {L"+", false},      {L".", false},    {L"1.2.3", false},
+      {L"1 2", false},    {L"- 1", false},  {L"1-", false},
+      {L"12a", false},    {L"1,5", false},  {L"*", false},
+      {L"Jan", false},    {L"0x10", false}, {L"1e5", false},
+      {L"\uFFFF", false},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << '"' << row.pszText << '"');
@@ -176,11 +187,8 @@ TEST(StringFunctions, TrimAndLeftJustifyBuffers) {
     const wchar_t* pszTrimmed;
     const wchar_t* pszJustified;
   } kRows[] = {
-      {L"", L"", L""},
-      {L"  ", L"", L""},
-      {L" a b ", L" a b", L"a b "},
-      {L"\tx", L"\tx", L"x"},
-      {L"x", L"x", L"x"},
+      {L"", L"", L""},        {L"  ", L"", L""},  {L" a b ", L" a b", L"a b "},
+      {L"\tx", L"\tx", L"x"}, {L"x", L"x", L"x"},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << '"' << row.pszText << '"');

@@ -52,8 +52,8 @@ TEST(Tokenizer, DateAndTimeTexts) {
       {L"a/b", L"", {L"a/b"}},
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(testing::Message() << '"' << row.pszText << "\" at \"" << row.pszDelimiters
-                                    << '"');
+    SCOPED_TRACE(testing::Message()
+                 << '"' << row.pszText << "\" at \"" << row.pszDelimiters << '"');
     EXPECT_EQ(mAllTokens(row.pszText, row.pszDelimiters, L"'\"", false, true), row.vExpected);
   }
 }
@@ -94,8 +94,7 @@ TEST(Tokenizer, UntrimmedTokensKeepTheirBlanks) {
 }
 
 TEST(Tokenizer, NullArgumentsAndEmbeddedNul) {
-  EXPECT_EQ(mAllTokens(L"a/b", nullptr, nullptr, false, true),
-            (std::vector<std::wstring>{L"a/b"}));
+  EXPECT_EQ(mAllTokens(L"a/b", nullptr, nullptr, false, true), (std::vector<std::wstring>{L"a/b"}));
   // A NUL inside the text is an ordinary character, never a delimiter.
   CmStringTokenizer xTokenizer{CmString(std::wstring(L"a\0b/c", 5))};
   CmString sToken;
@@ -150,8 +149,8 @@ TEST(GetToken, Table) {
       {L"a;b:c", L":;", true, true, L"a", L"b:c"},
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(testing::Message() << '"' << row.pszBuffer << "\" at \"" << row.pszDelimiters
-                                    << '"');
+    SCOPED_TRACE(testing::Message()
+                 << '"' << row.pszBuffer << "\" at \"" << row.pszDelimiters << '"');
     wchar_t szBuffer[32];
     std::wcscpy(szBuffer, row.pszBuffer);
     CmString sToken(L"stale");
