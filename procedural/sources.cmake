@@ -1,1 +1,5 @@
-# The flat entry points arrive with their own sources.
+# The flat entry points on the global object.
+list(APPEND CVN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/entry_points_detail.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/entry_points_state.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/entry_points_values.cpp)
