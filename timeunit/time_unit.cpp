@@ -5,8 +5,8 @@
 // minute, hour, day, month, quarter, year (index last), testing the unit's
 // bit in the code taken as a 32-bit set.
 
-#include <climits>
 #include <cstddef>
+#include <cstdint>
 
 #include "CmTimeCls.h"
 #include "CmTimeUnit.h"
@@ -163,11 +163,13 @@ bool CmTimeUnit::mValidateUnits(int code, const std::vector<int>* values, bool* 
 bool CmTimeUnit::mValidateIncrement(int increment, int code, CmString& message) {
   xUnitRule rules[kNumRules];
   mUnitRules(*this, rules);
-  std::vector<int> vCandidates;  // grows unit by unit, never cleared
+  // The candidates grow unit by unit and are never cleared; they are exact
+  // products, so a huge increment is judged by its true multiples.
+  std::vector<std::int64_t> vCandidates;
   bool bValid = true;
   for (const xUnitRule& rRule : rules) {
     if (!mHasUnit(code, rRule.iBit)) continue;
-    cvn::detail::mAppendFactors(*rRule.pTable, increment, vCandidates);
+    cvn::detail::mAppendExactFactors(*rRule.pTable, increment, vCandidates);
     if (increment < vCandidates.front() || increment > vCandidates.back()) {
       message = CmString(rRule.iMessage);
       bValid = false;
@@ -180,13 +182,13 @@ bool CmTimeUnit::mValidateTickIncrement(int tickIncrement, int increment, int co
                                         CmString& message) {
   xUnitRule rules[kNumRules];
   mUnitRules(*this, rules);
-  std::vector<int> vCandidates;  // grows unit by unit, never cleared
+  std::vector<std::int64_t> vCandidates;  // exact, growing unit by unit, never cleared
   bool bValid = true;
   for (const xUnitRule& rRule : rules) {
     if (!mHasUnit(code, rRule.iBit)) continue;
-    cvn::detail::mAppendFactors(*rRule.pTable, increment, vCandidates);
+    cvn::detail::mAppendExactFactors(*rRule.pTable, increment, vCandidates);
     // Each unit overwrites the result; the message keeps the last failure.
-    bValid = mFindTickIncrement(tickIncrement, vCandidates);
+    bValid = cvn::detail::mIsTickIncrement(tickIncrement, vCandidates);
     if (!bValid) message = CmString(rRule.iMessage);
   }
   // An increment of 0 has no multiples other than itself, and dividing by it
@@ -199,13 +201,10 @@ bool CmTimeUnit::mValidateTickIncrement(int tickIncrement, int increment, int co
 }
 
 bool CmTimeUnit::mFindTickIncrement(int tickIncrement, const std::vector<int>& candidates) {
-  for (int iCandidate : candidates) {
-    if (iCandidate == tickIncrement) return true;
-  }
-  // Otherwise the tick increment must be a multiple of the largest candidate.
-  // No candidates, or a last candidate of 0, admit nothing further (false).
-  if (candidates.empty()) return false;
-  return cvn::detail::mIsMultipleOf(tickIncrement, candidates.back());
+  // A member of the candidates, or else a multiple of the largest (last)
+  // one. No candidates, or a last candidate of 0, admit nothing further.
+  return cvn::detail::mIsTickIncrement(
+      tickIncrement, std::vector<std::int64_t>(candidates.begin(), candidates.end()));
 }
 
 bool CmTimeUnit::mValidateTickStart(int start, int code, CmString& message) const {

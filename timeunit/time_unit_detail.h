@@ -3,6 +3,7 @@
 // helpers the validators share.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 namespace cvn::detail {
@@ -48,6 +49,15 @@ int mSaturatedProduct(int a, int b);
 
 // Appends every value of table times multiplier (saturated) to out.
 void mAppendFactors(const xIntTable& table, int multiplier, std::vector<int>& out);
+
+// Appends every value of table times multiplier to out, exactly (64 bits):
+// the validators compare against the true products, which a saturated int
+// could equal by accident.
+void mAppendExactFactors(const xIntTable& table, int multiplier, std::vector<std::int64_t>& out);
+
+// True when tick equals a candidate, or else is a whole multiple of the last
+// candidate. No candidates, or a last candidate of 0, admit nothing more.
+bool mIsTickIncrement(std::int64_t tick, const std::vector<std::int64_t>& candidates);
 
 // Number of bits set in code, taken as a 32-bit set. [0, 32]
 int mCountUnitBits(int code);

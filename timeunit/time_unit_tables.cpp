@@ -62,6 +62,20 @@ void mAppendFactors(const xIntTable& table, int multiplier, std::vector<int>& ou
   }
 }
 
+void mAppendExactFactors(const xIntTable& table, int multiplier, std::vector<std::int64_t>& out) {
+  for (int i = 0; i < table.iCount; ++i) {
+    out.push_back(static_cast<std::int64_t>(table.piValues[i]) * multiplier);  // |.| < 2^40
+  }
+}
+
+bool mIsTickIncrement(std::int64_t tick, const std::vector<std::int64_t>& candidates) {
+  for (std::int64_t iCandidate : candidates) {
+    if (iCandidate == tick) return true;
+  }
+  if (candidates.empty() || candidates.back() == 0) return false;
+  return tick % candidates.back() == 0;  // |operands| < 2^40: no overflow
+}
+
 int mCountUnitBits(int code) {
   unsigned uBits = static_cast<unsigned>(code);
   int iCount = 0;
