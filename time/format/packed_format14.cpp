@@ -11,8 +11,11 @@ namespace {
 
 // Rewrites the fraction of a time format text to two digits: the "s"
 // letters after the first "." become "ss". True when the text changed.
+// Only a "." right after the seconds starts the fraction; one inside a
+// locale designator ("vorm./nachm.") is left alone.
 bool mFractionToTwoDigits(CmString& time) {
-  const int iDot = time.mFind(L'.');
+  int iDot = time.mFind(L'.');
+  while (iDot == 0 || (iDot > 0 && time[iDot - 1] != L's')) iDot = time.mFind(L'.', iDot + 1);
   if (iDot < 0) return false;
   int iDeleted = 0;
   while (iDot + 1 < time.length() && time[iDot + 1] == L's') {

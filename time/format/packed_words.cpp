@@ -129,7 +129,12 @@ void CmTimeCls::mPackFormat(std::vector<unsigned>& words) const {
   x.bElapsed = m_bElapsedTimeFlag;
   x.uDateSep1 = cvn::detail::mSepCharCode(m_sDateSep, 0);
   x.uDateSep2 = cvn::detail::mSepCharCode(m_sDateSep, 1);
-  x.uTimeSep = cvn::detail::mSepCharCode(m_sTimeSep, 0);
+  // The parser gives every format the time separator ":", but only a
+  // format with a time part uses it: a date format stores 0 there, so that
+  // day, month number and year with "/" pack to just the "/" in word 2.
+  bool bHasTime = false;
+  for (int i = 0; i < x.iNumParts; ++i) bHasTime = bHasTime || cvn::detail::mIsClockPart(m_xParts[i].ePart);
+  x.uTimeSep = bHasTime ? cvn::detail::mSepCharCode(m_sTimeSep, 0) : 0u;
   x.uAMPMFormat = static_cast<unsigned>(m_eAMPMFormat) & 0xFFu;
   words = cvn::detail::mPackWords(x);
 }
