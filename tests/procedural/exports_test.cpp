@@ -12,9 +12,13 @@ const char* const kEntryPoints[] = {
     "DEFFMT", "DEFDAT", "DEFTIM", "INIT_TIMECLS", "MNOW",   "MTODAY", "MCTIME", "PDTFMT",
     "UDTFMT", "DTTOMT", "MTTODT", "NTTODT",       "NGETOB", "MWHEN",  "MMDATE", "MTIME"};
 
+// The library stays mapped after dlclose (RTLD_NODELETE): it keeps objects
+// that are made once and never destroyed, which an unmapped library would
+// leave unreachable.
 class SharedLibrary {
  public:
-  explicit SharedLibrary(const char* path) : m_pHandle(dlopen(path, RTLD_NOW | RTLD_LOCAL)) {}
+  explicit SharedLibrary(const char* path)
+      : m_pHandle(dlopen(path, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE)) {}
   ~SharedLibrary() {
     if (m_pHandle != nullptr) dlclose(m_pHandle);
   }
