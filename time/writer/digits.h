@@ -1,0 +1,36 @@
+// Hand-written integer formatting for the writer, equal to the printf
+// conversions it stands for ("%0*i", "%02.2i", "%04.4i", "%03i", "%d") but
+// without a formatted-output call or a temporary buffer on the heap: the
+// digits go straight onto the end of the caller's string.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace cvn::detail {
+
+// Field widths and precisions are cut to this many characters, so that a
+// stray letter count (a part restored from damaged packed words) cannot
+// make a write grow without bound. The writer's own counts are 1 to 4.
+constexpr int kMaxWriterFieldWidth = 64;
+
+// Appends value as printf's "%<0 if zeroFlag><width>.<precision>i" writes
+// it; precision < 0 means none given. As in printf: a negative width is the
+// '-' flag (left-justified, padded with blanks on the right); a precision
+// turns the '0' flag off and pads the digits, not the field; "%.0i" writes
+// nothing for 0.
+// Example: (-7, 4, -1, true) appends "-007"; (7, 4, 2, true) "  07".
+void mAppendPrintfInt(std::wstring& out, std::int64_t value, int width, int precision,
+                      bool zeroFlag);
+
+// "%0*i" with width.
+inline void mAppendWidth(std::wstring& out, std::int64_t value, int width) {
+  mAppendPrintfInt(out, value, width, -1, true);
+}
+
+// "%d".
+inline void mAppendPlain(std::wstring& out, std::int64_t value) {
+  mAppendPrintfInt(out, value, 0, -1, false);
+}
+
+}  // namespace cvn::detail

@@ -1,0 +1,275 @@
+// The time-to-text writer: mCorvaneTimeToStr in both forms and mExampleTime.
+//
+// A write builds its text in the caller's string with hand-written digit
+// code, so a caller that reuses its strings allocates nothing in steady
+// state.
+
+#include <cmath>
+#include <cstdint>
+#include <cwchar>
+
+#include "CmTimeCls.h"
+#include "CvnBasicTypes.h"
+#include "CvnMessaging.h"
+#include "time/writer/digits.h"
+#include "time/writer/writer_impl.h"
+
+namespace {
+
+using cvn::detail::xWriterPart;
+using cvn::detail::xWriterParts;
+using xShownValue = CmTimeWriterImpl::xShownValue;
+
+// Scratch strings for the designator and for quarter and week labels, which
+// arrive through CmString out-parameters. Kept per thread so that a write
+// needs no allocation once they have grown.
+CmString& mDesignatorScratch() {
+  static thread_local CmString sScratch;
+  return sScratch;
+}
+CmString& mLabelScratch() {
+  static thread_local CmString sScratch;
+  return sScratch;
+}
+
+// Appends the entry of a month-name table (fixed-width, zero-terminated).
+template <size_t kWidth>
+void mAppendMonthName(std::wstring& out, const wchar_t (&table)[12][kWidth], int month) {
+  if (month < 1 || month > 12) return;
+  const wchar_t* pName = table[month - 1];
+  out.append(pName, wcsnlen(pName, kWidth));
+}
+
+// "%03i" of thousandths, cut to its first count digits (none for a count
+// below 1).
+void mAppendFraction(std::wstring& out, int thousandths, int count) {
+  const size_t iStart = out.size();
+  cvn::detail::mAppendPrintfInt(out, thousandths, 3, -1, true);
+  const size_t iWritten = out.size() - iStart;
+  const size_t iKeep = count < 1 ? 0 : static_cast<size_t>(count);
+  if (iKeep < iWritten) out.resize(iStart + iKeep);
+}
+
+// The parts of the object's current format and its 24-hour flag.
+void mCurrentParts(int numParts, const xWriterPart* parts, bool b24Hour, xWriterParts* out) {
+  out->iNumParts = cvn::detail::mClampPartCount(numParts);
+  for (int i = 0; i < out->iNumParts; ++i) out->xParts[i] = parts[i];
+  out->b24Hour = b24Hour;
+}
+
+}  // namespace
+
+bool CmTimeWriterImpl::mSplitAbsolute(const CmTimeCls& time, double t, xShownValue* out) {
+  // The rounding follows the object's own format even when show flags chose
+  // the parts.
+  const int iNumParts = cvn::detail::mClampPartCount(time.m_iNumParts);
+  const xWriterPart* pLast = iNumParts > 0 ? &time.m_xParts[iNumParts - 1] : nullptr;
+  const double v = t + cvn::detail::mAbsoluteRounding(pLast);
+  if (v > mGetMaxInteger()) return false;
+  // The split saturates far-off values and carries a time of day of one
+  // whole day into the next day, so the hour comes out as 0 to 23.
+  double dTimeOfDay = 0.0;
+  time.mToDayThousandths(v, &out->iDayNumber, &dTimeOfDay);
+  // The quick bound, in 64 bits: the day number may be saturated at INT_MIN.
+  if ((static_cast<std::int64_t>(out->iDayNumber) - 367) / 366 > 3000) return false;
+  time.mFromJulianDay(out->iDayNumber, &out->iYear, &out->iMonth, &out->iDay, nullptr,
+                      xExtractWeekFromJanuary);
+  if (out->iYear < 1000 || out->iYear > 4000) return false;
+  time.mFromTimeOfDay(dTimeOfDay, &out->iHour, &out->iMinute, &out->iSecond, &out->iThousandths);
+  return true;
+}
+
+bool CmTimeWriterImpl::mSplitElapsed(const CmTimeCls& time, double t, const xWriterParts& parts,
+                                     xShownValue* out, bool* negative) {
+  double v = t;
+  *negative = false;
+  if (t < 0.0) {
+    *negative = true;
+    v = -t;
+  }
+  if (!parts.b24Hour || parts.iNumParts < 1) return false;
+  const xTimePartsEnum eFirst = parts.xParts[0].ePart;
+  if (eFirst != xHour && eFirst != xMinute && eFirst != xSecond) return false;
+  if (!(v <= cvn::detail::kMaxElapsedDays)) return false;
+
+  bool bWidthOk = true;
+  v += cvn::detail::mElapsedRounding(parts.xParts[parts.iNumParts - 1], &bWidthOk);
+  if (!bWidthOk) mAssert("iW <= 3 && iW >= 1", "time", cvn::detail::kLineFractionWidth);
+
+  const cvn::detail::xElapsedClock xClock = cvn::detail::mSplitElapsed(v);
+  out->iDayNumber = xClock.iDays;
+  out->iHour = xClock.iTotalHours;
+  out->iMinute = xClock.iMinute;
+  out->iSecond = xClock.iSecond;
+  out->iThousandths = xClock.iThousandths;
+  // Date parts in an elapsed format (which the parser does not produce)
+  // show the calendar date of the whole days, so that they are defined.
+  time.mFromJulianDay(xClock.iDays, &out->iYear, &out->iMonth, &out->iDay, nullptr,
+                      xExtractWeekFromJanuary);
+  return true;
+}
+
+void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, int showFlags,
+                              std::wstring& text, std::wstring* dateText, std::wstring* timeText) {
+  using cvn::detail::mAppendPrintfInt;
+  using cvn::detail::mAppendWidth;
+  text.clear();
+  if (dateText != nullptr) dateText->clear();
+  if (timeText != nullptr) timeText->clear();
+
+  xWriterParts xList;
+  if (showFlags > 0) {
+    cvn::detail::mPartsFromShowFlags(showFlags, &xList);
+  } else {
+    mCurrentParts(time.m_iNumParts, time.m_xParts, time.m_b24Hour, &xList);
+  }
+
+  // NaN and the infinities name no time; NaN would pass every comparison
+  // below unnoticed.
+  if (mIsNumericMissing(t) || !std::isfinite(t)) {
+    text = L"*";
+    return;
+  }
+  const bool bElapsed = CmTimeCls::m_bElapsedTimeFlag;
+  xShownValue xValue{};
+  bool bNegative = false;
+  const bool bShowable = bElapsed ? mSplitElapsed(time, t, xList, &xValue, &bNegative)
+                                  : mSplitAbsolute(time, t, &xValue);
+  if (!bShowable) {
+    text = L"*";
+    return;
+  }
+
+  const cvn::detail::xDateSeparatorRule xRule =
+      cvn::detail::mDateSeparatorRule(time.m_sDateSep.c_str(), xList);
+  const bool bSingleFraction = time.m_iNumParts == 1 && time.m_xParts[0].ePart == xThousandth;
+  std::wstring& sDesignator = mDesignatorScratch().str();
+  sDesignator.clear();
+  std::int64_t iHour = xValue.iHour;
+  std::int64_t iMinute = xValue.iMinute;
+  size_t iSplit = 0;  // where the time portion begins
+
+  for (int i = 0; i < xList.iNumParts; ++i) {
+    const xTimePartsEnum eKind = xList.xParts[i].ePart;
+    const int iCount = xList.xParts[i].iCount;
+    if (!cvn::detail::mIsWritableKind(eKind)) {
+      // An unknown kind contributes nothing, not even a separator.
+      mAssert("false", "time", cvn::detail::kLineUnknownPart);
+      continue;
+    }
+    const bool bDate = cvn::detail::mIsDateKind(eKind);
+
+    if (bDate && bDayNumber) {
+      // The day number stands for the whole date portion.
+      text.clear();
+      cvn::detail::mAppendPlain(text, xValue.iDayNumber);
+    } else {
+      if (!text.empty()) {
+        if (bDate) {
+          switch (cvn::detail::mDateSeparatorBefore(xRule, i)) {
+            case cvn::detail::eDateSeparator::kNone: break;
+            case cvn::detail::eDateSeparator::kBlank: text += L' '; break;
+            case cvn::detail::eDateSeparator::kCommaBlank: text += L", "; break;
+            case cvn::detail::eDateSeparator::kFormat: text += time.m_sDateSep.str(); break;
+          }
+        } else if (i > 0 && cvn::detail::mIsDateKind(xList.xParts[i - 1].ePart)) {
+          text += L' ';
+          iSplit = text.size();
+        } else if (eKind == xThousandth) {
+          text += mGetOutputDecimal();
+        } else {
+          text += time.m_sTimeSep.str();
+        }
+      }
+
+      switch (eKind) {
+        case xYear:
+          if (iCount == 2) {
+            mAppendPrintfInt(text, xValue.iYear % 100, 2, 2, true);  // "%02.2i"
+          } else {
+            mAppendPrintfInt(text, xValue.iYear, 4, 4, true);  // "%04.4i"
+          }
+          break;
+        case xQuarterLabelFirst:
+        case xQuarterNumberFirst:
+        case xWeekLabelFirst:
+        case xWeekNumberFirst: {
+          // Labels and week numbers come from the unrounded value.
+          CmString& sLabel = mLabelScratch();
+          time.mGet(t, static_cast<xTimeExtractEnum>(eKind), sLabel);
+          text += sLabel.str();
+          break;
+        }
+        case xMonthNumber: mAppendWidth(text, xValue.iMonth, iCount); break;
+        case xMonthAbbrev: mAppendMonthName(text, CmTimeCls::gszMonthAbbrev, xValue.iMonth); break;
+        case xMonthName: mAppendMonthName(text, CmTimeCls::gszMonthName, xValue.iMonth); break;
+        case xDay: mAppendWidth(text, xValue.iDay, iCount); break;
+        case xHour:
+          if (xList.b24Hour) {
+            mAppendWidth(text, iHour, iCount);
+          } else {
+            // 12-hour values are absolute: the hour is 0 to 23.
+            const int iClockHour = static_cast<int>(iHour);
+            sDesignator.clear();
+            time.mMakeAMPMFormat(iClockHour, mDesignatorScratch());
+            if (iClockHour == 0 || iClockHour == 12) {
+              text += L"12";
+            } else {
+              mAppendWidth(text, iClockHour < 12 ? iClockHour : iClockHour - 12, iCount);
+            }
+          }
+          break;
+        case xMinute:
+          // First part of an elapsed format: the total minutes.
+          mAppendWidth(text, bElapsed && i == 0 ? iMinute + 60 * iHour : iMinute, iCount);
+          iHour = 0;
+          iMinute = 0;
+          break;
+        case xSecond:
+          // First part of an elapsed format: the total seconds, which pass
+          // the int range after 24855 days; written from 64 bits.
+          mAppendWidth(text,
+                       bElapsed && i == 0 ? xValue.iSecond + 60 * (60 * iHour + iMinute)
+                                          : static_cast<std::int64_t>(xValue.iSecond),
+                       iCount);
+          break;
+        case xThousandth:
+          // A format of the fraction alone reads like a number: the input
+          // decimal symbol goes in front.
+          if (bSingleFraction) text += mGetInputDecimal();
+          mAppendFraction(text, xValue.iThousandths, iCount);
+          break;
+        default: break;
+      }
+    }
+
+    if (bDate) {
+      if (dateText != nullptr) *dateText = text;
+      iSplit = text.size();
+    }
+  }
+
+  if (!xList.b24Hour && !sDesignator.empty()) text += sDesignator;
+  if (timeText != nullptr) {
+    if (iSplit > text.size()) iSplit = text.size();
+    timeText->assign(text, iSplit, std::wstring::npos);
+  }
+  if (bNegative) text.insert(text.begin(), L'-');
+}
+
+void CmTimeCls::mCorvaneTimeToStr(double t, bool bDayNumber, CmString& text, CmString& dateText,
+                                  CmString& timeText, int showFlags) const {
+  CmTimeWriterImpl::mWrite(*this, t, bDayNumber, showFlags, text.str(), &dateText.str(),
+                           &timeText.str());
+}
+
+void CmTimeCls::mCorvaneTimeToStr(double t, bool bDayNumber, CmString& text, int showFlags) const {
+  CmTimeWriterImpl::mWrite(*this, t, bDayNumber, showFlags, text.str(), nullptr, nullptr);
+}
+
+void CmTimeCls::mExampleTime(CmString& text) const {
+  // 12 hours, 29 minutes and 59.945 seconds: shows how an elapsed format
+  // rounds and carries.
+  constexpr double kElapsedExample = 0.5208326967592593;
+  mCorvaneTimeToStr(m_bElapsedTimeFlag ? kElapsedExample : mNow(), false, text, 0);
+}
