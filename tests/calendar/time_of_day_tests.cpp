@@ -157,30 +157,30 @@ TEST(TimeOfDay, SplitDefinedForEveryDouble) {
 }
 
 TEST(TimeOfDay, AddThousandthsNormalises) {
+  using N = CmTimeCls::xNumtimStruct;
   struct {
-    int iDay;
-    double dMs, dAdd;
-    int iNewDay;
-    double dNewMs;
+    N xBefore;
+    double dAdd;
+    N xAfter;
   } const kRows[] = {
-      {10, 86399000.0, 1000.0, 11, 0.0},
-      {10, 0.0, -1.0, 9, 86399999.0},
-      {10, 500.0, -3 * kMsPerDay, 7, 500.0},
-      {10, 500.0, 5 * kMsPerDay + 1.0, 15, 501.0},
-      {-3, 0.0, -0.5 * kMsPerDay, -4, 43200000.0},
-      {10, 0.0, -1e-12, 10, 0.0},  // a hair below a whole day rounds to it
-      {10, 123.0, kNaN, 10, 0.0},
-      {10, 0.0, kInf, INT_MAX, 0.0},
-      {10, 0.0, -kInf, INT_MIN, 0.0},
-      {INT_MAX, 86399999.0, 1.0, INT_MAX, 0.0},
-      {INT_MIN, 0.0, -1.0, INT_MIN, 0.0},
+      {{10, 86399000.0}, 1000.0, {11, 0.0}},
+      {{10, 0.0}, -1.0, {9, 86399999.0}},
+      {{10, 500.0}, -3 * kMsPerDay, {7, 500.0}},
+      {{10, 500.0}, 5 * kMsPerDay + 1.0, {15, 501.0}},
+      {{-3, 0.0}, -0.5 * kMsPerDay, {-4, 43200000.0}},
+      {{10, 0.0}, -1e-12, {10, 0.0}},  // a hair below a whole day rounds to it
+      {{10, 123.0}, kNaN, {10, 0.0}},
+      {{10, 0.0}, kInf, {INT_MAX, 0.0}},
+      {{10, 0.0}, -kInf, {INT_MIN, 0.0}},
+      {{INT_MAX, 86399999.0}, 1.0, {INT_MAX, 0.0}},
+      {{INT_MIN, 0.0}, -1.0, {INT_MIN, 0.0}},
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(testing::Message() << row.iDay << " + " << row.dAdd);
-    CmTimeCls::xNumtimStruct x{row.iDay, row.dMs};
+    SCOPED_TRACE(testing::Message() << row.xBefore.iDayNumber << " + " << row.dAdd);
+    N x = row.xBefore;
     A::mAddThousandths(mTime(), row.dAdd, &x);
-    EXPECT_EQ(x.iDayNumber, row.iNewDay);
-    EXPECT_EQ(x.dTimeOfDay, row.dNewMs);
+    EXPECT_EQ(x.iDayNumber, row.xAfter.iDayNumber);
+    EXPECT_EQ(x.dTimeOfDay, row.xAfter.dTimeOfDay);
   }
   CmTimeCls::xNumtimStruct x{36526, 43200000.0};
   EXPECT_EQ(A::mToDaysFraction(mTime(), &x), 36526.5);
