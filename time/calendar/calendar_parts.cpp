@@ -60,12 +60,8 @@ int CmTimeCls::mGet(double t, xTimeExtractEnum what, CmString& text) const {
   const int iQuarter = (iMonth - 1) / 3 + 1;  // [1, 4]
 
   switch (what) {
-    case xExtractYear2:
-      detail::mAppendInt(sOut, iYear % 100, 2);
-      return iYear % 100;
-    case xExtractYear4:
-      detail::mAppendInt(sOut, iYear, 4);
-      return iYear;
+    case xExtractYear2: detail::mAppendInt(sOut, iYear % 100, 2); return iYear % 100;
+    case xExtractYear4: detail::mAppendInt(sOut, iYear, 4); return iYear;
     case xExtractQuarterLabelFirst:
       sOut = mLoadLabel(kQuarterLabelId);
       detail::mAppendInt(sOut, iQuarter, 1);
@@ -74,15 +70,9 @@ int CmTimeCls::mGet(double t, xTimeExtractEnum what, CmString& text) const {
       detail::mAppendInt(sOut, iQuarter, 1);
       sOut += mLoadLabel(kQuarterLabelId);
       return iQuarter;
-    case xExtractMonthNumber:
-      mAppendWidth(iMonth, xMonthNumber, 0, 1);
-      return iMonth;
-    case xExtractMonthName:
-      sOut = gszMonthName[iMonth - 1];
-      return iMonth;
-    case xExtractMonthAbbrev:
-      sOut = gszMonthAbbrev[iMonth - 1];
-      return iMonth;
+    case xExtractMonthNumber: mAppendWidth(iMonth, xMonthNumber, 0, 1); return iMonth;
+    case xExtractMonthName: sOut = gszMonthName[iMonth - 1]; return iMonth;
+    case xExtractMonthAbbrev: sOut = gszMonthAbbrev[iMonth - 1]; return iMonth;
     case xExtractWeekNumberFirst:
       mAppendWidth(iWeek, xWeekNumberFirst, 0, 2);
       sOut += mLoadLabel(kWeekLabelId);
@@ -95,32 +85,22 @@ int CmTimeCls::mGet(double t, xTimeExtractEnum what, CmString& text) const {
       sOut = mLoadLabel(kWeekLabelId);
       mAppendWidth(iWeek, xWeekLabelFirst, 0, 2);
       return iWeek;
-    case xExtractDay:
-      mAppendWidth(iDay, xDay, 0, 1);
-      return iDay;
+    case xExtractDay: mAppendWidth(iDay, xDay, 0, 1); return iDay;
     case xExtractDayOfWeek: {
       const int iWeekday = mGetDayOfWeek(iDayNumber);
       sOut = gszDayAbbrevNoStop[iWeekday];
       return iWeekday;
     }
-    case xExtractHour:
-      mAppendWidth(iHour, xHour, 0, 1);
-      return iHour;
-    case xExtractMinute:
-      mAppendWidth(iMinute, xMinute, 0, 1);
-      return iMinute;
-    case xExtractSecond:
-      mAppendWidth(iSecond, xSecond, 0, 1);
-      return iSecond;
+    case xExtractHour: mAppendWidth(iHour, xHour, 0, 1); return iHour;
+    case xExtractMinute: mAppendWidth(iMinute, xMinute, 0, 1); return iMinute;
+    case xExtractSecond: mAppendWidth(iSecond, xSecond, 0, 1); return iSecond;
     case xExtractTenths:
       mAppendWidth(iThousandths / 100, xThousandth, 2, 1);
       return iThousandths / 100;
     case xExtractHundredths:
       mAppendWidth(iThousandths / 10, xThousandth, 1, 1);
       return iThousandths / 10;
-    case xExtractThousandths:
-      mAppendWidth(iThousandths, xThousandth, 0, 1);
-      return iThousandths;
+    case xExtractThousandths: mAppendWidth(iThousandths, xThousandth, 0, 1); return iThousandths;
   }
   return -1;
 }
