@@ -94,7 +94,7 @@ bool mIsBlankChar(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 int mDigitValue(wchar_t c) {
   if (!mIsCodePoint(c)) return -1;
-  const auto u = static_cast<std::uint32_t>(c);
+  const auto u = static_cast<std::uint32_t>(static_cast<std::int32_t>(c));  // c >= 0 here
   for (std::uint32_t zero : kDigitZeros) {
     if (u < zero) return -1;  // the table ascends
     if (u <= zero + 9) return static_cast<int>(u - zero);
