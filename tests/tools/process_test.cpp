@@ -3,6 +3,7 @@
 // year window from the environment.
 
 #include <gtest/gtest.h>
+#include <locale.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,8 +42,10 @@ std::string mSlurp(const std::string& path) {
   return ss.str();
 }
 
-// Runs cvntime with args and input on standard input.
-xRun mRun(const std::vector<std::string>& args, const std::string& input = "") {
+// Runs cvntime with args and input on standard input, in the environment
+// with the given locale variable.
+xRun mRun(const std::vector<std::string>& args, const std::string& input = "",
+          const std::string& localeVariable = "LC_ALL=C") {
   const std::string sBase = "/tmp/cvntime_test_" + std::to_string(getpid());
   const std::string sIn = sBase + ".in";
   const std::string sOut = sBase + ".out";
@@ -51,7 +54,8 @@ xRun mRun(const std::vector<std::string>& args, const std::string& input = "") {
     std::ofstream in(sIn, std::ios::binary);
     in << input;
   }
-  std::string sCommand = "env -u CVN_TWO_DIGIT_YEAR_MAX LC_ALL=C " + mQuote(CVNTIME_PATH);
+  std::string sCommand = "env -u CVN_TWO_DIGIT_YEAR_MAX -u LC_ALL -u LC_TIME -u LANG " +
+                         mQuote(localeVariable) + " " + mQuote(CVNTIME_PATH);
   for (const std::string& sArg : args) sCommand += " " + mQuote(sArg);
   sCommand += " <" + mQuote(sIn) + " >" + mQuote(sOut) + " 2>" + mQuote(sErr);
   const int iStatus = std::system(sCommand.c_str());
@@ -306,6 +310,28 @@ TEST(CvntimeProcess, Now) {
 TEST(CvntimeProcess, BuiltInLocaleByName) {
   EXPECT_EQ(mRun({"--locale", "C", "read", "3/15/2020"}).sOut, "43905\n");
   EXPECT_EQ(mRun({"read", "3/15/2020", "--locale", "POSIX"}).sOut, "43905\n");
+}
+
+bool mLocaleInstalled(const char* name) {
+  const locale_t loc = newlocale(LC_ALL_MASK, name, static_cast<locale_t>(0));
+  if (loc == static_cast<locale_t>(0)) return false;
+  freelocale(loc);
+  return true;
+}
+
+TEST(CvntimeProcess, GermanSettingsByNameAndFromTheEnvironment) {
+  if (!mLocaleInstalled("de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+  const xRun named = mRun({"--locale", "de_DE.UTF-8", "read", "--show-format", "15.03.2020"});
+  EXPECT_EQ(named.sOut, "43905\tdd.mm.yyyy\n");
+  EXPECT_EQ(named.iExit, 0) << named.sErr;
+  // Month names come out as UTF-8.
+  EXPECT_EQ(mRun({"--locale", "de_DE.UTF-8", "write", "--format", "d mmmm yyyy", "43905"}).sOut,
+            "15 M\xC3\xA4rz 2020\n");
+  // Without --locale the environment's locale applies; --locale C overrides it.
+  EXPECT_EQ(mRun({"read", "15.03.2020"}, "", "LANG=de_DE.UTF-8").sOut, "43905\n");
+  EXPECT_EQ(mRun({"read", "--locale", "C", "3/15/2020"}, "", "LANG=de_DE.UTF-8").sOut, "43905\n");
+  EXPECT_EQ(mRun({"write", "--format", "mmmm", "43905"}, "", "LC_TIME=de_DE.UTF-8").sOut,
+            "M\xC3\xA4rz\n");
 }
 
 TEST(CvntimeProcess, ExampleColumnReads) {
