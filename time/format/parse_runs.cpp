@@ -266,10 +266,7 @@ int CmFormatScanner::mHandleWeek(int start, int len) {
 }
 
 void CmFormatScanner::mHandleOpenBracket() {
-  // An elapsed bracket opens the format. A designator before it is refused
-  // here as well: a designator never goes with an elapsed time, and the
-  // canonical text would put it after the bracket, where it is refused.
-  if (m_xOut.iNumParts == 0 && !m_bInBracket && m_xOut.b24Hour) {
+  if (m_xOut.iNumParts == 0 && !m_bInBracket) {
     m_bInBracket = true;
   } else {
     mReject();
