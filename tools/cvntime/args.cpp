@@ -101,7 +101,11 @@ bool mParseCommandArgs(const std::string& command, const std::vector<std::string
       if (sName == spec.pszName) pSpec = &spec;
     }
     if (pSpec == nullptr) {
-      *error = "unknown option '" + sName + "' for '" + command + "'";
+      *error = "unknown option '";
+      *error += sName;
+      *error += "' for '";
+      *error += command;
+      *error += "'";
       return false;
     }
     std::vector<std::string> vsValues;

@@ -45,7 +45,9 @@ std::vector<xTimePartsEnum> mPartKindsOfPacked(const std::vector<unsigned>& word
 xScalePlan mPlanScale(const CmTimeCls& time, double dataMin, double dataMax, int minTicks,
                       int maxTicks) {
   xScalePlan plan;
-  const double dTarget = static_cast<double>((minTicks + maxTicks) / 2);
+  // The target count is the whole middle of the tick range (integer division).
+  const int iTarget = (minTicks + maxTicks) / 2;
+  const double dTarget = static_cast<double>(iTarget);
   if (dataMax < dataMin || (mIsNumericMissing(dataMin) && mIsNumericMissing(dataMax))) {
     dataMin = 0.0;
     dataMax = 0.0;

@@ -3,6 +3,8 @@
 
 #include "tools/cvntime/utf8.h"
 
+#include <type_traits>
+
 namespace cvn::tool {
 
 namespace {
@@ -77,6 +79,16 @@ void mAppendUtf8(char32_t cp, std::string& out) {
   }
 }
 
+// The code of a wide character as a wide signed number: wchar_t may be a
+// signed type, and its negative values are out of range like any other.
+long long mCodeOf(wchar_t c) {
+  if constexpr (std::is_signed_v<wchar_t>) {
+    return static_cast<long long>(static_cast<std::make_signed_t<wchar_t>>(c));
+  } else {
+    return static_cast<long long>(static_cast<std::make_unsigned_t<wchar_t>>(c));
+  }
+}
+
 bool mIsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool mIsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
@@ -99,15 +111,14 @@ std::wstring mUtf8ToWide(std::string_view text) {
 void mAppendWideAsUtf8(const wchar_t* text, size_t length, std::string& out) {
   if (text == nullptr) return;
   for (size_t i = 0; i < length; ++i) {
-    // wchar_t may be signed: negative values are out of range like any other.
-    const long long v = static_cast<long long>(text[i]);
+    const long long v = mCodeOf(text[i]);
     if (v < 0 || v > 0x10FFFF) {
       mAppendUtf8(kReplacementChar, out);
       continue;
     }
     const char32_t c = static_cast<char32_t>(v);
     if (mIsHighSurrogate(c) && i + 1 < length) {
-      const long long w = static_cast<long long>(text[i + 1]);
+      const long long w = mCodeOf(text[i + 1]);
       if (w >= 0 && mIsLowSurrogate(static_cast<char32_t>(w))) {
         const char32_t cp = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(w) - 0xDC00);
         mAppendUtf8(cp, out);
