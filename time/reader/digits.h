@@ -8,8 +8,8 @@
 
 namespace cvn::detail {
 
-// The reader's blank: the space character, as the string library trims it.
-constexpr bool mIsReaderBlank(wchar_t c) { return c == L' '; }
+// The reader's blank: a space or a tab, as the string library trims them.
+constexpr bool mIsReaderBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 // White space that "%d" of the C library passes over before a number.
 constexpr bool mIsScanSpace(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
@@ -138,10 +138,15 @@ struct xFixedText {
 };
 
 // Hands out the tokens of a text: the pieces between characters of a
-// delimiter set. Text inside quote marks does not split (the marks stay in
-// the token), blanks around a token are removed, and empty tokens are passed
-// over, so "March 15, 2020" at ", " gives "March", "15", "2020" and "12Wk2020"
-// at "Wk" gives "12", "2020". An empty delimiter set gives the whole text.
+// delimiter set, cut the way the string library's tokenizer cuts them with
+// trimmed tokens. Blanks around a token are removed and are insignificant
+// next to a delimiter, so "March 15, 2020" at ", " gives "March", "15",
+// "2020"; two other delimiters in a row give an empty token ("3//15" gives
+// "3", "", "15"), and a delimiter at the very end gives none after it. Text
+// inside quote marks does not split (the marks stay in the token). Where
+// the whole delimiter text stands in the text it is one delimiter, so
+// "12Wk2020" at the week label "Wk" gives "12", "2020". An empty delimiter
+// set gives the whole text as one token.
 class xTokenCursor {
  public:
   xTokenCursor(const wchar_t* text, int len, const wchar_t* delims, int delimLen,
@@ -153,34 +158,53 @@ class xTokenCursor {
   template <int N>
   bool mNext(xFixedText<N>& out) {
     out.clear();
-    while (m_p < m_end) {
-      const wchar_t* pStart = m_p;
-      wchar_t cQuote = L'\0';
-      while (m_p < m_end) {
-        const wchar_t c = *m_p;
-        if (cQuote != L'\0') {
-          if (c == cQuote) cQuote = L'\0';
-        } else if (mIsQuote(c)) {
-          cQuote = c;
-        } else if (mIsDelim(c)) {
-          break;
-        }
-        ++m_p;
-      }
-      const wchar_t* pEnd = m_p;
-      if (m_p < m_end) ++m_p;  // past the delimiter
-      while (pStart < pEnd && mIsReaderBlank(*pStart)) ++pStart;
-      while (pEnd > pStart && mIsReaderBlank(pEnd[-1])) --pEnd;
-      if (pEnd > pStart) {
-        const int iLen = static_cast<int>(pEnd - pStart);
-        out.assign(pStart, iLen < N ? iLen : N);
-        return true;
+    const wchar_t* pRest = m_p;
+    while (pRest < m_end && mIsReaderBlank(*pRest)) ++pRest;
+    if (pRest >= m_end) {
+      m_p = m_end;
+      return false;
+    }
+    const wchar_t* pStart = m_p;
+    wchar_t cQuote = L'\0';
+    for (; m_p < m_end; ++m_p) {
+      const wchar_t c = *m_p;
+      if (cQuote != L'\0') {
+        if (c == cQuote) cQuote = L'\0';
+      } else if (mIsQuote(c)) {
+        cQuote = c;
+      } else if (mIsDelim(c)) {
+        break;
       }
     }
-    return false;
+    const wchar_t* pEnd = m_p;
+    if (m_p < m_end) mPassDelimiter();
+    while (pStart < pEnd && mIsReaderBlank(*pStart)) ++pStart;
+    while (pEnd > pStart && mIsReaderBlank(pEnd[-1])) --pEnd;
+    const int iLen = static_cast<int>(pEnd - pStart);
+    out.assign(pStart, iLen < N ? iLen : N);
+    return true;
   }
 
  private:
+  // Passes over the delimiter at m_p, the blank delimiters after it and, after
+  // a blank one, at most one more delimiter with its blanks.
+  void mPassDelimiter() {
+    const bool bBlank = mIsReaderBlank(*m_p);
+    if (m_iDelimLen > 1 && m_end - m_p >= m_iDelimLen &&
+        std::wmemcmp(m_p, m_pDelims, static_cast<size_t>(m_iDelimLen)) == 0) {
+      m_p += m_iDelimLen;
+    } else {
+      ++m_p;
+    }
+    mPassBlankDelimiters();
+    if (bBlank && m_p < m_end && mIsDelim(*m_p)) {
+      ++m_p;
+      mPassBlankDelimiters();
+    }
+  }
+  void mPassBlankDelimiters() {
+    while (m_p < m_end && mIsReaderBlank(*m_p) && mIsDelim(*m_p)) ++m_p;
+  }
   bool mIsDelim(wchar_t c) const {
     for (int i = 0; i < m_iDelimLen; ++i) {
       if (m_pDelims[i] == c) return true;
