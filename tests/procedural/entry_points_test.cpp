@@ -235,10 +235,10 @@ TEST_F(EntryPoints, TimeToTextFlagTwoIsTheDate) {
 
 TEST_F(EntryPoints, TimeToTextLengthCountsCharacters) {
   // A month name with a character outside ASCII: length counts characters.
+  ASSERT_TRUE(gcmTime.mSetFormat(L"mmmm"));
   wchar_t szSaved[32];
   std::wcscpy(szSaved, CmTimeCls::gszMonthName[2]);
   std::wcscpy(CmTimeCls::gszMonthName[2], L"M\u00e4rz");
-  ASSERT_TRUE(gcmTime.mSetFormat(L"mmmm"));
   double dValue = kMarch15of2020;
   int iFlag = 0;
   CmString sOut;
