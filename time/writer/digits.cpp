@@ -43,12 +43,19 @@ void mAppendPrintfInt(std::wstring& out, std::int64_t value, int width, int prec
   const int iUsed = (value < 0 ? 1 : 0) + iLeadingZeros + iDigits;  // [0, 85]
   const int iPad = width > iUsed ? width - iUsed : 0;
 
-  if (iPad > 0 && !bLeftJustify && !zeroFlag) out.append(static_cast<size_t>(iPad), L' ');
-  if (value < 0) out += L'-';
-  if (iPad > 0 && zeroFlag) out.append(static_cast<size_t>(iPad), L'0');
-  if (iLeadingZeros > 0) out.append(static_cast<size_t>(iLeadingZeros), L'0');
-  while (iDigits > 0) out += szReversed[--iDigits];
-  if (iPad > 0 && bLeftJustify) out.append(static_cast<size_t>(iPad), L' ');
+  // The field is laid out in a local buffer and appended at once.
+  wchar_t szField[2 * kMaxWriterFieldWidth + 24];
+  int n = 0;
+  auto mFill = [&](wchar_t c, int count) {
+    for (int i = 0; i < count; ++i) szField[n++] = c;
+  };
+  if (!bLeftJustify && !zeroFlag) mFill(L' ', iPad);
+  if (value < 0) szField[n++] = L'-';
+  if (zeroFlag) mFill(L'0', iPad);
+  mFill(L'0', iLeadingZeros);
+  while (iDigits > 0) szField[n++] = szReversed[--iDigits];
+  if (bLeftJustify) mFill(L' ', iPad);
+  out.append(szField, static_cast<size_t>(n));
 }
 
 }  // namespace cvn::detail

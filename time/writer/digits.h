@@ -23,8 +23,16 @@ constexpr int kMaxWriterFieldWidth = 64;
 void mAppendPrintfInt(std::wstring& out, std::int64_t value, int width, int precision,
                       bool zeroFlag);
 
-// "%0*i" with width.
+// "%0*i" with width. One or two digits in a field of one or two, the
+// common case of dates and clocks, take a short path.
 inline void mAppendWidth(std::wstring& out, std::int64_t value, int width) {
+  if (value >= 0 && value < 100 && (width == 1 || width == 2)) {
+    const wchar_t szDigits[2] = {static_cast<wchar_t>(L'0' + value / 10),
+                                 static_cast<wchar_t>(L'0' + value % 10)};
+    const bool bTwo = width == 2 || value >= 10;
+    out.append(bTwo ? szDigits : szDigits + 1, bTwo ? 2 : 1);
+    return;
+  }
   mAppendPrintfInt(out, value, width, -1, true);
 }
 

@@ -1,6 +1,7 @@
 // The writer's pure rules on plain values (see writer_impl.h).
 
 #include <cmath>
+#include <cwchar>
 
 #include "CmString.h"
 #include "CvnBasicTypes.h"
@@ -69,8 +70,13 @@ double mElapsedRounding(const xWriterPart& lastPart, bool* widthOk) {
 
 xDateSeparatorRule mDateSeparatorRule(const wchar_t* dateSep, const xWriterParts& parts) {
   xDateSeparatorRule xRule{};
-  xRule.bNone = mStrCompareIgnore(dateSep, L"WK") == 0 || mStrCompareIgnore(dateSep, L"Q") == 0;
-  xRule.bBlankStyle = mStrCompare(dateSep, L" ") == 0 || mStrCompare(dateSep, L", ") == 0;
+  // Case-insensitive equality compares character by character, so only a
+  // separator of the same length can equal "WK" or "Q".
+  const size_t iLength = std::wcslen(dateSep);
+  xRule.bNone = (iLength == 2 && mStrCompareIgnore(dateSep, L"WK") == 0) ||
+                (iLength == 1 && mStrCompareIgnore(dateSep, L"Q") == 0);
+  xRule.bBlankStyle = (iLength == 1 && dateSep[0] == L' ') ||
+                      (iLength == 2 && dateSep[0] == L',' && dateSep[1] == L' ');
   xRule.bMonthDayYear =
       parts.iNumParts >= 3 &&
       (parts.xParts[0].ePart == xMonthAbbrev || parts.xParts[0].ePart == xMonthName) &&
