@@ -8,38 +8,54 @@
 #include "time/format/generate_format.h"
 
 namespace cvn::detail {
-namespace {
 
-// The two designators a style writes from, and whether it shortens them to
-// their first letters and puts a blank before them.
-struct xStyleTexts {
-  const std::wstring* pAM = nullptr;
-  const std::wstring* pPM = nullptr;
-  bool bFirstLetter = false;
-  bool bBlank = false;
-};
-
-// False for a style outside 0..11.
-bool mStyleTexts(int style, const xFormatDesignators& xD, xStyleTexts& x) {
+bool mDecomposeStyle(int style, xStyleParts& x) {
   if (style < CmTimeCls::eAmPmUpperSpaced || style > CmTimeCls::eLocaleLower) return false;
   // Within each family of four: upper spaced, lower spaced, upper, lower.
-  const int iFamily = style / 4;  // 0 "AM/PM", 1 "A/P", 2 locale
-  const bool bLower = style % 2 == 1;
+  x.iFamily = style / 4;  // [0, 2]
+  x.bLower = style % 2 == 1;
   x.bBlank = style % 4 < 2;
-  x.bFirstLetter = iFamily == 1;
-  if (iFamily == 2) {
-    x.pAM = bLower ? &xD.sAMLower : &xD.sAM;
-    x.pPM = bLower ? &xD.sPMLower : &xD.sPM;
-  } else {
-    x.pAM = bLower ? &xD.sAMDefaultLower : &xD.sAMDefault;
-    x.pPM = bLower ? &xD.sPMDefaultLower : &xD.sPMDefault;
-  }
   return true;
 }
 
-std::wstring mShown(const std::wstring& text, bool bFirstLetter) {
-  return bFirstLetter ? mFirstLetter(text) : text;
+void mAppendDesignator(std::wstring& out, const xStyleParts& x, const std::wstring& designator) {
+  if (x.iFamily == kFamilyFirstLetters) {
+    out.append(designator, 0, 1);
+  } else {
+    out += designator;
+  }
 }
+
+const std::wstring& mStyleDesignator(const xStyleParts& x, bool bAM, const xFormatDesignators& xD) {
+  if (x.iFamily == kFamilyLocale) {
+    if (bAM) return x.bLower ? xD.sAMLower : xD.sAM;
+    return x.bLower ? xD.sPMLower : xD.sPM;
+  }
+  if (bAM) return x.bLower ? xD.sAMDefaultLower : xD.sAMDefault;
+  return x.bLower ? xD.sPMDefaultLower : xD.sPMDefault;
+}
+
+std::wstring mDesignatorPairText(int style, const xFormatDesignators& xD) {
+  xStyleParts x;
+  std::wstring s;
+  if (!mDecomposeStyle(style, x)) return s;
+  if (x.bBlank) s += L' ';
+  mAppendDesignator(s, x, mStyleDesignator(x, true, xD));
+  s += L'/';
+  mAppendDesignator(s, x, mStyleDesignator(x, false, xD));
+  return s;
+}
+
+std::wstring mDesignatorForHour(int style, int hour, const xFormatDesignators& xD) {
+  xStyleParts x;
+  std::wstring s;
+  if (!mDecomposeStyle(style, x)) return s;
+  if (x.bBlank) s += L' ';
+  mAppendDesignator(s, x, mStyleDesignator(x, hour <= 11, xD));
+  return s;
+}
+
+namespace {
 
 // Length of a name table entry of width iWidth; an entry without a
 // terminator counts as its full width.
@@ -61,32 +77,25 @@ int mLongestEntry(const wchar_t (&table)[12][iWidth]) {
 }
 
 }  // namespace
-
-std::wstring mDesignatorPairText(int style, const xFormatDesignators& xD) {
-  xStyleTexts x;
-  if (!mStyleTexts(style, xD, x)) return L"";
-  std::wstring s = x.bBlank ? L" " : L"";
-  s += mShown(*x.pAM, x.bFirstLetter);
-  s += L'/';
-  s += mShown(*x.pPM, x.bFirstLetter);
-  return s;
-}
-
-std::wstring mDesignatorForHour(int style, int hour, const xFormatDesignators& xD) {
-  xStyleTexts x;
-  if (!mStyleTexts(style, xD, x)) return L"";
-  std::wstring s = x.bBlank ? L" " : L"";
-  s += mShown(hour <= 11 ? *x.pAM : *x.pPM, x.bFirstLetter);
-  return s;
-}
-
 }  // namespace cvn::detail
 
 void CmTimeCls::mMakeAMPMFormat(int hour, CmString& out) const {
-  const cvn::detail::xFormatDesignators xD =
-      cvn::detail::mMakeDesignators(m_sAM, m_sPM, m_sAMLower, m_sPMLower, m_sAMDefault,
-                                    m_sPMDefault, m_sAMDefaultLower, m_sPMDefaultLower);
-  out = CmString(cvn::detail::mDesignatorForHour(m_eAMPMFormat, hour, xD));
+  // Written straight from the fields into out's own buffer: the writer
+  // calls this for every value it shows.
+  std::wstring& s = out.str();
+  s.clear();
+  cvn::detail::xStyleParts x;
+  if (!cvn::detail::mDecomposeStyle(m_eAMPMFormat, x)) return;
+  const bool bAM = hour <= 11;
+  const CmString* pSource = nullptr;
+  if (x.iFamily == cvn::detail::kFamilyLocale) {
+    pSource = bAM ? (x.bLower ? &m_sAMLower : &m_sAM) : (x.bLower ? &m_sPMLower : &m_sPM);
+  } else {
+    pSource = bAM ? (x.bLower ? &m_sAMDefaultLower : &m_sAMDefault)
+                  : (x.bLower ? &m_sPMDefaultLower : &m_sPMDefault);
+  }
+  if (x.bBlank) s += L' ';
+  cvn::detail::mAppendDesignator(s, x, pSource->str());
 }
 
 int CmTimeCls::mGetWidestFormattedWidth(xTimePartsEnum part) const {
