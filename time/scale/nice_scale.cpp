@@ -220,6 +220,10 @@ void CmTimeCls::mFindNiceScale(double dataMin, double dataMax, int minTicks, int
     mGenerateNewTimes(xRule.iCode, vIncrements, dStart, dStart, iCount, ticks);
   }
 
+  // The midpoints are taken in days, not in calendar units: a leap day
+  // between two year ticks moves the midpoint half a day early, so data
+  // starting on 1 January 2001 drops a first tick on 1 January 2000 (the
+  // midpoint of 2000 and 2002 is noon of 31 December 2000).
   cvn::detail::mTrimScaleTicks(ticks, dataMin, dataMax);
   mSetScaleEnds(dataMin, dataMax, ticks, setScaleMin, setScaleMax, scaleMin, scaleMax);
   CmTimeScaleImpl::mSetNumParts(
