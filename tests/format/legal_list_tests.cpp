@@ -43,11 +43,14 @@ std::vector<std::wstring> mDistinctFormats() {
           const std::wstring sM = (iBits & 1) ? L"mm" : L"m";
           const std::wstring sD = (iBits & 2) ? L"dd" : L"d";
           const std::wstring sY = (iBits & 4) ? L"yyyy" : L"yy";
-          std::wstring s;
-          if (iOrder == 0) s = sM + pszSep + sD + pszSep + sY;
-          if (iOrder == 1) s = sD + pszSep + sM + pszSep + sY;
-          if (iOrder == 2) s = sY + pszSep + sM + pszSep + sD;
-          v.push_back(s + pszTime);
+          const std::wstring* kOrders[3][3] = {{&sM, &sD, &sY}, {&sD, &sM, &sY}, {&sY, &sM, &sD}};
+          std::wstring s = *kOrders[iOrder][0];
+          s += pszSep;
+          s += *kOrders[iOrder][1];
+          s += pszSep;
+          s += *kOrders[iOrder][2];
+          s += pszTime;
+          v.push_back(s);
         }
       }
     }
@@ -97,7 +100,9 @@ TEST_F(LegalList, DuplicatesAreExactCaseSensitiveText) {
 }
 
 TEST_F(LegalList, IllegalFormatsAreNotAdded) {
-  for (const wchar_t* psz : {L"", L"h:m", L"yy/yy", L"*", L"@"}) {
+  // "@" has no part and so no text; "@DMS" is accepted as typed but its
+  // canonical text "dm ss" is not a legal format.
+  for (const wchar_t* psz : {L"", L"h:m", L"yy/yy", L"*", L"@", L"@DMS"}) {
     SCOPED_TRACE(cvn::test::mNarrow(psz));
     EXPECT_FALSE(m_xTime.mAddFormat(psz, false));
     EXPECT_FALSE(m_xTime.mAddFormat(psz, true));
@@ -188,9 +193,8 @@ TEST_F(LegalList, TryingFormatsKeepsAFormatThatNoLongerParses) {
   EXPECT_EQ(Access::mState(m_xTime), xBefore);
 }
 
-const wchar_t* const kMixed[] = {L"m/d/yy",    L"h:mm",       L"m/d/yy h:mm",
-                                 L"hh:mm:ss",  L"mmm yyyy",   L"[h]:mm:ss",
-                                 L"d mmmm yyyy h:mm:ss"};
+const wchar_t* const kMixed[] = {L"m/d/yy",   L"h:mm",      L"m/d/yy h:mm",        L"hh:mm:ss",
+                                 L"mmm yyyy", L"[h]:mm:ss", L"d mmmm yyyy h:mm:ss"};
 
 std::vector<std::wstring> mLoop(CmTimeCls& t, eFormatType type, bool workingCopy) {
   std::vector<std::wstring> v;

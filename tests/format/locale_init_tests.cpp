@@ -67,34 +67,64 @@ struct xDefaultsRow {
 
 const xDefaultsRow kDefaultRows[] = {
     // Month-day-year: every built-in format, six of them older spellings.
-    {L"M/d/yyyy", L"/", L"h:mm:ss tt", L"m/d/yyyy", L"h:mm:ss AM/PM", 6,
+    {L"M/d/yyyy",
+     L"/",
+     L"h:mm:ss tt",
+     L"m/d/yyyy",
+     L"h:mm:ss AM/PM",
+     6,
      {L"m/d h:mm:ss", L"mm/yyyy h:mm:ss", L"m/d/yyyy h:mm:ss", L"m/d/yy  h:mm:ss",
       L"d-mmm-yy  h:mm:ss", L"mmm-yy  h:mm:ss", L"mmm d h:mm:ss", L"mmm yyyy h:mm:ss",
       L"mmmm d, yyyy h:mm:ss", L"d mmmm yyyy h:mm:ss", L"d mmm h:mm:ss", L"[h]:mm:ss",
       L"h:mm:ss am/pm"}},
     // Case B (two-digit numbers only): no "m/d/yy"; 24-hour clock.
-    {L"dd.MM.yy", L".", L"HH:mm:ss", L"dd.mm.yy", L"hh:mm:ss", 5,
+    {L"dd.MM.yy",
+     L".",
+     L"HH:mm:ss",
+     L"dd.mm.yy",
+     L"hh:mm:ss",
+     5,
      {L"dd.mm h:mm:ss", L"mm/yyyy h:mm:ss", L"dd.mm.yy h:mm:ss", L"d-mmm-yy  h:mm:ss",
       L"mmm-yy  h:mm:ss", L"mmm d h:mm:ss", L"mmm yyyy h:mm:ss", L"mmmm d, yyyy h:mm:ss",
       L"d mmmm yyyy h:mm:ss", L"d mmm h:mm:ss", L"[h]:mm:ss", L"h:mm:ss am/pm"}},
     // Case A (abbreviated month in the middle): no "d-mmm-yy".
-    {L"dd-MMM-yy", L"-", L"H:mm:ss", L"dd-mmm-yy", L"h:mm:ss", 5,
+    {L"dd-MMM-yy",
+     L"-",
+     L"H:mm:ss",
+     L"dd-mmm-yy",
+     L"h:mm:ss",
+     5,
      {L"dd-mmm h:mm:ss", L"mm/yyyy h:mm:ss", L"dd-mmm-yy h:mm:ss", L"m/d/yy  h:mm:ss",
       L"mmm-yy  h:mm:ss", L"mmm d h:mm:ss", L"mmm yyyy h:mm:ss", L"mmmm d, yyyy h:mm:ss",
       L"d mmmm yyyy h:mm:ss", L"d mmm h:mm:ss", L"[h]:mm:ss", L"h:mm:ss am/pm"}},
     // Case C (abbreviated month and year): no "mmm-yy".
-    {L"MMM-yy", L"-", L"H:mm:ss", L"mmm-yy", L"h:mm:ss", 5,
+    {L"MMM-yy",
+     L"-",
+     L"H:mm:ss",
+     L"mmm-yy",
+     L"h:mm:ss",
+     5,
      {L"mmm h:mm:ss", L"mm/yyyy h:mm:ss", L"mmm-yy h:mm:ss", L"m/d/yy  h:mm:ss",
       L"d-mmm-yy  h:mm:ss", L"mmm d h:mm:ss", L"mmm yyyy h:mm:ss", L"mmmm d, yyyy h:mm:ss",
       L"d mmmm yyyy h:mm:ss", L"d mmm h:mm:ss", L"[h]:mm:ss", L"h:mm:ss am/pm"}},
     // Year-month-day: the year comes first, so "yyyy/mm".
-    {L"yyyy-MM-dd", L"-", L"HH:mm:ss", L"yyyy-mm-dd", L"hh:mm:ss", 6,
+    {L"yyyy-MM-dd",
+     L"-",
+     L"HH:mm:ss",
+     L"yyyy-mm-dd",
+     L"hh:mm:ss",
+     6,
      {L"mm-dd h:mm:ss", L"yyyy/mm h:mm:ss", L"yyyy-mm-dd h:mm:ss", L"m/d/yy  h:mm:ss",
       L"d-mmm-yy  h:mm:ss", L"mmm-yy  h:mm:ss", L"mmm d h:mm:ss", L"mmm yyyy h:mm:ss",
       L"mmmm d, yyyy h:mm:ss", L"d mmmm yyyy h:mm:ss", L"d mmm h:mm:ss", L"[h]:mm:ss",
       L"h:mm:ss am/pm"}},
     // Blanks and a final full stop are cleaned away.
-    {L"d. M. yyyy.", L".", L"H:mm:ss", L"d.m.yyyy", L"h:mm:ss", 6,
+    {L"d. M. yyyy.",
+     L".",
+     L"H:mm:ss",
+     L"d.m.yyyy",
+     L"h:mm:ss",
+     6,
      {L"d.m h:mm:ss", L"mm/yyyy h:mm:ss", L"d.m.yyyy h:mm:ss", L"m/d/yy  h:mm:ss",
       L"d-mmm-yy  h:mm:ss", L"mmm-yy  h:mm:ss", L"mmm d h:mm:ss", L"mmm yyyy h:mm:ss",
       L"mmmm d, yyyy h:mm:ss", L"d mmmm yyyy h:mm:ss", L"d mmm h:mm:ss", L"[h]:mm:ss",
@@ -297,8 +327,7 @@ struct xBufferRow {
 
 const xBufferRow kBufferRows[] = {
     // 19 characters fit the short-date buffer of 20, 20 do not.
-    {L"dddd, MMMM dd, yyyy", L"H:mm", L"/", L"dddd,mmmmdd,yyyy", L"h:mm",
-     L"dddd,mmmmdd, h:mm:ss"},
+    {L"dddd, MMMM dd, yyyy", L"H:mm", L"/", L"dddd,mmmmdd,yyyy", L"h:mm", L"dddd,mmmmdd, h:mm:ss"},
     {L"dddd, MMMM dd, yyyy.", L"H:mm", L"/", L"", L"h:mm", L"yyyy/mm h:mm:ss"},
     // The same for the time format.
     {L"M/d/yyyy", L"h:mm:ss          tt", L"/", L"m/d/yyyy", L"h:mm:ss          AM/PM",
@@ -330,8 +359,16 @@ TEST_F(LocaleInit, FirstDayOfWeek) {
     const wchar_t* pszValue;  // null: not readable
     int iExpected;
   } kRows[] = {
-      {L"0", 0}, {L"3", 3}, {L"6", 6}, {L" 2 ", 2},
-      {L"7", 6}, {L"-1", 6}, {L"x", 6}, {L"", 6}, {L"1.5", 6}, {L"99999999999", 6},
+      {L"0", 0},
+      {L"3", 3},
+      {L"6", 6},
+      {L" 2 ", 2},
+      {L"7", 6},
+      {L"-1", 6},
+      {L"x", 6},
+      {L"", 6},
+      {L"1.5", 6},
+      {L"99999999999", 6},
       {nullptr, 6},
       {L"                             0", 0},   // 30 characters fit the buffer of 31
       {L"                              0", 6},  // 31 do not
@@ -416,8 +453,8 @@ TEST(LocaleDefaults, RewriteDesignatorToken) {
       {L"h:mm t", true, true, L"h:mm V/N"},
       {L"h:mm t", true, false, L"h:mm v/n"},
       {L"h:mm t", false, true, L"h:mm A/P"},
-      {L"tt", false, true, L"AM/PM"},   // two characters are enough
-      {L"t", false, true, L"t"},        // one is not
+      {L"tt", false, true, L"AM/PM"},  // two characters are enough
+      {L"t", false, true, L"t"},       // one is not
       {L"", false, true, L""},
       {L"h:mm", true, true, L"h:mm"},
       {L"ttt", false, true, L"tAM/PM"},
@@ -425,10 +462,9 @@ TEST(LocaleDefaults, RewriteDesignatorToken) {
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(cvn::test::mNarrow(row.pszIn));
-    const CmString s = row.bLocale
-                           ? mRewriteDesignatorToken(row.pszIn, sAM, sPM, sAMl, sPMl, row.bUpper)
-                           : mRewriteDesignatorToken(row.pszIn, sNone, sNone, sNone, sNone,
-                                                     row.bUpper);
+    const CmString s =
+        row.bLocale ? mRewriteDesignatorToken(row.pszIn, sAM, sPM, sAMl, sPMl, row.bUpper)
+                    : mRewriteDesignatorToken(row.pszIn, sNone, sNone, sNone, sNone, row.bUpper);
     EXPECT_EQ(s.str(), row.pszOut);
   }
   // Either designator empty: the fixed pair.
@@ -472,13 +508,13 @@ TEST(LocaleDefaults, MonthDayAndMonthYear) {
       {L"m/d/yyyy", L"/", L"m/d", L"mm/yyyy"},
       {L"dd.mm.yyyy", L".", L"dd.mm", L"mm/yyyy"},
       {L"yyyy-mm-dd", L"-", L"mm-dd", L"yyyy/mm"},
-      {L"dd.yyyy.mm", L".", L"dd.mm", L"yyyy/mm"},    // the year between two separators
-      {L"dd..yy..mm", L".", L"dd..mm", L"yyyy/mm"},   // pairs from position 1 on
-      {L"m/d/yyyy", L"", L"m/d/", L"mm/yyyy"},        // separator not readable
-      {L"m/d/yyyy", L"-", L"m/d/", L"mm/yyyy"},       // separator not in the text
-      {L"dmy", L"/", L"dm", L"yyyy/mm"},              // one "y" is no year
-      {L"yyyy", L"/", L"", L"mm/yyyy"},               // no "m": -1
-      {L"", L"/", L"", L"yyyy/mm"},                   // no "yy" and no "m": -1 > -1 fails
+      {L"dd.yyyy.mm", L".", L"dd.mm", L"yyyy/mm"},   // the year between two separators
+      {L"dd..yy..mm", L".", L"dd..mm", L"yyyy/mm"},  // pairs from position 1 on
+      {L"m/d/yyyy", L"", L"m/d/", L"mm/yyyy"},       // separator not readable
+      {L"m/d/yyyy", L"-", L"m/d/", L"mm/yyyy"},      // separator not in the text
+      {L"dmy", L"/", L"dm", L"yyyy/mm"},             // one "y" is no year
+      {L"yyyy", L"/", L"", L"mm/yyyy"},              // no "m": -1
+      {L"", L"/", L"", L"yyyy/mm"},                  // no "yy" and no "m": -1 > -1 fails
       {L"mmm-yy", L"-", L"mmm", L"mm/yyyy"},
       {L"/", L"/", L"", L"yyyy/mm"},
       {L"d/", L"/", L"d", L"yyyy/mm"},
@@ -526,8 +562,8 @@ TEST(LocaleDefaults, BuildDefaultFormatsCounts) {
   for (CmString& s : vs) s = L"stale";
   int iPre15 = -1;
   // Without a month-day format and in case B: 11 formats, 4 older ones.
-  const int n = cvn::detail::mBuildDefaultFormats(L"dd.mm.yy", L"", cvn::detail::eCaseB, true, vs,
-                                                  &iPre15);
+  const int n =
+      cvn::detail::mBuildDefaultFormats(L"dd.mm.yy", L"", cvn::detail::eCaseB, true, vs, &iPre15);
   EXPECT_EQ(n, 11);
   EXPECT_EQ(iPre15, 4);
   for (int i = n; i < CmTimeCls::kMaxDefFmts; ++i) EXPECT_TRUE(vs[i].empty()) << i;
@@ -535,8 +571,8 @@ TEST(LocaleDefaults, BuildDefaultFormatsCounts) {
   EXPECT_EQ(vs[n - 2].str(), L"[h]:mm:ss");
   EXPECT_EQ(vs[n - 1].str(), L"h:mm:ss am/pm");
   // Every case letter leaves out exactly one format.
-  for (auto eCase : {cvn::detail::eNoCase, cvn::detail::eCaseA, cvn::detail::eCaseB,
-                     cvn::detail::eCaseC}) {
+  for (auto eCase :
+       {cvn::detail::eNoCase, cvn::detail::eCaseA, cvn::detail::eCaseB, cvn::detail::eCaseC}) {
     const int m = cvn::detail::mBuildDefaultFormats(L"m/d/yyyy", L"m/d", eCase, false, vs, nullptr);
     EXPECT_EQ(m, eCase == cvn::detail::eNoCase ? 13 : 12);
   }

@@ -117,12 +117,12 @@ TEST_F(PackedWords, ClassFlagsAndSeparatorsAndStyle) {
 
 // Formats that pack and unpack to the same canonical text and flags.
 const wchar_t* const kRoundTrip[] = {
-    L"m/d/yy",       L"mm/dd/yyyy",        L"d-mmm-yy h:mm:ss", L"mmmm d, yyyy",
-    L"d mmmm yyyy",  L"yyyyQq",            L"qQyyyy",           L"wwWkyyyy",
-    L"yyyyWkww",     L"yyyymmdd",          L"h:mm:ss AM/PM",    L"h:mm:ss am/pm",
-    L"h:mm A/P",     L"h:mm:ssa/p",        L"[h]:mm:ss",        L"[m]:ss",
-    L"[s]",          L"h:mm:ss.s",         L"h:mm:ss.ss",       L"h:mm:ss.sss",
-    L"mmm yyyy",     L"d mmm",             L"dd.mm.yyyy hh:mm", L"yyyy-mm-dd hh:mm:ss.ss",
+    L"m/d/yy",      L"mm/dd/yyyy", L"d-mmm-yy h:mm:ss", L"mmmm d, yyyy",
+    L"d mmmm yyyy", L"yyyyQq",     L"qQyyyy",           L"wwWkyyyy",
+    L"yyyyWkww",    L"yyyymmdd",   L"h:mm:ss AM/PM",    L"h:mm:ss am/pm",
+    L"h:mm A/P",    L"h:mm:ssa/p", L"[h]:mm:ss",        L"[m]:ss",
+    L"[s]",         L"h:mm:ss.s",  L"h:mm:ss.ss",       L"h:mm:ss.sss",
+    L"mmm yyyy",    L"d mmm",      L"dd.mm.yyyy hh:mm", L"yyyy-mm-dd hh:mm:ss.ss",
 };
 
 TEST_F(PackedWords, RoundTripThroughAnotherObject) {
@@ -272,8 +272,8 @@ TEST_F(PackedWords, ShortVectorsReadMissingWordsAsZero) {
   cvn::test::AssertCapture xCapture;
   // Only word 0: day, month and year of two or four digits without
   // separators, a legal format.
-  const unsigned w0 = 3u | (9u << 4) | (2u << 8) | (4u << 12) | (2u << 16) | (1u << 20) |
-                      (4u << 24) | (1u << 3);
+  const unsigned w0 =
+      3u | (9u << 4) | (2u << 8) | (4u << 12) | (2u << 16) | (1u << 20) | (4u << 24) | (1u << 3);
   CmTimeCls t;
   ASSERT_TRUE(t.mSetFormat(L"h:mm"));
   t.mUnpackFormat(Words{w0});

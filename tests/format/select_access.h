@@ -4,10 +4,10 @@
 // reports and regional settings built from the built-in ones.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "CmRegionalSettings.h"
 #include "CmTimeCls.h"
@@ -125,8 +125,8 @@ class AssertCapture {
     return s_vReports;
   }
   static void mRecord(const char* expression, const char* file, unsigned line) {
-    mReports().push_back({expression != nullptr ? expression : "", file != nullptr ? file : "",
-                          line});
+    mReports().push_back(
+        {expression != nullptr ? expression : "", file != nullptr ? file : "", line});
   }
   CmAssertHandler m_pPrevious;
 };

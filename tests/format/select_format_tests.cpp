@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "CmRegionalSettings.h"
@@ -41,10 +42,10 @@ const xWidthRow kWidthRows[] = {
     {L"M/D/YY", L"m/d/yy", 8, true, false, eDateFormat},
     {L"mm/dd/yyyy", L"mm/dd/yyyy", 10, true, false, eDateFormat},
     {L"yyyy-mm-dd", L"yyyy-mm-dd", 10, true, false, eDateFormat},
-    {L"h:mm:ss am/pm", L"h:mm:ss am/pm", 11, false, true, eTimeFormat},   // 8 + " pm"
+    {L"h:mm:ss am/pm", L"h:mm:ss am/pm", 11, false, true, eTimeFormat},  // 8 + " pm"
     {L"h:mm:ss AM/PM", L"h:mm:ss AM/PM", 11, false, true, eTimeFormat},
-    {L"h:mm:ssAM/PM", L"h:mm:ssAM/PM", 10, false, true, eTimeFormat},     // "PM" only
-    {L"h:mm a/p", L"h:mm a/p", 7, false, true, eTimeFormat},              // 5 + " p"
+    {L"h:mm:ssAM/PM", L"h:mm:ssAM/PM", 10, false, true, eTimeFormat},  // "PM" only
+    {L"h:mm a/p", L"h:mm a/p", 7, false, true, eTimeFormat},           // 5 + " p"
     {L"hh:mm", L"hh:mm", 5, false, true, eTimeFormat},
     {L"h:mm:ss.sss", L"h:mm:ss.sss", 12, false, true, eTimeFormat},
     {L"[h]:mm:ss", L"[h]:mm:ss", 8, false, true, eTimeFormat},
@@ -53,7 +54,7 @@ const xWidthRow kWidthRows[] = {
     {L"mmm yyyy", L"mmm yyyy", 3 + 5, true, false, eDateFormat},
     {L"m/d/yy h:mm", L"m/d/yy h:mm", 14, true, true, eDateTimeFormat},
     {L"wwWk yyyy", L"wwWkyyyy", 8, true, false, eDateFormat},  // "52Wk2024"
-    {L"yyyyQq", L"yyyyQq", 7, true, false, eDateFormat},  // 5 + 1 + 2 for "Q1"
+    {L"yyyyQq", L"yyyyQq", 7, true, false, eDateFormat},       // 5 + 1 + 2 for "Q1"
 };
 
 TEST_F(Selection, GetFormatGivesCanonicalTextAndWidth) {
@@ -121,8 +122,7 @@ TEST(SelectionWidth, Boundaries) {
   EXPECT_EQ(mFormatWidth(2, kTime, true, 3, 9, 3, &bDate, &bTime), 5);
   EXPECT_EQ(mFormatWidth(2, kMonths, false, 3, 9, 3, &bDate, &bTime), -1 + 4 + 10);
   EXPECT_FALSE(bTime);
-  EXPECT_EQ(mFormatWidth(4, kFractions, true, 3, 9, 0, &bDate, &bTime),
-            -1 + 3 + 3 + 3 + 4);
+  EXPECT_EQ(mFormatWidth(4, kFractions, true, 3, 9, 0, &bDate, &bTime), -1 + 3 + 3 + 3 + 4);
   EXPECT_FALSE(bDate);
   EXPECT_TRUE(bTime);
   // No part: -1, neither date nor time.
@@ -139,16 +139,16 @@ TEST(SelectionWidth, Boundaries) {
 // Formats tried against several current formats; each is refused and must
 // leave the current format, its parsed form and the class-wide flags whole.
 const wchar_t* const kRefused[] = {
-    L"",                       // empty
-    L" ",                      // blanks only
+    L"",   // empty
+    L" ",  // blanks only
     L"   ",
     L"*",
-    L"h:m",                    // minutes need two letters
-    L"hh.mm",                  // the time separator must be ":"
-    L"yy/yy",                  // a part may occur once
+    L"h:m",    // minutes need two letters
+    L"hh.mm",  // the time separator must be ":"
+    L"yy/yy",  // a part may occur once
     L"m/mm",
-    L"ss.ssss",                // at most three decimals
-    L"[h]:mm:ss am/pm",        // no designator with an elapsed time
+    L"ss.ssss",          // at most three decimals
+    L"[h]:mm:ss am/pm",  // no designator with an elapsed time
     L"h:[mm]",
     L"[mm]:ss",
     L"Qq yyyy",
@@ -159,9 +159,9 @@ const wchar_t* const kRefused[] = {
     L"yyyymmdd hh:mm",
     L"mmm h",
     L"m/d/yy h:m",
-    L"\u00e9\u00e8",           // letters outside the pattern alphabet
+    L"\u00e9\u00e8",  // letters outside the pattern alphabet
     L"\xFFFF",
-    L"\xD800\xDC00",           // a surrogate pair
+    L"\xD800\xDC00",  // a surrogate pair
     L"\x80\x81\xFF",
 };
 
@@ -301,9 +301,9 @@ TEST_F(Selection, RegionalSelectors) {
 
 TEST_F(Selection, AcceptedTextMatchesItsCanonicalForm) {
   // Setting the canonical text gives the same parsed form as the original.
-  const wchar_t* const kFormats[] = {L"mmmm d,yyyy",  L"M/D/YY",       L"m/d-yy",
-                                     L"qQ yyyy",      L"[h]:mm:ss",     L"h:mm:ss.s",
-                                     L"d mmmm yyyy",  L"dd.mm.yyyy hh:mm"};
+  const wchar_t* const kFormats[] = {L"mmmm d,yyyy", L"M/D/YY",          L"m/d-yy",
+                                     L"qQ yyyy",     L"[h]:mm:ss",       L"h:mm:ss.s",
+                                     L"d mmmm yyyy", L"dd.mm.yyyy hh:mm"};
   for (const wchar_t* pszFormat : kFormats) {
     SCOPED_TRACE(cvn::test::mNarrow(pszFormat));
     CmTimeCls a;
@@ -321,6 +321,58 @@ TEST_F(Selection, AcceptedTextMatchesItsCanonicalForm) {
     xB.sText.clear();
     EXPECT_EQ(xA, xB);
   }
+}
+
+}  // namespace
+
+namespace {
+
+std::uint32_t mNextRandom(std::uint32_t* state) {
+  *state = *state * 1664525u + 1013904223u;
+  return *state >> 8;
+}
+
+TEST_F(Selection, RandomTextIsAcceptedWholeOrRefusedWithoutTrace) {
+  // Texts from the pattern alphabet and a few strangers, of any length up
+  // to 100: either the text becomes current as given or the previous
+  // format stays whole.
+  const wchar_t kAlphabet[] = L"yYmMdDhHsSqQwWkKaApP[]/:.-, @t\u00e9\xFFFF\xD800";
+  const std::uint32_t uAlphabet = sizeof(kAlphabet) / sizeof(kAlphabet[0]) - 1;
+  CmTimeCls t;
+  CmTimeCls u;
+  ASSERT_TRUE(t.mSetFormat(L"m/d/yy h:mm AM/PM"));
+  std::uint32_t uState = 2024u;
+  int iAccepted = 0;
+  for (int i = 0; i < 20000; ++i) {
+    std::wstring s;
+    const std::uint32_t uLength = mNextRandom(&uState) % (i % 10 == 0 ? 101 : 12);
+    for (std::uint32_t k = 0; k < uLength; ++k) s += kAlphabet[mNextRandom(&uState) % uAlphabet];
+    // A refused non-empty text sets t's format again, and with it the
+    // class-wide flags (u may have set its own in between); an empty text
+    // changes nothing at all.
+    xFormatState xBefore = Access::mState(t);
+    if (!s.empty()) {
+      xBefore.bElapsed = xBefore.sText.find(L'[') != std::wstring::npos;
+      xBefore.bComma = xBefore.sText.find(L',') != std::wstring::npos;
+    }
+    if (!t.mSetFormat(s.c_str())) {
+      ASSERT_EQ(Access::mState(t), xBefore) << cvn::test::mNarrow(s);
+      continue;
+    }
+    ++iAccepted;
+    EXPECT_EQ(t.mGetDateTimeFmt().str(), s);
+    // Whatever is accepted may be offered to the working list; every entry
+    // taken must be a legal format itself.
+    const size_t iSize = CmTimeCls::m_vsTmpLegalFmts.size();
+    if (t.mAddFormat(s.c_str(), true) && CmTimeCls::m_vsTmpLegalFmts.size() > iSize) {
+      ASSERT_TRUE(u.mSetFormat(CmTimeCls::m_vsTmpLegalFmts.back().c_str()))
+          << cvn::test::mNarrow(s);
+    }
+    if (CmTimeCls::m_vsTmpLegalFmts.size() >= 150) CmTimeCls::m_vsTmpLegalFmts.clear();
+  }
+  EXPECT_GT(iAccepted, 50);
+  CmTimeCls::m_vsTmpLegalFmts.clear();
+  CmTimeCls::iNumTmpLegalFmts = 0;
 }
 
 }  // namespace

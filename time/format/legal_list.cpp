@@ -25,14 +25,10 @@ void mSyncCounts() {
 // The loop cursor of a format class, or null for a value outside the enum.
 int* mCursorOf(eFormatType type) {
   switch (type) {
-    case eDateFormat:
-      return &CmTimeCls::iDateLoop;
-    case eTimeFormat:
-      return &CmTimeCls::iTimeLoop;
-    case eDateTimeFormat:
-      return &CmTimeCls::iDateTimeLoop;
-    default:
-      return nullptr;
+    case eDateFormat: return &CmTimeCls::iDateLoop;
+    case eTimeFormat: return &CmTimeCls::iTimeLoop;
+    case eDateTimeFormat: return &CmTimeCls::iDateTimeLoop;
+    default: return nullptr;
   }
 }
 
@@ -61,9 +57,8 @@ bool CmTimeCls::mNextFormat(eFormatType type, CmString& format, bool workingCopy
     return false;
   }
 
-  const cvn::detail::xFormatFieldsRef xFields{m_sDateTimeFmt, m_iNumParts, m_xParts,
-                                              m_b24Hour,      m_eAMPMFormat, m_eFormat,
-                                              m_sDateSep,     m_sTimeSep};
+  const cvn::detail::xFormatFieldsRef xFields{m_sDateTimeFmt, m_iNumParts, m_xParts,   m_b24Hour,
+                                              m_eAMPMFormat,  m_eFormat,   m_sDateSep, m_sTimeSep};
   const cvn::detail::xFormatSnapshot xSaved(xFields);
 
   const std::vector<CmString>& vsList = mSelectList(workingCopy);
@@ -85,9 +80,8 @@ bool CmTimeCls::mNextFormat(eFormatType type, CmString& format, bool workingCopy
 }
 
 bool CmTimeCls::mAddFormat(const wchar_t* format, bool workingCopy) {
-  const cvn::detail::xFormatFieldsRef xFields{m_sDateTimeFmt, m_iNumParts, m_xParts,
-                                              m_b24Hour,      m_eAMPMFormat, m_eFormat,
-                                              m_sDateSep,     m_sTimeSep};
+  const cvn::detail::xFormatFieldsRef xFields{m_sDateTimeFmt, m_iNumParts, m_xParts,   m_b24Hour,
+                                              m_eAMPMFormat,  m_eFormat,   m_sDateSep, m_sTimeSep};
   const cvn::detail::xFormatSnapshot xSaved(xFields);
   bool bResult = false;
   if (mSetFormat(format)) {
@@ -95,9 +89,12 @@ bool CmTimeCls::mAddFormat(const wchar_t* format, bool workingCopy) {
     mGenerateFormat(m_iNumParts, m_xParts, m_sDateSep.c_str(), m_sTimeSep.c_str(), m_b24Hour,
                     m_eAMPMFormat, sCanonical);
     std::vector<CmString>& vsList = mSelectList(workingCopy);
-    // A text with no part (such as "@") has an empty canonical text, which
-    // can never be made current again; it is not taken into the list.
-    if (!sCanonical.empty() && static_cast<int>(vsList.size()) < kMaxLegalFmts) {
+    // Only a canonical text that can itself be made current is taken: not
+    // the empty text of a format without parts (such as "@"), nor the text
+    // of an odd accepted spelling that does not parse back ("@DMS" is
+    // written "dm ss"). So every entry stays a legal format.
+    const bool bUsable = !sCanonical.empty() && mSetFormat(sCanonical.c_str());
+    if (bUsable && static_cast<int>(vsList.size()) < kMaxLegalFmts) {
       if (mFindEntry(vsList, sCanonical) < 0) vsList.push_back(sCanonical);
       bResult = true;
     }
@@ -108,9 +105,8 @@ bool CmTimeCls::mAddFormat(const wchar_t* format, bool workingCopy) {
 }
 
 bool CmTimeCls::mDeleteFormat(const wchar_t* format, bool workingCopy) {
-  const cvn::detail::xFormatFieldsRef xFields{m_sDateTimeFmt, m_iNumParts, m_xParts,
-                                              m_b24Hour,      m_eAMPMFormat, m_eFormat,
-                                              m_sDateSep,     m_sTimeSep};
+  const cvn::detail::xFormatFieldsRef xFields{m_sDateTimeFmt, m_iNumParts, m_xParts,   m_b24Hour,
+                                              m_eAMPMFormat,  m_eFormat,   m_sDateSep, m_sTimeSep};
   const cvn::detail::xFormatSnapshot xSaved(xFields);
   bool bResult = false;
   if (mSetFormat(format)) {

@@ -24,9 +24,8 @@ bool mReadLocaleText(unsigned lcType, int bufferChars, CmString* out) {
 
 bool mIsUpperLetter(wchar_t c) { return mToLower(c) != c; }
 
-CmString mRewriteDesignatorToken(const CmString& timeFormat, const CmString& am,
-                                 const CmString& pm, const CmString& amLower,
-                                 const CmString& pmLower, bool upperCase) {
+CmString mRewriteDesignatorToken(const CmString& timeFormat, const CmString& am, const CmString& pm,
+                                 const CmString& amLower, const CmString& pmLower, bool upperCase) {
   CmString sOut(timeFormat);
   const int n = sOut.length();
   if (n < 2 || sOut[n - 1] != L't') return sOut;

@@ -31,9 +31,8 @@ bool mIsUpperLetter(wchar_t c);
 // else "AM"/"PM". A text shorter than 2 characters or without a final "t"
 // comes back unchanged. Example: "h:mm:ss tt" with "AM", "PM" and upper
 // case gives "h:mm:ss AM/PM"; "h:mm t" gives "h:mm A/P".
-CmString mRewriteDesignatorToken(const CmString& timeFormat, const CmString& am,
-                                 const CmString& pm, const CmString& amLower,
-                                 const CmString& pmLower, bool upperCase);
+CmString mRewriteDesignatorToken(const CmString& timeFormat, const CmString& am, const CmString& pm,
+                                 const CmString& amLower, const CmString& pmLower, bool upperCase);
 
 // Removes every blank and then a last character that is not a letter:
 // "d. m. yyyy." gives "d.m.yyyy".

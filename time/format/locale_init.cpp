@@ -106,8 +106,8 @@ void CmTimeCls::mInitialize() {
     m_bElapsedTimeFlag = bSavedElapsed;
   }
   int iNumPre15 = 0;
-  m_iNumDefFmts = dt::mBuildDefaultFormats(m_sShortDateFmt, sMonthDay, eCase,
-                                           m_bAbbrevMonthNames, m_sDefFmts, &iNumPre15);
+  m_iNumDefFmts = dt::mBuildDefaultFormats(m_sShortDateFmt, sMonthDay, eCase, m_bAbbrevMonthNames,
+                                           m_sDefFmts, &iNumPre15);
   m_iNumPre15Fmts = iNumPre15;
 
   // Illegal and duplicate ones add nothing; each call leaves the current

@@ -58,8 +58,7 @@ void CmTimeCls::mGetFormat14(std::vector<unsigned>& words) const {
     } else if (bFractionChanged) {
       // A time-only format or an older date spelling keeps its date, but
       // version 14 still shows only two decimals.
-      const CmString sCandidate =
-          sDate.empty() ? sTime : sDate + CmString(L" ") + sTime;
+      const CmString sCandidate = sDate.empty() ? sTime : sDate + CmString(L" ") + sTime;
       xGlobal.mSetFormat(sCandidate.c_str());
     }
   }

@@ -16,10 +16,10 @@ struct xFieldPos {
   int iWord;
   int iBit;
 };
-constexpr xFieldPos kKindPos[CmTimeCls::kMaxParts] = {{0, 4},  {0, 12}, {0, 20}, {0, 28},
-                                                      {1, 4},  {1, 12}, {1, 20}};
-constexpr xFieldPos kCountPos[CmTimeCls::kMaxParts] = {{0, 8},  {0, 16}, {0, 24}, {1, 0},
-                                                       {1, 8},  {1, 16}, {1, 24}};
+constexpr xFieldPos kKindPos[CmTimeCls::kMaxParts] = {{0, 4}, {0, 12}, {0, 20}, {0, 28},
+                                                      {1, 4}, {1, 12}, {1, 20}};
+constexpr xFieldPos kCountPos[CmTimeCls::kMaxParts] = {{0, 8}, {0, 16}, {0, 24}, {1, 0},
+                                                       {1, 8}, {1, 16}, {1, 24}};
 constexpr int kFieldBits = 4;
 constexpr int kFractionBit = 28;  // word 1, two bits
 constexpr int kCommaBit = 30;     // word 1
@@ -133,7 +133,9 @@ void CmTimeCls::mPackFormat(std::vector<unsigned>& words) const {
   // format with a time part uses it: a date format stores 0 there, so that
   // day, month number and year with "/" pack to just the "/" in word 2.
   bool bHasTime = false;
-  for (int i = 0; i < x.iNumParts; ++i) bHasTime = bHasTime || cvn::detail::mIsClockPart(m_xParts[i].ePart);
+  for (int i = 0; i < x.iNumParts; ++i) {
+    if (cvn::detail::mIsClockPart(m_xParts[i].ePart)) bHasTime = true;
+  }
   x.uTimeSep = bHasTime ? cvn::detail::mSepCharCode(m_sTimeSep, 0) : 0u;
   x.uAMPMFormat = static_cast<unsigned>(m_eAMPMFormat) & 0xFFu;
   words = cvn::detail::mPackWords(x);

@@ -27,9 +27,9 @@ struct xPackedFormat {
   bool b24Hour = true;
   bool bHasComma = false;
   bool bElapsed = false;
-  unsigned uDateSep1 = 0;  // [0, 255]; 0: no character
-  unsigned uDateSep2 = 0;  // [0, 255]
-  unsigned uTimeSep = 0;   // [0, 255]
+  unsigned uDateSep1 = 0;    // [0, 255]; 0: no character
+  unsigned uDateSep2 = 0;    // [0, 255]
+  unsigned uTimeSep = 0;     // [0, 255]
   unsigned uAMPMFormat = 0;  // [0, 255]
 };
 

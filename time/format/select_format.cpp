@@ -43,10 +43,8 @@ bool mIsClockPart(xTimePartsEnum part) {
     case xSecond:
     case xHundredth:
     case xTenth:
-    case xThousandth:
-      return true;
-    default:
-      return false;
+    case xThousandth: return true;
+    default: return false;
   }
 }
 
@@ -164,8 +162,7 @@ void CmTimeCls::mGetFormat(CmString& format, int* width, bool* hasDate, bool* ha
   CmString sDesignator;
   if (!m_b24Hour) mMakeAMPMFormat(12, sDesignator);
 
-  const int iWidth =
-      cvn::detail::mFormatWidth(iNumParts, m_xParts, m_b24Hour, iWidestAbbrev, iWidestName,
-                                sDesignator.length(), hasDate, hasTime);
+  const int iWidth = cvn::detail::mFormatWidth(iNumParts, m_xParts, m_b24Hour, iWidestAbbrev,
+                                               iWidestName, sDesignator.length(), hasDate, hasTime);
   if (width != nullptr) *width = iWidth;
 }
