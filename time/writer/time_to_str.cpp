@@ -125,7 +125,9 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
   }
 
   // NaN and the infinities name no time; NaN would pass every comparison
-  // below unnoticed.
+  // below unnoticed. Negative zero and denormals are ordinary values at 0:
+  // midnight of day 0, or an elapsed 0 (a negative one keeps its sign, as
+  // every negative elapsed value does).
   if (mIsNumericMissing(t) || !std::isfinite(t)) {
     text = L"*";
     return;
