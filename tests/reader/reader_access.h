@@ -27,6 +27,26 @@ struct xSplit {
   bool bHasDateOrDesignator = false;
 };
 
+// Everything an accepted format writes, the stale part entries included.
+struct xFormatState {
+  std::wstring sText;
+  int iNumParts = 0;
+  std::vector<std::pair<int, int>> vParts;  // all 7 entries
+  std::wstring sDateSep;
+  std::wstring sTimeSep;
+  bool b24Hour = true;
+  int iStyle = 0;
+  int iFormat = 0;
+  bool bElapsed = false;
+  bool bComma = false;
+  bool operator==(const xFormatState& o) const {
+    return sText == o.sText && iNumParts == o.iNumParts && vParts == o.vParts &&
+           sDateSep == o.sDateSep && sTimeSep == o.sTimeSep && b24Hour == o.b24Hour &&
+           iStyle == o.iStyle && iFormat == o.iFormat && bElapsed == o.bElapsed &&
+           bComma == o.bComma;
+  }
+};
+
 // The fields and flags of one recognition.
 struct xRecognised {
   bool bOk = false;
@@ -77,6 +97,32 @@ struct CmTimeClsTestAccess {
   }
 
   static std::wstring mFormatText(const CmTimeCls& t) { return t.m_sDateTimeFmt.str(); }
+  static xFormatState mState(const CmTimeCls& t) {
+    xFormatState x;
+    x.sText = t.m_sDateTimeFmt.str();
+    x.iNumParts = t.m_iNumParts;
+    for (const auto& p : t.m_xParts) x.vParts.emplace_back(static_cast<int>(p.ePart), p.iCount);
+    x.sDateSep = t.m_sDateSep.str();
+    x.sTimeSep = t.m_sTimeSep.str();
+    x.b24Hour = t.m_b24Hour;
+    x.iStyle = static_cast<int>(t.m_eAMPMFormat);
+    x.iFormat = static_cast<int>(t.m_eFormat);
+    x.bElapsed = CmTimeCls::m_bElapsedTimeFlag;
+    x.bComma = CmTimeCls::m_bFmtHasComma;
+    return x;
+  }
+  // The generator's text for the current parts of t.
+  static std::wstring mGenerate(const CmTimeCls& t) {
+    CmString s;
+    t.mGenerateFormat(t.m_iNumParts, t.m_xParts, t.m_sDateSep.c_str(), t.m_sTimeSep.c_str(),
+                      t.m_b24Hour, t.m_eAMPMFormat, s);
+    return s.str();
+  }
+  static int mNumParts(const CmTimeCls& t) { return t.m_iNumParts; }
+  static const CmTimeCls::xTimePartsStruct* mPartArray(const CmTimeCls& t) { return t.m_xParts; }
+  static const CmString& mTimeSep(const CmTimeCls& t) { return t.m_sTimeSep; }
+  static bool m24HourFlag(const CmTimeCls& t) { return t.m_b24Hour; }
+  static CmTimeCls::EAMPMFormat mStyleValue(const CmTimeCls& t) { return t.m_eAMPMFormat; }
   static std::wstring mDateSep(const CmTimeCls& t) { return t.m_sDateSep.str(); }
   static int mStyle(const CmTimeCls& t) { return static_cast<int>(t.m_eAMPMFormat); }
   static bool m24Hour(const CmTimeCls& t) { return t.m_b24Hour; }

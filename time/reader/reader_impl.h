@@ -103,6 +103,16 @@ struct CmTimeReaderImpl {
   // mIsMonthName of t, for the helpers of the date reader.
   static int mMonthOfName(const CmTimeCls& t, const wchar_t* upperText, bool* abbreviation);
 
+  // mSetFormat(text) with the same result and the same effect on t, taken
+  // from a memo when the text was accepted before under the same
+  // designators and input decimal symbol (format_cache.cpp).
+  static bool mSetFormatFast(CmTimeCls& t, const wchar_t* text);
+  // t.mGenerateFormat(...) with the same text, taken from a memo when the
+  // same parts were generated before under the same settings.
+  static void mGenerateFormatFast(const CmTimeCls& t, int numParts, const xTimePartsStruct* parts,
+                                  const wchar_t* dateSep, const wchar_t* timeSep, bool b24Hour,
+                                  EAMPMFormat ampmFormat, CmString& out);
+
   // Reads text as a whole integer the way the recogniser's number tokens
   // are read: numeric (mIsNumeric), free of the input decimal symbol, and
   // read by "%d". False (out untouched) otherwise.

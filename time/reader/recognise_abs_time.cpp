@@ -85,10 +85,10 @@ bool CmTimeReaderImpl::mFollowText(CmTimeCls& t, xRecognition* r) {
   t.m_b24Hour = r->xText.iAmPmLen == 0;
   // One scratch text per thread keeps its capacity from read to read.
   thread_local CmString tlsFormat;
-  t.mGenerateFormat(iNew, axNew, r->pSep, t.m_sTimeSep.c_str(), t.m_b24Hour, t.m_eAMPMFormat,
-                    tlsFormat);
+  mGenerateFormatFast(t, iNew, axNew, r->pSep, t.m_sTimeSep.c_str(), t.m_b24Hour,
+                      t.m_eAMPMFormat, tlsFormat);
   t.m_sDateTimeFmt = tlsFormat;
-  return t.mSetFormat(tlsFormat.c_str());
+  return mSetFormatFast(t, tlsFormat.c_str());
 }
 
 bool CmTimeCls::mIsValidAbsTime(const wchar_t* text, int* year, int* month, int* day, int* hour,

@@ -160,7 +160,7 @@ bool CmTimeCls::mParseAbsTime(const wchar_t* text, int* year, int* month, int* d
     const CmString& sCandidate = k < 0 ? tlsFirst : m_sDefFmts[k];
     if (pComma != nullptr && sCandidate.mFind(L',') < 0 && !bDecimalComma) continue;
 
-    mSetFormat(sCandidate.c_str());
+    CmTimeReaderImpl::mSetFormatFast(*this, sCandidate.c_str());
     bool bDecisive = false;
     bool bYearWidthMatches = true;
     const bool bOk = mIsValidAbsTime(text, year, month, day, hour, minute, second, thousandth,
@@ -181,7 +181,7 @@ bool CmTimeCls::mParseAbsTime(const wchar_t* text, int* year, int* month, int* d
       (iWinner == 0 && !mIsRegionalDateTime(tlsSaved, m_sShortDateFmt, m_sTimeFmt));
   if (bRestore) {
     m_sDateTimeFmt = tlsSaved;
-    mSetFormat(tlsSaved.c_str());
+    CmTimeReaderImpl::mSetFormatFast(*this, tlsSaved.c_str());
   }
   return iWinner != -2;
 }
