@@ -41,8 +41,7 @@ class FormatGenerator : public ::testing::Test {
 
   std::wstring mGen(const PartList& parts, const wchar_t* dateSep, bool b24Hour = true,
                     int style = 0, bool bElapsed = false) {
-    return CmTimeClsTestAccess::mGenerateParts(m_t, parts, dateSep, L":", b24Hour, style,
-                                               bElapsed);
+    return CmTimeClsTestAccess::mGenerateParts(m_t, parts, dateSep, L":", b24Hour, style, bElapsed);
   }
 
   xSharedStateGuard m_xGuard;
@@ -70,10 +69,10 @@ TEST_F(FormatGenerator, TokensAndSeparators) {
       {{P(3, 1), P(1, 4)}, L"Q", true, 0, L"qQyyyy"},
       {{P(6, 4), P(9, 1), P(1, 4)}, L", ", true, 0, L"mmmm d, yyyy"},
       {{P(5, 3), P(9, 2), P(1, 4)}, L", ", true, 0, L"mmm dd, yyyy"},
-      {{P(5, 3), P(1, 2)}, L", ", true, 0, L"mmm yy"},   // no day written yet: a blank
-      {{P(6, 4), P(9, 1)}, L",", true, 0, L"mmmm,d"},    // a lone comma is used as it is
+      {{P(5, 3), P(1, 2)}, L", ", true, 0, L"mmm yy"},  // no day written yet: a blank
+      {{P(6, 4), P(9, 1)}, L",", true, 0, L"mmmm,d"},   // a lone comma is used as it is
       {{P(1, 4), P(4, 2), P(9, 2)}, L"", true, 0, L"yyyymmdd"},
-      {{P(1, 3)}, L"", true, 0, L"yy"},                  // below 4: two letters
+      {{P(1, 3)}, L"", true, 0, L"yy"},  // below 4: two letters
       {{P(1, 5)}, L"", true, 0, L"yyyy"},
       {{P(4, 3)}, L"", true, 0, L"m"},
       {{P(5, 3)}, L"", true, 0, L"mmm"},
@@ -81,8 +80,8 @@ TEST_F(FormatGenerator, TokensAndSeparators) {
       {{P(12, 2), P(14, 1)}, L"", true, 0, L"ss.s"},
       {{P(12, 2), P(13, 2)}, L"", true, 0, L"ss.ss"},
       {{P(10, 1), P(11, 2)}, L"", false, 4, L"h:mm A/P"},
-      {{P(4, 1)}, L"", false, 0, L"m"},                   // no time part: no designator
-      {{P(10, 1)}, L"", false, 12, L"h"},                 // style outside 0..11
+      {{P(4, 1)}, L"", false, 0, L"m"},    // no time part: no designator
+      {{P(10, 1)}, L"", false, 12, L"h"},  // style outside 0..11
       {{P(10, 1)}, L"", false, -1, L"h"},
       {{}, L"/", true, 0, L""},
   };
@@ -110,10 +109,10 @@ TEST_F(FormatGenerator, OutputDecimalStartsTheFraction) {
 }
 
 TEST_F(FormatGenerator, DesignatorPairOfEveryStyle) {
-  const wchar_t* kEnglish[] = {L" AM/PM", L" am/pm", L"AM/PM", L"am/pm", L" A/P", L" a/p",
+  const wchar_t* kEnglish[] = {L" AM/PM", L" am/pm", L"AM/PM",  L"am/pm",  L" A/P",  L" a/p",
                                L"A/P",    L"a/p",    L" AM/PM", L" am/pm", L"AM/PM", L"am/pm"};
-  const wchar_t* kGerman[] = {L" AM/PM",        L" am/pm",        L"AM/PM",       L"am/pm",
-                              L" A/P",          L" a/p",          L"A/P",         L"a/p",
+  const wchar_t* kGerman[] = {L" AM/PM",        L" am/pm",        L"AM/PM",        L"am/pm",
+                              L" A/P",          L" a/p",          L"A/P",          L"a/p",
                               L" VORM./NACHM.", L" vorm./nachm.", L"VORM./NACHM.", L"vorm./nachm."};
   for (int iStyle = 0; iStyle < 12; ++iStyle) {
     SCOPED_TRACE(iStyle);
@@ -125,9 +124,9 @@ TEST_F(FormatGenerator, DesignatorPairOfEveryStyle) {
 }
 
 TEST_F(FormatGenerator, MakeAMPMFormatForEveryStyleAndHour) {
-  const wchar_t* kAM[] = {L" AM", L" am", L"AM", L"am", L" A", L" a",
+  const wchar_t* kAM[] = {L" AM", L" am", L"AM",     L"am",     L" A",    L" a",
                           L"A",   L"a",   L" VORM.", L" vorm.", L"VORM.", L"vorm."};
-  const wchar_t* kPM[] = {L" PM", L" pm", L"PM", L"pm", L" P", L" p",
+  const wchar_t* kPM[] = {L" PM", L" pm", L"PM",      L"pm",      L" P",     L" p",
                           L"P",   L"p",   L" NACHM.", L" nachm.", L"NACHM.", L"nachm."};
   CmTimeClsTestAccess::mSetGermanDesignators(m_t);
   for (int iStyle = 0; iStyle < 12; ++iStyle) {
@@ -155,24 +154,24 @@ TEST_F(FormatGenerator, UnknownPartIsReportedAndWritesNothing) {
 TEST_F(FormatGenerator, WildInputsStayBounded) {
   const PartList v(CmTimeCls::kMaxParts, P(15, 1 << 30));
   const std::wstring s = mGen(v, L"/");
-  EXPECT_EQ(s.size(), static_cast<size_t>(CmTimeCls::kMaxParts *
-                                          (cvn::detail::kMaxFractionLetters + 1)));
+  EXPECT_EQ(s.size(),
+            static_cast<size_t>(CmTimeCls::kMaxParts * (cvn::detail::kMaxFractionLetters + 1)));
   EXPECT_EQ(mGen({P(15, -5)}, L""), L".");
   // Null separators read as empty ones.
-  EXPECT_EQ(CmTimeClsTestAccess::mGenerateParts(m_t, {P(4, 1), P(9, 1)}, nullptr, nullptr, true,
-                                                0, false),
+  EXPECT_EQ(CmTimeClsTestAccess::mGenerateParts(m_t, {P(4, 1), P(9, 1)}, nullptr, nullptr, true, 0,
+                                                false),
             L"md");
-  EXPECT_EQ(CmTimeClsTestAccess::mGenerateParts(m_t, {P(10, 1), P(11, 2)}, nullptr, nullptr,
-                                                true, 0, false),
+  EXPECT_EQ(CmTimeClsTestAccess::mGenerateParts(m_t, {P(10, 1), P(11, 2)}, nullptr, nullptr, true,
+                                                0, false),
             L"hmm");
 }
 
 TEST_F(FormatGenerator, WidestMonthNameReadsTheNameTables) {
   const wchar_t* kAbbrev[12] = {L"JAN", L"FEB", L"MAR", L"APR", L"MAY", L"JUN",
                                 L"JUL", L"AUG", L"SEP", L"OCT", L"NOV", L"DEC"};
-  const wchar_t* kNames[12] = {L"JANUARY", L"FEBRUARY", L"MARCH",     L"APRIL",
-                               L"MAY",     L"JUNE",     L"JULY",      L"AUGUST",
-                               L"SEPTEMBER", L"OCTOBER", L"NOVEMBER", L"DECEMBER"};
+  const wchar_t* kNames[12] = {L"JANUARY",   L"FEBRUARY", L"MARCH",    L"APRIL",
+                               L"MAY",       L"JUNE",     L"JULY",     L"AUGUST",
+                               L"SEPTEMBER", L"OCTOBER",  L"NOVEMBER", L"DECEMBER"};
   for (int i = 0; i < 12; ++i) {
     std::wcsncpy(CmTimeCls::gszMonthAbbrevUpper[i], kAbbrev[i], 8);
     std::wcsncpy(CmTimeCls::gszMonthNameUpper[i], kNames[i], 32);

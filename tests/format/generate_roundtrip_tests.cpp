@@ -22,7 +22,8 @@ class FormatRoundTrip : public ::testing::Test {
   std::string mCanonicalFault(const std::wstring& s) {
     const xParsed r = CmTimeClsTestAccess::mParse(m_t, s.c_str());
     if (!r.bOk) return "";
-    const std::wstring c = CmTimeClsTestAccess::mGenerate(m_t, r, s.find(L'[') != std::wstring::npos);
+    const std::wstring c =
+        CmTimeClsTestAccess::mGenerate(m_t, r, s.find(L'[') != std::wstring::npos);
     const xParsed rc = CmTimeClsTestAccess::mParse(m_t, c.c_str());
     const std::string sWhere = "\"" + mNarrow(s) + "\" -> \"" + mNarrow(c) + "\": ";
     if (!rc.bOk) return sWhere + "canonical text refused";
@@ -45,15 +46,40 @@ class FormatRoundTrip : public ::testing::Test {
 
 TEST_F(FormatRoundTrip, CanonicalTextsComeBackUnchanged) {
   const wchar_t* kCanonical[] = {
-      L"yyyyQq",          L"qQyyyy",        L"wwWkyyyy",         L"yyyyWkww",
-      L"wWkyy",           L"Wkw",           L"mmmm d, yyyy",     L"h:mm:ss AM/PM",
-      L"h:mm A/P",        L"h:mm a/p",      L"h:mma/p",          L"h:mm:ssAM/PM",
-      L"h:mm:ss am/pm",   L"yyyymmdd",      L"d-mmm-yy h:mm:ss", L"m/d/yy",
-      L"mm/dd/yyyy",      L"dd.mm.yyyy",    L"yyyy-mm-dd",       L"d mmmm yyyy",
-      L"mmm d h",         L"[h]:mm:ss",     L"[hh]:mm",          L"[m]:ss",
-      L"[s]",             L"[s].sss",       L"hh:mm:ss.sss",     L"mm:ss.s",
-      L"d mmmm yyyy hh:mm", L"mmmm d, yyyy h:mm:ss", L"m/d/yyyy h:mm:ss.ss AM/PM",
-      L"mmm yyyy",        L"mmm-yy",        L"yyyy mm:ss",
+      L"yyyyQq",
+      L"qQyyyy",
+      L"wwWkyyyy",
+      L"yyyyWkww",
+      L"wWkyy",
+      L"Wkw",
+      L"mmmm d, yyyy",
+      L"h:mm:ss AM/PM",
+      L"h:mm A/P",
+      L"h:mm a/p",
+      L"h:mma/p",
+      L"h:mm:ssAM/PM",
+      L"h:mm:ss am/pm",
+      L"yyyymmdd",
+      L"d-mmm-yy h:mm:ss",
+      L"m/d/yy",
+      L"mm/dd/yyyy",
+      L"dd.mm.yyyy",
+      L"yyyy-mm-dd",
+      L"d mmmm yyyy",
+      L"mmm d h",
+      L"[h]:mm:ss",
+      L"[hh]:mm",
+      L"[m]:ss",
+      L"[s]",
+      L"[s].sss",
+      L"hh:mm:ss.sss",
+      L"mm:ss.s",
+      L"d mmmm yyyy hh:mm",
+      L"mmmm d, yyyy h:mm:ss",
+      L"m/d/yyyy h:mm:ss.ss AM/PM",
+      L"mmm yyyy",
+      L"mmm-yy",
+      L"yyyy mm:ss",
   };
   for (const wchar_t* s : kCanonical) {
     SCOPED_TRACE(mNarrow(s));
@@ -117,8 +143,9 @@ std::vector<std::wstring> mUsualFormats() {
   const std::vector<std::vector<std::wstring>> kDateForms = {
       {L"yy", L"yyyy"}, {L"m", L"mm", L"mmm", L"mmmm"}, {L"d", L"dd"}};
   const std::vector<std::wstring> kDateSeps = {L"/", L"-", L".", L" ", L"", L", ", L" , "};
-  std::vector<std::wstring> vDates = {L"", L"yyyyQq", L"qQ yyyy", L"Qq", L"wwWk yyyy",
-                                      L"wWkyy", L"yyyyWkww", L"yy Wkw", L"mmmm d,yyyy"};
+  std::vector<std::wstring> vDates = {L"",         L"yyyyQq",    L"qQ yyyy",
+                                      L"Qq",       L"wwWk yyyy", L"wWkyy",
+                                      L"yyyyWkww", L"yy Wkw",    L"mmmm d,yyyy"};
   // Ordered choices of one, two or three different date parts.
   for (int a = 0; a < 3; ++a) {
     for (const std::wstring& sA : kDateForms[a]) vDates.push_back(sA);
@@ -129,14 +156,15 @@ std::vector<std::wstring> mUsualFormats() {
           for (const std::wstring& sSep : kDateSeps) {
             vDates.push_back(sA + sSep + sB);
             const int c = 3 - a - b;
-            for (const std::wstring& sC : kDateForms[c]) vDates.push_back(sA + sSep + sB + sSep + sC);
+            for (const std::wstring& sC : kDateForms[c])
+              vDates.push_back(sA + sSep + sB + sSep + sC);
           }
         }
       }
     }
   }
-  std::vector<std::wstring> vTimes = {L"", L"mm:ss", L"mm:ss.s", L"[m]:ss", L"ss", L"[s]",
-                                      L"ss.sss", L"[ss].ss", L"[h]:mm:ss", L"[hh]:mm"};
+  std::vector<std::wstring> vTimes = {L"",    L"mm:ss",  L"mm:ss.s", L"[m]:ss",    L"ss",
+                                      L"[s]", L"ss.sss", L"[ss].ss", L"[h]:mm:ss", L"[hh]:mm"};
   for (const wchar_t* sHour : {L"h", L"hh"}) {
     vTimes.push_back(sHour);
     vTimes.push_back(std::wstring(sHour) + L":mm");

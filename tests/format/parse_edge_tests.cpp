@@ -114,11 +114,11 @@ TEST_F(FormatParserEdges, NormalisationOfBlanksAndTheFirstComma) {
       {L"x,", L'.', L"x,"},
       {L"x ,", L'.', L"x,"},
       {L",x", L'.', L", x"},
-      {L",x", L',', L", x"},              // first position: no decimal test
-      {L"ss,sss", L',', L"ss,sss"},       // decimal comma left alone
-      {L"SS,sss", L',', L"SS, sss"},      // only a lower-case "s" marks it
+      {L",x", L',', L", x"},          // first position: no decimal test
+      {L"ss,sss", L',', L"ss,sss"},   // decimal comma left alone
+      {L"SS,sss", L',', L"SS, sss"},  // only a lower-case "s" marks it
       {L"ss,sss", L'.', L"ss, sss"},
-      {L"a,b,c", L'.', L"a, b,c"},        // only the first comma
+      {L"a,b,c", L'.', L"a, b,c"},  // only the first comma
       {L"", L'.', L""},
   };
   for (const auto& row : kRows) {
@@ -174,13 +174,13 @@ TEST_F(FormatParserEdges, OddUnicodeIsRefusedWithoutHarm) {
   const std::vector<std::wstring> kTexts = {
       std::wstring(1, static_cast<wchar_t>(0x80)),
       std::wstring(1, static_cast<wchar_t>(0xFF)),
-      std::wstring(1, static_cast<wchar_t>(0xD800)),            // lone high surrogate
-      std::wstring(1, static_cast<wchar_t>(0xDFFF)),            // lone low surrogate
+      std::wstring(1, static_cast<wchar_t>(0xD800)),  // lone high surrogate
+      std::wstring(1, static_cast<wchar_t>(0xDFFF)),  // lone low surrogate
       std::wstring(1, static_cast<wchar_t>(0xFFFF)),
       std::wstring(1, static_cast<wchar_t>(0xFEFF)) + L"m/d/yy",  // byte-order mark
       L"m/d/yy" + std::wstring(1, static_cast<wchar_t>(0x200B)),  // zero-width space
       L"h:mm " + std::wstring(1, static_cast<wchar_t>(0x00C0)),
-      std::wstring(1, static_cast<wchar_t>(0xFF4D)) + L"/d/yy",  // fullwidth m
+      std::wstring(1, static_cast<wchar_t>(0xFF4D)) + L"/d/yy",   // fullwidth m
       L"m/d/yy" + std::wstring(3, static_cast<wchar_t>(0x0301)),  // combining accents
   };
   for (const std::wstring& s : kTexts) {

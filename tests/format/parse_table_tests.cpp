@@ -18,12 +18,8 @@ enum Designators { kEnglish, kGerman, kDotted };
 
 void mApplyDesignators(CmTimeCls& t, Designators e) {
   switch (e) {
-    case kEnglish:
-      CmTimeClsTestAccess::mSetEnglishDesignators(t);
-      break;
-    case kGerman:
-      CmTimeClsTestAccess::mSetGermanDesignators(t);
-      break;
+    case kEnglish: CmTimeClsTestAccess::mSetEnglishDesignators(t); break;
+    case kGerman: CmTimeClsTestAccess::mSetGermanDesignators(t); break;
     case kDotted:
       CmTimeClsTestAccess::mSetDesignators(t, L"A.M.", L"P.M.", L"a.m.", L"p.m.");
       break;
@@ -58,7 +54,13 @@ const std::vector<AcceptedRow>& mAcceptedRows() {
       {L"mmmm d, yyyy", {{6, 4}, {9, 1}, {1, 4}}, L", ", true, 0, eDateFormat, false, kEnglish},
       {L"mmmm d,yyyy", {{6, 4}, {9, 1}, {1, 4}}, L", ", true, 0, eDateFormat, false, kEnglish},
       {L"mmmm d , yyyy", {{6, 4}, {9, 1}, {1, 4}}, L", ", true, 0, eDateFormat, false, kEnglish},
-      {L"  mmmm   d,yyyy  ", {{6, 4}, {9, 1}, {1, 4}}, L", ", true, 0, eDateFormat, false,
+      {L"  mmmm   d,yyyy  ",
+       {{6, 4}, {9, 1}, {1, 4}},
+       L", ",
+       true,
+       0,
+       eDateFormat,
+       false,
        kEnglish},
       {L"d mmmm yyyy", {{9, 1}, {6, 4}, {1, 4}}, L" ", true, 0, eDateFormat, false, kEnglish},
       {L"d, mmmm yyyy", {{9, 1}, {6, 4}, {1, 4}}, L" ", true, 0, eDateFormat, false, kEnglish},
@@ -100,7 +102,13 @@ const std::vector<AcceptedRow>& mAcceptedRows() {
       {L"h:mm A.M./P.M.", {{10, 1}, {11, 2}}, L"", false, 8, eTimeFormat, false, kDotted},
       {L"h:mm a.m./p.m.", {{10, 1}, {11, 2}}, L"", false, 9, eTimeFormat, false, kDotted},
       {L"h:mm AM/PM", {{10, 1}, {11, 2}}, L"", false, 0, eTimeFormat, false, kGerman},
-      {L"hh:mm:ss.sss", {{10, 2}, {11, 2}, {12, 2}, {15, 3}}, L"", true, 0, eTimeFormat, false,
+      {L"hh:mm:ss.sss",
+       {{10, 2}, {11, 2}, {12, 2}, {15, 3}},
+       L"",
+       true,
+       0,
+       eTimeFormat,
+       false,
        kEnglish},
       {L"ss.s", {{12, 2}, {15, 1}}, L"", true, 0, eTimeFormat, false, kEnglish},
       {L"mm:ss", {{11, 2}, {12, 2}}, L"", true, 0, eTimeFormat, false, kEnglish},
@@ -113,18 +121,47 @@ const std::vector<AcceptedRow>& mAcceptedRows() {
       // Date-times; the date portion holds separators.
       {L"mmm d h", {{5, 3}, {9, 1}, {10, 1}}, L" ", true, 0, eDateTimeFormat, false, kEnglish},
       {L"m/d h", {{4, 1}, {9, 1}, {10, 1}}, L"/", true, 0, eDateTimeFormat, false, kEnglish},
-      {L"mmmm d, yyyy h:mm:ss", {{6, 4}, {9, 1}, {1, 4}, {10, 1}, {11, 2}, {12, 2}}, L", ", true,
-       0, eDateTimeFormat, false, kEnglish},
-      {L"d mmmm yyyy h:mm:ss", {{9, 1}, {6, 4}, {1, 4}, {10, 1}, {11, 2}, {12, 2}}, L" ", true, 0,
-       eDateTimeFormat, false, kEnglish},
-      {L"d-mmm-yy h:mm:ss", {{9, 1}, {5, 3}, {1, 2}, {10, 1}, {11, 2}, {12, 2}}, L"-", true, 0,
-       eDateTimeFormat, false, kEnglish},
-      {L"m/d/yy, h:mm", {{4, 1}, {9, 1}, {1, 2}, {10, 1}, {11, 2}}, L"/", true, 0,
-       eDateTimeFormat, false, kEnglish},
-      {L"m/d/yyyy h:mm:ss.sss AM/PM", {{4, 1}, {9, 1}, {1, 4}, {10, 1}, {11, 2}, {12, 2}, {15, 3}},
-       L"/", false, 0, eDateTimeFormat, false, kEnglish},
-      {L"yyyy mm:ss", {{1, 4}, {11, 2}, {12, 2}}, L" ", true, 0, eDateTimeFormat, false,
+      {L"mmmm d, yyyy h:mm:ss",
+       {{6, 4}, {9, 1}, {1, 4}, {10, 1}, {11, 2}, {12, 2}},
+       L", ",
+       true,
+       0,
+       eDateTimeFormat,
+       false,
        kEnglish},
+      {L"d mmmm yyyy h:mm:ss",
+       {{9, 1}, {6, 4}, {1, 4}, {10, 1}, {11, 2}, {12, 2}},
+       L" ",
+       true,
+       0,
+       eDateTimeFormat,
+       false,
+       kEnglish},
+      {L"d-mmm-yy h:mm:ss",
+       {{9, 1}, {5, 3}, {1, 2}, {10, 1}, {11, 2}, {12, 2}},
+       L"-",
+       true,
+       0,
+       eDateTimeFormat,
+       false,
+       kEnglish},
+      {L"m/d/yy, h:mm",
+       {{4, 1}, {9, 1}, {1, 2}, {10, 1}, {11, 2}},
+       L"/",
+       true,
+       0,
+       eDateTimeFormat,
+       false,
+       kEnglish},
+      {L"m/d/yyyy h:mm:ss.sss AM/PM",
+       {{4, 1}, {9, 1}, {1, 4}, {10, 1}, {11, 2}, {12, 2}, {15, 3}},
+       L"/",
+       false,
+       0,
+       eDateTimeFormat,
+       false,
+       kEnglish},
+      {L"yyyy mm:ss", {{1, 4}, {11, 2}, {12, 2}}, L" ", true, 0, eDateTimeFormat, false, kEnglish},
   };
   return kRows;
 }
@@ -156,12 +193,11 @@ TEST_F(FormatParser, AcceptsTableWithEveryOutput) {
 TEST_F(FormatParser, AcceptsTheDefaultFormatsOfLocaleInitialisation) {
   // The formats built for a "M/d/yyyy" locale, blanks as built.
   const wchar_t* kFormats[] = {
-      L"m/d h:mm:ss",          L"mm/yyyy h:mm:ss",     L"m/d/yyyy h:mm:ss",
-      L"m/d/yy  h:mm:ss",      L"d-mmm-yy  h:mm:ss",   L"mmm-yy  h:mm:ss",
-      L"mmm d h:mm:ss",        L"mmm yyyy h:mm:ss",    L"mmmm d, yyyy h:mm:ss",
-      L"d mmmm yyyy h:mm:ss",  L"d mmm h:mm:ss",       L"[h]:mm:ss",
-      L"h:mm:ss am/pm",        L"mmmm d h:mm:ss",      L"mmmm yyyy h:mm:ss",
-      L"d mmmm h:mm:ss",       L"dd.mm h:mm:ss",       L"mm-dd h:mm:ss",
+      L"m/d h:mm:ss",          L"mm/yyyy h:mm:ss",     L"m/d/yyyy h:mm:ss",  L"m/d/yy  h:mm:ss",
+      L"d-mmm-yy  h:mm:ss",    L"mmm-yy  h:mm:ss",     L"mmm d h:mm:ss",     L"mmm yyyy h:mm:ss",
+      L"mmmm d, yyyy h:mm:ss", L"d mmmm yyyy h:mm:ss", L"d mmm h:mm:ss",     L"[h]:mm:ss",
+      L"h:mm:ss am/pm",        L"mmmm d h:mm:ss",      L"mmmm yyyy h:mm:ss", L"d mmmm h:mm:ss",
+      L"dd.mm h:mm:ss",        L"mm-dd h:mm:ss",
   };
   for (const wchar_t* sFormat : kFormats) {
     SCOPED_TRACE(mNarrow(sFormat));
@@ -280,9 +316,9 @@ TEST_F(FormatParser, DateWithoutSeparatorsNeedsFixedWidths) {
     const wchar_t* sFormat;
     bool bOk;
   } kRows[] = {
-      {L"yyyymmdd", true}, {L"yymmdd", true},  {L"ddmmyyyy", true}, {L"mmddyy", true},
-      {L"yyyymdd", false}, {L"yyyymmd", false}, {L"dmyy", false},    {L"yymmmdd", false},
-      {L"yyyymmmmdd", false},
+      {L"yyyymmdd", true}, {L"yymmdd", true},   {L"ddmmyyyy", true},
+      {L"mmddyy", true},   {L"yyyymdd", false}, {L"yyyymmd", false},
+      {L"dmyy", false},    {L"yymmmdd", false}, {L"yyyymmmmdd", false},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(mNarrow(row.sFormat));
@@ -295,7 +331,7 @@ TEST_F(FormatParser, OrderOfTimeParts) {
     const wchar_t* sFormat;
     bool bOk;
   } kRows[] = {
-      {L"h:mm:ss.s", true}, {L"mm:ss.ss", true}, {L"ss.sss", true},  {L"h:mm", true},
+      {L"h:mm:ss.s", true}, {L"mm:ss.ss", true}, {L"ss.sss", true},   {L"h:mm", true},
       {L"h:mm.s", false},   {L"mm:hh", false},   {L"ss.s:mm", false}, {L"h:mm:ss h", false},
   };
   for (const auto& row : kRows) {

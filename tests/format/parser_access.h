@@ -53,8 +53,8 @@ struct CmTimeClsTestAccess {
     xParsed r;
     CmString sDateSep(L"stale");
     CmString sTimeSep(L"stale");
-    r.bOk = t.mParseFormat(format, sDateSep, sTimeSep, &r.iNumParts, r.xParts, &r.b24Hour,
-                           &r.eStyle);
+    r.bOk =
+        t.mParseFormat(format, sDateSep, sTimeSep, &r.iNumParts, r.xParts, &r.b24Hour, &r.eStyle);
     r.sDateSep = sDateSep.str();
     r.sTimeSep = sTimeSep.str();
     r.eFormat = t.m_eFormat;
@@ -72,8 +72,8 @@ struct CmTimeClsTestAccess {
   }
   static std::wstring mGenerateParts(const CmTimeCls& t,
                                      const std::vector<CmTimeCls::xTimePartsStruct>& parts,
-                                     const wchar_t* dateSep, const wchar_t* timeSep,
-                                     bool b24Hour, int style, bool bElapsed) {
+                                     const wchar_t* dateSep, const wchar_t* timeSep, bool b24Hour,
+                                     int style, bool bElapsed) {
     CmTimeCls::m_bElapsedTimeFlag = bElapsed;
     CmString sOut(L"stale");
     t.mGenerateFormat(static_cast<int>(parts.size()), parts.data(), dateSep, timeSep, b24Hour,

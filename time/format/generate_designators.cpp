@@ -100,12 +100,8 @@ void CmTimeCls::mMakeAMPMFormat(int hour, CmString& out) const {
 
 int CmTimeCls::mGetWidestFormattedWidth(xTimePartsEnum part) const {
   switch (part) {
-    case xMonthAbbrev:
-      return cvn::detail::mLongestEntry(gszMonthAbbrevUpper);
-    case xMonthName:
-      return cvn::detail::mLongestEntry(gszMonthNameUpper);
-    default:
-      mAssert("false", "time", __LINE__);
-      return 0;
+    case xMonthAbbrev: return cvn::detail::mLongestEntry(gszMonthAbbrevUpper);
+    case xMonthName: return cvn::detail::mLongestEntry(gszMonthNameUpper);
+    default: mAssert("false", "time", __LINE__); return 0;
   }
 }

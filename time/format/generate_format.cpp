@@ -1,12 +1,13 @@
 // Format generation: the canonical text of a parsed format, part by part,
 // with its separators and the designator pair of a 12-hour format.
 
+#include "time/format/generate_format.h"
+
 #include <string>
 
 #include "CmString.h"
 #include "CmTimeCls.h"
 #include "CvnMessaging.h"
-#include "time/format/generate_format.h"
 #include "time/format/parser_scan.h"
 
 namespace cvn::detail {
@@ -15,33 +16,15 @@ bool mFormatPartToken(const CmTimeCls::xTimePartsStruct& part, bool bElapsedFirs
                       wchar_t cOutputDecimal, std::wstring& token) {
   const int iCount = part.iCount;
   switch (part.ePart) {
-    case xYear:
-      token = iCount < 4 ? L"yy" : L"yyyy";
-      return true;
-    case xQuarterLabelFirst:
-      token = L"Qq";
-      return true;
-    case xQuarterNumberFirst:
-      token = L"qQ";
-      return true;
-    case xMonthNumber:
-      token = iCount == 2 ? L"mm" : L"m";
-      return true;
-    case xMonthAbbrev:
-      token = L"mmm";
-      return true;
-    case xMonthName:
-      token = L"mmmm";
-      return true;
-    case xWeekLabelFirst:
-      token = iCount == 2 ? L"Wkww" : L"Wkw";
-      return true;
-    case xWeekNumberFirst:
-      token = iCount == 2 ? L"wwWk" : L"wWk";
-      return true;
-    case xDay:
-      token = iCount == 2 ? L"dd" : L"d";
-      return true;
+    case xYear: token = iCount < 4 ? L"yy" : L"yyyy"; return true;
+    case xQuarterLabelFirst: token = L"Qq"; return true;
+    case xQuarterNumberFirst: token = L"qQ"; return true;
+    case xMonthNumber: token = iCount == 2 ? L"mm" : L"m"; return true;
+    case xMonthAbbrev: token = L"mmm"; return true;
+    case xMonthName: token = L"mmmm"; return true;
+    case xWeekLabelFirst: token = iCount == 2 ? L"Wkww" : L"Wkw"; return true;
+    case xWeekNumberFirst: token = iCount == 2 ? L"wwWk" : L"wWk"; return true;
+    case xDay: token = iCount == 2 ? L"dd" : L"d"; return true;
     case xHour:
       if (bElapsedFirst) {
         token = iCount == 2 ? L"[hh]" : L"[h]";
@@ -49,12 +32,8 @@ bool mFormatPartToken(const CmTimeCls::xTimePartsStruct& part, bool bElapsedFirs
         token = iCount == 2 ? L"hh" : L"h";
       }
       return true;
-    case xMinute:
-      token = (bElapsedFirst && iCount >= 1) ? L"[m]" : L"mm";
-      return true;
-    case xSecond:
-      token = (bElapsedFirst && iCount >= 1) ? L"[s]" : L"ss";
-      return true;
+    case xMinute: token = (bElapsedFirst && iCount >= 1) ? L"[m]" : L"mm"; return true;
+    case xSecond: token = (bElapsedFirst && iCount >= 1) ? L"[s]" : L"ss"; return true;
     case xHundredth:
     case xTenth:
     case xThousandth: {
@@ -64,9 +43,7 @@ bool mFormatPartToken(const CmTimeCls::xTimePartsStruct& part, bool bElapsedFirs
       token.append(static_cast<size_t>(iLetters), L's');
       return true;
     }
-    default:
-      token.clear();
-      return false;
+    default: token.clear(); return false;
   }
 }
 
@@ -91,9 +68,9 @@ std::wstring mPartSeparator(int ePrev, int eCurrent, const std::wstring& sDateSe
 
 }  // namespace cvn::detail
 
-void CmTimeCls::mGenerateFormat(int numParts, const xTimePartsStruct* parts,
-                                const wchar_t* dateSep, const wchar_t* timeSep, bool b24Hour,
-                                EAMPMFormat ampmFormat, CmString& out) const {
+void CmTimeCls::mGenerateFormat(int numParts, const xTimePartsStruct* parts, const wchar_t* dateSep,
+                                const wchar_t* timeSep, bool b24Hour, EAMPMFormat ampmFormat,
+                                CmString& out) const {
   // Inputs are copied first: the separators may point into out.
   const std::wstring sDateSep(dateSep != nullptr ? dateSep : L"");
   const std::wstring sTimeSep(timeSep != nullptr ? timeSep : L"");
@@ -107,8 +84,7 @@ void CmTimeCls::mGenerateFormat(int numParts, const xTimePartsStruct* parts,
   bool bTimeWritten = false;
   for (int i = 0; i < n; ++i) {
     const int ePart = parts[i].ePart;
-    if (!cvn::detail::mFormatPartToken(parts[i], m_bElapsedTimeFlag && i == 0, cDecimal,
-                                       sToken)) {
+    if (!cvn::detail::mFormatPartToken(parts[i], m_bElapsedTimeFlag && i == 0, cDecimal, sToken)) {
       mAssert("false", "time", __LINE__);
     }
     if (i > 0) {

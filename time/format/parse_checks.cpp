@@ -78,7 +78,8 @@ void CmFormatScanner::mFinalChecks() {
   }
 
   // 3. A date without separators ("yyyymmdd") needs fixed widths.
-  if (iDateCount == 3 && iClockCount == 0 && m_sUpper.find_first_of(L"/-., ") == std::wstring::npos) {
+  if (iDateCount == 3 && iClockCount == 0 &&
+      m_sUpper.find_first_of(L"/-., ") == std::wstring::npos) {
     for (int i = 0; i < 3 && i < n; ++i) {
       const int iCount = pParts[i].iCount;
       const bool bWidthOk = pParts[i].ePart == xYear ? (iCount == 2 || iCount == 4) : iCount == 2;

@@ -27,8 +27,8 @@ int CmFormatScanner::mHandleDesignatorToken(int start, int len) {
   if (m_xOut.bElapsedTimeFlag) mReject();  // no designator with an elapsed time
   const bool bBlankBefore = mUpperAt(iPos - 1) == L' ';
   const wchar_t cFirst = mGivenAt(iPos);
-  const bool bUpper = !(mIsFirstOf(cFirst, xD.sAMDefaultLower) ||
-                        mIsFirstOf(cFirst, xD.sPMDefaultLower));
+  const bool bUpper =
+      !(mIsFirstOf(cFirst, xD.sAMDefaultLower) || mIsFirstOf(cFirst, xD.sPMDefaultLower));
 
   // "A/P": one letter, a slash and the first letter of "PM".
   if (mUpperAt(iPos + 1) == L'/' && mIsFirstOf(mUpperAt(iPos + 2), xD.sPMDefault)) {
@@ -49,7 +49,8 @@ int CmFormatScanner::mHandleDesignatorToken(int start, int len) {
   // The locale pair, when it starts with "A" or "P" too ("A.M./P.M.").
   const std::wstring sPair = xD.sAM + L"/" + xD.sPM;
   const size_t iFrom = static_cast<size_t>(iPos);
-  if (iFrom + sPair.size() <= m_sUpper.size() && m_sUpper.compare(iFrom, sPair.size(), sPair) == 0) {
+  if (iFrom + sPair.size() <= m_sUpper.size() &&
+      m_sUpper.compare(iFrom, sPair.size(), sPair) == 0) {
     m_xOut.b24Hour = false;
     if (m_bResult) m_xOut.eAMPMFormat = mStyle(CmTimeCls::eLocaleSpaced, bUpper, bBlankBefore);
     return iPos + static_cast<int>(sPair.size());

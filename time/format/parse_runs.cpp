@@ -34,7 +34,7 @@ void CmFormatScanner::mScan() {
       continue;
     }
     int iLen = 1;
-    while (i + iLen < m_iLength && m_sUpper[static_cast<size_t>(i + iLen)] == c) ++iLen;
+    while (i + iLen < m_iLength && mUpperAt(i + iLen) == c) ++iLen;
     mSetNextCount(iLen);
     const int iNext = mHandleRun(c, i, iLen);
     // Handlers never move backwards; the guard keeps the loop finite anyway.
@@ -54,47 +54,24 @@ void CmFormatScanner::mPassBlank() {
 int CmFormatScanner::mHandleRun(wchar_t c, int start, int len) {
   const int iAfter = start + len;
   switch (c) {
-    case L'Y':
-      mHandleYear(len);
-      return iAfter;
-    case L'M':
-      mHandleMonthOrMinute(start, len);
-      return iAfter;
-    case L'D':
-      mHandleDay(len);
-      return iAfter;
-    case L'H':
-      mHandleHour(start, len);
-      return iAfter;
-    case L'S':
-      mHandleSecond(start, len);
-      return iAfter;
-    case L'Q':
-      mHandleQuarter(start, len);
-      return iAfter;
-    case L'W':
-      return mHandleWeek(start, len);
-    case L'[':
-      mHandleOpenBracket();
-      return iAfter;
-    case L']':
-      mHandleCloseBracket();
-      return iAfter;
+    case L'Y': mHandleYear(len); return iAfter;
+    case L'M': mHandleMonthOrMinute(start, len); return iAfter;
+    case L'D': mHandleDay(len); return iAfter;
+    case L'H': mHandleHour(start, len); return iAfter;
+    case L'S': mHandleSecond(start, len); return iAfter;
+    case L'Q': mHandleQuarter(start, len); return iAfter;
+    case L'W': return mHandleWeek(start, len);
+    case L'[': mHandleOpenBracket(); return iAfter;
+    case L']': mHandleCloseBracket(); return iAfter;
     case L'A':
-    case L'P':
-      return mHandleDesignatorToken(start, len);
+    case L'P': return mHandleDesignatorToken(start, len);
     case L'-':
     case L'.':
     case L'/':
-    case L':':
-      mHandleSeparator(c, len, iAfter);
-      return iAfter;
-    case L',':
-      return mHandleComma(start, len);
-    case L'@':
-      return iAfter;
-    default:
-      return mHandleLocaleDesignator(c, start, len);
+    case L':': mHandleSeparator(c, len, iAfter); return iAfter;
+    case L',': return mHandleComma(start, len);
+    case L'@': return iAfter;
+    default: return mHandleLocaleDesignator(c, start, len);
   }
 }
 
@@ -148,8 +125,7 @@ void CmFormatScanner::mHandleYear(int len) {
 }
 
 void CmFormatScanner::mHandleMonthOrMinute(int start, int len) {
-  const bool bMinute =
-      mPreviousPart() == xHour || mUpperAt(start + len) == L':' || m_bInBracket;
+  const bool bMinute = mPreviousPart() == xHour || mUpperAt(start + len) == L':' || m_bInBracket;
   if (bMinute) {
     // "mm", or "[m]" inside an elapsed bracket.
     if (len != (m_bInBracket ? 1 : 2)) mReject();
@@ -231,15 +207,17 @@ void CmFormatScanner::mHandleQuarter(int start, int len) {
 int CmFormatScanner::mHandleWeek(int start, int len) {
   int iNext = start + len;
   xTimePartsEnum ePart = xWeekLabelFirst;
-  if (iNext >= m_iLength) {
-    mReject();
-  } else if (mUpperAt(iNext) == L'K' && (len == 2 || len == 3)) {
+  // Past the end of the text mUpperAt gives 0, so a run that ends the text
+  // matches neither spelling.
+  const bool bNumberFirst = mUpperAt(iNext) == L'K' && (len == 2 || len == 3);
+  const bool bLabelFirst = len == 1 && mUpperAt(iNext) == L'K' && mUpperAt(iNext + 1) == L'W';
+  if (bNumberFirst) {
     // "wWk" / "wwWk": the number (one or two w), then the label.
     mSetNextCount(len - 1);
     ++iNext;
     m_xOut.sDateSep = m_xIn.sWeekLabel;
     ePart = xWeekNumberFirst;
-  } else if (len == 1 && mUpperAt(iNext) == L'K' && mUpperAt(iNext + 1) == L'W') {
+  } else if (bLabelFirst) {
     // "Wkw" / "Wkww": the label, then the number.
     if (mUpperAt(iNext + 2) == L'W') {
       mSetNextCount(2);

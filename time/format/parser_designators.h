@@ -10,14 +10,14 @@
 namespace cvn::detail {
 
 struct xFormatDesignators {
-  std::wstring sAM;               // locale AM designator, upper case ("VORM.")
-  std::wstring sPM;               // locale PM designator, upper case ("NACHM.")
-  std::wstring sAMLower;          // locale AM designator, lower case
-  std::wstring sPMLower;          // locale PM designator, lower case
-  std::wstring sAMDefault;        // "AM"
-  std::wstring sPMDefault;        // "PM"
-  std::wstring sAMDefaultLower;   // "am"
-  std::wstring sPMDefaultLower;   // "pm"
+  std::wstring sAM;              // locale AM designator, upper case ("VORM.")
+  std::wstring sPM;              // locale PM designator, upper case ("NACHM.")
+  std::wstring sAMLower;         // locale AM designator, lower case
+  std::wstring sPMLower;         // locale PM designator, lower case
+  std::wstring sAMDefault;       // "AM"
+  std::wstring sPMDefault;       // "PM"
+  std::wstring sAMDefaultLower;  // "am"
+  std::wstring sPMDefaultLower;  // "pm"
 };
 
 // Copies the eight designator fields of a time object, in field order.
