@@ -65,16 +65,23 @@ const std::initializer_list<Part> kDMY = {{xDay, 1}, {xMonthNumber, 1}, {xYear, 
 
 TEST_F(NiceScale, YearsOverADecade) {
   // Year unit, target 6, wanted 2, increment 2, start 1 January 2000, seven
-  // ticks 2000..2012. The last goes (the midpoint of 2010 and 2012 is after
-  // the data). The first goes too: with the leap day of 2000 the midpoint of
-  // 2000 and 2002 is noon of 31 December 2000, before dataMin.
+  // ticks 2000..2012. The last goes (the calendar midpoint of 2010 and 2012,
+  // 1 January 2011, is after the data). The first stays: the calendar
+  // midpoint of 2000 and 2002 is 1 January 2001, not before dataMin, though
+  // the leap day puts their mean in days half a day earlier.
   Check({kDMY, RefTime(2001, 1, 1), RefTime(2010, 12, 31), 4, 8,
-         {RefTime(2002, 1, 1), RefTime(2004, 1, 1), RefTime(2006, 1, 1), RefTime(2008, 1, 1),
-          RefTime(2010, 1, 1)},
+         {RefTime(2000, 1, 1), RefTime(2002, 1, 1), RefTime(2004, 1, 1), RefTime(2006, 1, 1),
+          RefTime(2008, 1, 1), RefTime(2010, 1, 1)},
          {xDay, xMonthNumber, xYear},
          "2001..2010"});
   // Starting a year later the first tick stays, and so does 2012 (the
-  // midpoint of 2010 and 2012 is noon of 1 January 2011).
+  // midpoint of 2010 and 2012, 1 January 2011, is before the data's end).
+  // Half a day later the first data day drops the 2000 tick.
+  Check({kDMY, RefTime(2001, 1, 1) + 0.5, RefTime(2010, 12, 31), 4, 8,
+         {RefTime(2002, 1, 1), RefTime(2004, 1, 1), RefTime(2006, 1, 1), RefTime(2008, 1, 1),
+          RefTime(2010, 1, 1)},
+         {xDay, xMonthNumber, xYear},
+         "noon of 1 January 2001..2010"});
   Check({kDMY, RefTime(2002, 1, 1), RefTime(2011, 12, 31), 4, 8,
          {RefTime(2002, 1, 1), RefTime(2004, 1, 1), RefTime(2006, 1, 1), RefTime(2008, 1, 1),
           RefTime(2010, 1, 1), RefTime(2012, 1, 1)},

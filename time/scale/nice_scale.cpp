@@ -220,11 +220,24 @@ void CmTimeCls::mFindNiceScale(double dataMin, double dataMax, int minTicks, int
     mGenerateNewTimes(xRule.iCode, vIncrements, dStart, dStart, iCount, ticks);
   }
 
-  // The midpoints are taken in days, not in calendar units: a leap day
-  // between two year ticks moves the midpoint half a day early, so data
-  // starting on 1 January 2001 drops a first tick on 1 January 2000 (the
-  // midpoint of 2000 and 2002 is noon of 31 December 2000).
-  cvn::detail::mTrimScaleTicks(ticks, dataMin, dataMax);
+  // Year, quarter and month ticks are trimmed by their midpoint on the
+  // calendar: half the increment in the unit after the earlier tick (for an
+  // odd increment, halfway in days between the two nearest whole units). So
+  // the midpoint of 1 January 2000 and 1 January 2002 is 1 January 2001, and
+  // data starting that day keeps the 2000 tick although a leap day puts the
+  // plain mean of the two at noon of 31 December 2000. Finer units are
+  // uniform, and their midpoint is the mean.
+  const bool bCalendarUnit = eUnit <= xMonthName && !xRule.bWeekMode;
+  const int iHalfLow = iIncrement / 2;
+  const int iHalfHigh = iIncrement - iHalfLow;
+  cvn::detail::mTrimScaleTicks(ticks, dataMin, dataMax, [&](double a, double b) {
+    if (!bCalendarUnit) return (a + b) / 2.0;
+    double dLow = 0.0;
+    double dHigh = 0.0;
+    mNormToCorvaneTime(iHalfLow, eUnit, a, &dLow);
+    mNormToCorvaneTime(iHalfHigh, eUnit, a, &dHigh);
+    return (dLow + dHigh) / 2.0;
+  });
   mSetScaleEnds(dataMin, dataMax, ticks, setScaleMin, setScaleMax, scaleMin, scaleMax);
   CmTimeScaleImpl::mSetNumParts(
       *this, cvn::detail::mKeepLabelParts(iNumParts, CmTimeScaleImpl::mParts(*this), eUnit));

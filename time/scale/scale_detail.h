@@ -93,6 +93,18 @@ int mClampTickCount(std::int64_t count);
 // at or before the second-last; then the first when the midpoint of the
 // first two is before dataMin; then the last when the midpoint of the last
 // two is after dataMax (the last two only while more than two remain).
+// The midpoint of two neighbouring ticks is given by midpoint(a, b); the
+// first form takes their mean in days.
+template <class Midpoint>
+void mTrimScaleTicks(std::vector<double>& ticks, double dataMin, double dataMax,
+                     Midpoint midpoint) {
+  // Each test sees the ticks as the tests before it left them.
+  if (ticks.size() >= 2 && dataMax <= ticks[ticks.size() - 2]) ticks.pop_back();
+  if (ticks.size() > 2 && midpoint(ticks[0], ticks[1]) < dataMin) ticks.erase(ticks.begin());
+  if (ticks.size() > 2 && midpoint(ticks[ticks.size() - 2], ticks.back()) > dataMax) {
+    ticks.pop_back();
+  }
+}
 void mTrimScaleTicks(std::vector<double>& ticks, double dataMin, double dataMax);
 
 // Keeps the parts a tick label of the unit needs: month numbers and days

@@ -120,12 +120,7 @@ int mClampTickCount(std::int64_t count) {
 }
 
 void mTrimScaleTicks(std::vector<double>& ticks, double dataMin, double dataMax) {
-  // Each test sees the ticks as the tests before it left them.
-  if (ticks.size() >= 2 && dataMax <= ticks[ticks.size() - 2]) ticks.pop_back();
-  if (ticks.size() > 2 && (ticks[0] + ticks[1]) / 2.0 < dataMin) ticks.erase(ticks.begin());
-  if (ticks.size() > 2 && (ticks[ticks.size() - 2] + ticks.back()) / 2.0 > dataMax) {
-    ticks.pop_back();
-  }
+  mTrimScaleTicks(ticks, dataMin, dataMax, [](double a, double b) { return (a + b) / 2.0; });
 }
 
 int mKeepLabelParts(int numParts, CmTimeCls::xTimePartsStruct* parts, xTimePartsEnum unit) {
