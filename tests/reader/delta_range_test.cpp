@@ -75,8 +75,8 @@ TEST_F(ReaderTest, DeltaTimeLengthLimitAndDecimalSymbol) {
   EXPECT_FALSE(mSpan(T(), (L"+ " + s79.substr(1)).c_str()).bOk);
   EXPECT_FALSE(mSpan(T(), std::wstring(10000, L'+').c_str()).bOk);
   EXPECT_FALSE(mSpan(T(), nullptr).bOk);
-  EXPECT_TRUE(T().mParseDeltaTime(L"+1 2:3:4.5", nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr));
+  EXPECT_TRUE(
+      T().mParseDeltaTime(L"+1 2:3:4.5", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
 
   // The seconds end at the input decimal symbol.
   mSetInputDecimal(L',');
@@ -127,23 +127,23 @@ TEST_F(ReaderTest, DateRanges) {
 TEST_F(ReaderTest, DateRangeOfOneValueMeetsTheCallersSecond) {
   mUse(L"m/d/yyyy");
   double dFirst = 0, dSecond = mCorvane(2020, 5, 1);
-  EXPECT_TRUE(T().mValidateDTRange(L"3/1/2020", L"1/1/2020", L"12/31/2020", L"END", &dFirst,
-                                   &dSecond));
+  EXPECT_TRUE(
+      T().mValidateDTRange(L"3/1/2020", L"1/1/2020", L"12/31/2020", L"END", &dFirst, &dSecond));
   EXPECT_EQ(dFirst, mCorvane(2020, 3, 1));
   EXPECT_EQ(dSecond, mCorvane(2020, 5, 1));
   dSecond = mCorvane(2020, 2, 1);
-  EXPECT_FALSE(T().mValidateDTRange(L"3/1/2020", L"1/1/2020", L"12/31/2020", L"END", &dFirst,
-                                    &dSecond));
+  EXPECT_FALSE(
+      T().mValidateDTRange(L"3/1/2020", L"1/1/2020", L"12/31/2020", L"END", &dFirst, &dSecond));
 }
 
 TEST_F(ReaderTest, DateRangeNeedsReadableBounds) {
   mUse(L"m/d/yyyy");
   double dFirst = 0, dSecond = 0;
   EXPECT_FALSE(T().mValidateDTRange(L"3/1/2020", L"x", L"12/31/2020", L"END", &dFirst, &dSecond));
-  EXPECT_FALSE(T().mValidateDTRange(L"3/1/2020", L"1/1/2020", L"2/30/2020", L"END", &dFirst,
-                                    &dSecond));
-  EXPECT_FALSE(T().mValidateDTRange(nullptr, L"1/1/2020", L"12/31/2020", nullptr, &dFirst,
-                                    &dSecond));
+  EXPECT_FALSE(
+      T().mValidateDTRange(L"3/1/2020", L"1/1/2020", L"2/30/2020", L"END", &dFirst, &dSecond));
+  EXPECT_FALSE(
+      T().mValidateDTRange(nullptr, L"1/1/2020", L"12/31/2020", nullptr, &dFirst, &dSecond));
 }
 
 }  // namespace

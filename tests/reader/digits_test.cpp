@@ -1,6 +1,8 @@
 // The reader's pure helpers: digit scanning against the C library's "%d",
 // fraction scaling, the two-digit-year window and the tokenizer.
 
+#include "time/reader/digits.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -8,8 +10,6 @@
 #include <cwchar>
 #include <string>
 #include <vector>
-
-#include "time/reader/digits.h"
 
 namespace {
 
@@ -23,9 +23,34 @@ std::string mNarrow(const std::wstring& s) { return std::string(s.begin(), s.end
 
 TEST(ReaderDigits, ScanIntAgreesWithSwscanfWhereItIsDefined) {
   const wchar_t* const kTexts[] = {
-      L"0", L"7", L"12", L"007", L"-0", L"+0", L"-5", L"+5", L"  42", L"\t\n 42", L"42abc",
-      L"4 2", L"1.5", L"1,5", L"2147483647", L"-2147483648", L"2147483646", L"-2147483647",
-      L"000000000000000000042", L"", L" ", L"-", L"+", L"- 5", L"+-5", L"abc", L".5", L"x1",
+      L"0",
+      L"7",
+      L"12",
+      L"007",
+      L"-0",
+      L"+0",
+      L"-5",
+      L"+5",
+      L"  42",
+      L"\t\n 42",
+      L"42abc",
+      L"4 2",
+      L"1.5",
+      L"1,5",
+      L"2147483647",
+      L"-2147483648",
+      L"2147483646",
+      L"-2147483647",
+      L"000000000000000000042",
+      L"",
+      L" ",
+      L"-",
+      L"+",
+      L"- 5",
+      L"+-5",
+      L"abc",
+      L".5",
+      L"x1",
       L"\x0661\x0662",  // Arabic-Indic digits: not read by "%d"
       L"\xFF11",        // fullwidth one
       L"9\x0660",       // an ASCII digit and then another script's digit
@@ -88,15 +113,22 @@ TEST(ReaderDigits, FractionScaling) {
     int iDigits;
     int iExpected;
   } kRows[] = {
-      {5, 1, 500},         {0, 1, 0},          {9, 1, 900},          {5, 2, 50},
-      {99, 2, 990},        {1, 3, 1},          {999, 3, 999},        {1234, 4, 123},
-      {1235, 4, 124},      {1245, 4, 125},     {9994, 4, 999},       {9995, 4, 1000},  // rounds up
-      {9996, 4, 1000},     {12345, 5, 123},    {12350, 5, 124},      {99949, 5, 999},
-      {99950, 5, 1000},    {5, 4, 1},          {4, 4, 0},            {49, 5, 0},
-      {50, 5, 1},          {2147483647, 10, 215},                    // ten digits
-      {1500000000, 12, 2}, {1499999999, 12, 1},  {2147483647, 13, 0},  // 13 digits
-      {2147483647, 14, 0},                                             // past 13: always 0
-      {1, 40, 0},          {-1, 3, 0},         {5, 0, 0},            {5, -2, 0},
+      {5, 1, 500},         {0, 1, 0},
+      {9, 1, 900},         {5, 2, 50},
+      {99, 2, 990},        {1, 3, 1},
+      {999, 3, 999},       {1234, 4, 123},
+      {1235, 4, 124},      {1245, 4, 125},
+      {9994, 4, 999},      {9995, 4, 1000},  // rounds up
+      {9996, 4, 1000},     {12345, 5, 123},
+      {12350, 5, 124},     {99949, 5, 999},
+      {99950, 5, 1000},    {5, 4, 1},
+      {4, 4, 0},           {49, 5, 0},
+      {50, 5, 1},          {2147483647, 10, 215},  // ten digits
+      {1500000000, 12, 2}, {1499999999, 12, 1},
+      {2147483647, 13, 0},  // 13 digits
+      {2147483647, 14, 0},  // past 13: always 0
+      {1, 40, 0},          {-1, 3, 0},
+      {5, 0, 0},           {5, -2, 0},
       {2000, 3, 1000},  // more digits than claimed: clamped
   };
   for (const auto& row : kRows) {
@@ -155,18 +187,18 @@ TEST(ReaderDigits, Tokens) {
     V vExpected;
   } kRows[] = {
       {L"3/15/2020", L"/", {L"3", L"15", L"2020"}},
-      {L"3/15/", L"/", {L"3", L"15"}},              // no empty token at the end
-      {L"/3", L"/", {L"", L"3"}},                   // one at the start
-      {L"3//15", L"/", {L"3", L"", L"15"}},         // and between two delimiters
+      {L"3/15/", L"/", {L"3", L"15"}},       // no empty token at the end
+      {L"/3", L"/", {L"", L"3"}},            // one at the start
+      {L"3//15", L"/", {L"3", L"", L"15"}},  // and between two delimiters
       {L"March 15, 2020", L", ", {L"March", L"15", L"2020"}},
       {L"March 15 , 2020", L", ", {L"March", L"15", L"2020"}},
       {L"15  March 2020", L" ", {L"15", L"March", L"2020"}},
-      {L"12Wk2020", L"Wk", {L"12", L"2020"}},       // the label is one delimiter
+      {L"12Wk2020", L"Wk", {L"12", L"2020"}},  // the label is one delimiter
       {L"2020Q1", L"Q", {L"2020", L"1"}},
-      {L" 3 / 15 ", L"/", {L"3", L"15"}},           // blanks trimmed
-      {L"'3/15'/2020", L"/", {L"'3/15'", L"2020"}}, // quotes protect
-      {L"\"3/15", L"/", {L"\"3/15"}},               // an open quote runs to the end
-      {L"10:30", L"", {L"10:30"}},                  // no delimiter: one token
+      {L" 3 / 15 ", L"/", {L"3", L"15"}},            // blanks trimmed
+      {L"'3/15'/2020", L"/", {L"'3/15'", L"2020"}},  // quotes protect
+      {L"\"3/15", L"/", {L"\"3/15"}},                // an open quote runs to the end
+      {L"10:30", L"", {L"10:30"}},                   // no delimiter: one token
       {L"", L"/", {}},
       {L"   ", L"/", {}},
   };

@@ -15,11 +15,27 @@ using A = CmTimeClsTestAccess;
 std::vector<std::wstring> mFormats() {
   std::vector<std::wstring> v;
   for (const CmString& s : CmTimeCls::m_vsLegalFmts) v.push_back(s.str());
-  for (const wchar_t* s :
-       {L"M/D/YYYY", L"mmmm d,yyyy", L"yyyymmdd", L"yyyyQq", L"qQ yyyy", L"wwWkyyyy",
-        L"h:mm:ss.sss", L"h:mm:ss,sss", L"[h]:mm:ss", L"[m]:ss", L"[s]", L"h:mm a/p",
-        L"h:mmAM/PM", L"h:mm VORM./NACHM.", L"d-mmm-yy h:mm:ss", L"h:m", L"hh.mm", L"yy/yy",
-        L"[h]:mm am/pm", L"", L"x"}) {
+  for (const wchar_t* s : {L"M/D/YYYY",
+                           L"mmmm d,yyyy",
+                           L"yyyymmdd",
+                           L"yyyyQq",
+                           L"qQ yyyy",
+                           L"wwWkyyyy",
+                           L"h:mm:ss.sss",
+                           L"h:mm:ss,sss",
+                           L"[h]:mm:ss",
+                           L"[m]:ss",
+                           L"[s]",
+                           L"h:mm a/p",
+                           L"h:mmAM/PM",
+                           L"h:mm VORM./NACHM.",
+                           L"d-mmm-yy h:mm:ss",
+                           L"h:m",
+                           L"hh.mm",
+                           L"yy/yy",
+                           L"[h]:mm am/pm",
+                           L"",
+                           L"x"}) {
     v.emplace_back(s);
   }
   return v;
@@ -66,10 +82,9 @@ TEST_F(ReaderTest, GenerationMemoMatchesGenerateFormat) {
       for (bool bElapsed : {false, true, false}) {
         CmTimeCls::m_bElapsedTimeFlag = bElapsed;
         CmString sFast(L"stale");
-        CmTimeReaderImpl::mGenerateFormatFast(
-            T(), A::mNumParts(T()), A::mPartArray(T()),
-            A::mDateSep(T()).c_str(), A::mTimeSep(T()).c_str(), A::m24HourFlag(T()),
-            A::mStyleValue(T()), sFast);
+        CmTimeReaderImpl::mGenerateFormatFast(T(), A::mNumParts(T()), A::mPartArray(T()),
+                                              A::mDateSep(T()).c_str(), A::mTimeSep(T()).c_str(),
+                                              A::m24HourFlag(T()), A::mStyleValue(T()), sFast);
         EXPECT_EQ(sFast.str(), A::mGenerate(T()));
       }
     }
@@ -81,8 +96,8 @@ TEST_F(ReaderTest, GenerationMemoMatchesGenerateFormat) {
   auto mFast = [&]() {
     CmString s;
     CmTimeReaderImpl::mGenerateFormatFast(T(), A::mNumParts(T()), A::mPartArray(T()),
-                                          A::mDateSep(T()).c_str(), A::mTimeSep(T()).c_str(),
-                                          false, CmTimeCls::eLocaleSpaced, s);
+                                          A::mDateSep(T()).c_str(), A::mTimeSep(T()).c_str(), false,
+                                          CmTimeCls::eLocaleSpaced, s);
     return s.str();
   };
   EXPECT_EQ(mFast(), L"h:mm VORM./NACHM.");

@@ -70,8 +70,8 @@ struct CmTimeClsTestAccess {
 
   static xRecognised mRecognise(CmTimeCls& t, const wchar_t* text) {
     xRecognised x;
-    x.bOk = t.mIsValidAbsTime(text, &x.iYear, &x.iMonth, &x.iDay, &x.iHour, &x.iMinute,
-                              &x.iSecond, &x.iThousandth, &x.bDecisive, &x.bYearWidthMatches);
+    x.bOk = t.mIsValidAbsTime(text, &x.iYear, &x.iMonth, &x.iDay, &x.iHour, &x.iMinute, &x.iSecond,
+                              &x.iThousandth, &x.bDecisive, &x.bYearWidthMatches);
     return x;
   }
 
@@ -87,8 +87,7 @@ struct CmTimeClsTestAccess {
     return t.mParseAbsTime(text, &fields[0], &fields[1], &fields[2], &fields[3], &fields[4],
                            &fields[5], &fields[6]);
   }
-  static bool mValidateTime(CmTimeCls& t, const wchar_t* text, int* dayNumber,
-                            double* timeOfDay) {
+  static bool mValidateTime(CmTimeCls& t, const wchar_t* text, int* dayNumber, double* timeOfDay) {
     CmTimeCls::xNumtimStruct x{-7, -7.0};
     const bool bOk = t.mValidateTime(text, &x);
     *dayNumber = x.iDayNumber;
@@ -259,9 +258,7 @@ class ReaderTest : public ::testing::Test {
   CmTimeCls& T() { return *m_pTime; }
 
   // Sets a format that must be legal.
-  void mUse(const wchar_t* format) {
-    ASSERT_TRUE(T().mSetFormat(format)) << mNarrow(format);
-  }
+  void mUse(const wchar_t* format) { ASSERT_TRUE(T().mSetFormat(format)) << mNarrow(format); }
   xRead mRead(const wchar_t* text) {
     double d = 12345.0;
     const bool bOk = T().mStrToCorvaneTime(text, &d);

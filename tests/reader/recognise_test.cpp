@@ -130,18 +130,14 @@ TEST_F(ReaderTest, RecogniseMonthNames) {
       {L"d mmm yyyy", L"15 MAR 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"d mmm yyyy"},
       {L"d mmm yyyy", L"15 mar 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"d mmm yyyy"},
       // A full name widens the format to full names, and stays full.
-      {L"d mmm yyyy", L"15 March 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true,
-       L"d mmmm yyyy"},
-      {L"d mmmm yyyy", L"15 Mar 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true,
-       L"d mmmm yyyy"},
+      {L"d mmm yyyy", L"15 March 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"d mmmm yyyy"},
+      {L"d mmmm yyyy", L"15 Mar 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"d mmmm yyyy"},
       {L"d mmmm yyyy", L"1 September 2020", true, 2020, 9, 1, 0, 0, 0, 0, true, true,
        L"d mmmm yyyy"},
       {L"mmmm d, yyyy", L"March 15, 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true,
        L"mmmm d, yyyy"},
-      {L"mmmm d, yyyy", L"Mar 15,2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true,
-       L"mmmm d, yyyy"},
-      {L"mmm d yyyy", L"Mar 15, 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true,
-       L"mmm d yyyy"},
+      {L"mmmm d, yyyy", L"Mar 15,2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"mmmm d, yyyy"},
+      {L"mmm d yyyy", L"Mar 15, 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"mmm d yyyy"},
       {L"mmm-yy", L"Dec-99", true, 1999, 12, 1, 0, 0, 0, 0, true, true, L"mmm-yy"},
       {L"d-mmm-yy", L"1-Jan-00", true, 2000, 1, 1, 0, 0, 0, 0, true, true, L"d-mmm-yy"},
       // Unknown names; a full stop the English tables do not have.
@@ -218,8 +214,7 @@ TEST_F(ReaderTest, RecogniseTimes) {
       // Rounding up to a whole second carries into the seconds.
       {L"h:mm:ss.sss", L"10:30:15.9996", true, 1899, 12, 30, 10, 30, 16, 0, false, true,
        L"h:mm:ss.sss"},
-      {L"h:mm:ss.sss", L"10:30:15.", true, 1899, 12, 30, 10, 30, 15, 0, false, true,
-       L"h:mm:ss"},
+      {L"h:mm:ss.sss", L"10:30:15.", true, 1899, 12, 30, 10, 30, 15, 0, false, true, L"h:mm:ss"},
       {L"h:mm:ss.sss", L"10:30:15:.5", true, 1899, 12, 30, 10, 30, 15, 500, false, true,
        L"h:mm:ss.sss"},
       {L"h:mm:ss.sss", L"10:30:15.-5", false, 0, 0, 0, 0, 0, 0, 0, false, true, L""},
@@ -243,8 +238,8 @@ TEST_F(ReaderTest, RecogniseDesignators) {
       {L"h:mm", L"0:30 AM", false, 0, 0, 0, 0, 0, 0, 0, true, true, L""},
       // Without a designator the format becomes a 24-hour one.
       {L"h:mm AM/PM", L"10:30", true, 1899, 12, 30, 10, 30, 0, 0, false, true, L"h:mm"},
-      {L"m/d/yyyy h:mm AM/PM", L"3/15/2020 10:30 PM", true, 2020, 3, 15, 22, 30, 0, 0, true,
-       true, L"m/d/yyyy h:mm AM/PM"},
+      {L"m/d/yyyy h:mm AM/PM", L"3/15/2020 10:30 PM", true, 2020, 3, 15, 22, 30, 0, 0, true, true,
+       L"m/d/yyyy h:mm AM/PM"},
   };
   mCheck(T(), kRows, COUNT(kRows));
 }

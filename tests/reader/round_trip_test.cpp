@@ -15,14 +15,38 @@ using A = CmTimeClsTestAccess;
 // Formats beyond the regional defaults: every part kind, every designator
 // style, fractions, compact, quarter and week dates.
 const wchar_t* const kMoreFormats[] = {
-    L"m/d/yyyy",          L"mm/dd/yyyy",         L"d/m/yy",             L"dd.mm.yyyy",
-    L"yyyy-mm-dd",        L"yyyy-mm-dd hh:mm:ss", L"yyyymmdd",          L"yymmdd",
-    L"d mmm yyyy",        L"mmmm d, yyyy h:mm:ss AM/PM", L"mmm yyyy",   L"yyyyQq",
-    L"qQyyyy",            L"wwWkyyyy",           L"h:mm",               L"hh:mm:ss",
-    L"h:mm:ss.s",         L"h:mm:ss.ss",         L"h:mm:ss.sss",        L"h:mm AM/PM",
-    L"h:mm am/pm",        L"h:mmAM/PM",          L"h:mmam/pm",          L"h:mm A/P",
-    L"h:mm a/p",          L"h:mmA/P",            L"h:mma/p",            L"[h]:mm:ss",
-    L"[h]:mm",            L"[m]:ss",             L"[s]",                L"[h]:mm:ss.sss",
+    L"m/d/yyyy",
+    L"mm/dd/yyyy",
+    L"d/m/yy",
+    L"dd.mm.yyyy",
+    L"yyyy-mm-dd",
+    L"yyyy-mm-dd hh:mm:ss",
+    L"yyyymmdd",
+    L"yymmdd",
+    L"d mmm yyyy",
+    L"mmmm d, yyyy h:mm:ss AM/PM",
+    L"mmm yyyy",
+    L"yyyyQq",
+    L"qQyyyy",
+    L"wwWkyyyy",
+    L"h:mm",
+    L"hh:mm:ss",
+    L"h:mm:ss.s",
+    L"h:mm:ss.ss",
+    L"h:mm:ss.sss",
+    L"h:mm AM/PM",
+    L"h:mm am/pm",
+    L"h:mmAM/PM",
+    L"h:mmam/pm",
+    L"h:mm A/P",
+    L"h:mm a/p",
+    L"h:mmA/P",
+    L"h:mma/p",
+    L"[h]:mm:ss",
+    L"[h]:mm",
+    L"[m]:ss",
+    L"[s]",
+    L"[h]:mm:ss.sss",
     L"m/d/yyyy h:mm:ss.sss",
 };
 
@@ -127,9 +151,9 @@ TEST_F(ReaderTest, ReadsEveryDayOfAYearInEveryDateOrder) {
                                      std::to_wstring(a[order.iOrder][1]) + cSep +
                                      std::to_wstring(a[order.iOrder][2]);
           const int iFirstOfMonth = mDayNumber(iYear, iMonth, 1);
-          const int iMonthLength = (iMonth == 12 ? mDayNumber(iYear + 1, 1, 1)
-                                                 : mDayNumber(iYear, iMonth + 1, 1)) -
-                                   iFirstOfMonth;
+          const int iMonthLength =
+              (iMonth == 12 ? mDayNumber(iYear + 1, 1, 1) : mDayNumber(iYear, iMonth + 1, 1)) -
+              iFirstOfMonth;
           const int iNext = iFirstOfMonth + iDay - 1;
           const bool bExists = iDay <= iMonthLength;
           double d = 0;

@@ -21,7 +21,7 @@ struct xSplitRow {
   bool bHasDateOrDesignator;
 };
 
-void mCheckRows(ReaderTest& test, CmTimeCls& t, const xSplitRow* rows, size_t count) {
+void mCheckRows(CmTimeCls& t, const xSplitRow* rows, size_t count) {
   for (size_t i = 0; i < count; ++i) {
     const xSplitRow& row = rows[i];
     SCOPED_TRACE(mNarrow(row.sFormat) + " | " + mNarrow(row.sText));
@@ -35,7 +35,6 @@ void mCheckRows(ReaderTest& test, CmTimeCls& t, const xSplitRow* rows, size_t co
     EXPECT_EQ(x.sAmPm, row.sAmPm);
     EXPECT_EQ(x.iStyle, row.iStyle);
   }
-  (void)test;
 }
 
 TEST_F(ReaderTest, SplitBasics) {
@@ -50,8 +49,7 @@ TEST_F(ReaderTest, SplitBasics) {
       // The blanks of "mmmm d, yyyy" stay in the date until the third.
       {L"mmmm d, yyyy h:mm", L"March 15, 2020 10:30", true, L"March 15, 2020", L"10:30", L"", 0,
        true},
-      {L"d mmmm yyyy h:mm", L"15 March 2020 10:30", true, L"15 March 2020", L"10:30", L"", 0,
-       true},
+      {L"d mmmm yyyy h:mm", L"15 March 2020 10:30", true, L"15 March 2020", L"10:30", L"", 0, true},
       {L"d mmmm yyyy", L"15 March 2020", true, L"15 March 2020", L"", L"", 0, true},
       // A word glued to a date is no designator when it is longer than one.
       {L"d mmm yyyy", L"5Mar2020", true, L"5Mar2020", L"", L"", 0, true},
@@ -64,7 +62,7 @@ TEST_F(ReaderTest, SplitBasics) {
       {L"[h]:mm", L"90", true, L"", L"90", L"", 0, false},
       {L"h:mm", L"90", true, L"90", L"", L"", 0, true},
   };
-  mCheckRows(*this, T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
+  mCheckRows(T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
 }
 
 TEST_F(ReaderTest, SplitDesignatorStyles) {
@@ -88,7 +86,7 @@ TEST_F(ReaderTest, SplitDesignatorStyles) {
       {L"d mmmm yyyy h:mm AM/PM", L"15 March 2020 10:30 PM", true, L"15 March 2020", L"10:30",
        L"PM", 0, true},
   };
-  mCheckRows(*this, T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
+  mCheckRows(T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
 }
 
 TEST_F(ReaderTest, SplitRegionalDesignators) {
@@ -105,7 +103,7 @@ TEST_F(ReaderTest, SplitRegionalDesignators) {
       // starts like; "vormittag" is longer than both.
       {L"h:mm VORM./NACHM.", L"10:30vormittag", true, L"", L"10:30vormittag", L"", 0, false},
   };
-  mCheckRows(*this, T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
+  mCheckRows(T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
 }
 
 TEST_F(ReaderTest, SplitFailures) {
@@ -119,7 +117,7 @@ TEST_F(ReaderTest, SplitFailures) {
       // A designator alone has no time before it: it stays date text.
       {L"h:mm AM/PM", L"PM", true, L"PM", L"", L"", 0, true},
   };
-  mCheckRows(*this, T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
+  mCheckRows(T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
 }
 
 TEST_F(ReaderTest, SplitLimits) {
@@ -151,9 +149,10 @@ TEST_F(ReaderTest, SplitLimits) {
 TEST_F(ReaderTest, SplitOutputsAreRewrittenEvenOnArbitraryText) {
   mUse(L"m/d/yyyy h:mm AM/PM");
   const std::wstring sLong(10000, L'7');
-  const wchar_t* const kTexts[] = {L"", L" ", L"\t", L"/", L":", L"a", L"p", L" p ", L"-",
-                                   L"1 2 3 4 5", L"\xFFFF", L"\xD800\xDC00", L"1\xD8003",
-                                   L"PM PM", L"10 PM 5", sLong.c_str()};
+  const wchar_t* const kTexts[] = {L"",         L" ",         L"\t",      L"/",
+                                   L":",        L"a",         L"p",       L" p ",
+                                   L"-",        L"1 2 3 4 5", L"\xFFFF",  L"\xD800\xDC00",
+                                   L"1\xD8003", L"PM PM",     L"10 PM 5", sLong.c_str()};
   for (const wchar_t* text : kTexts) {
     SCOPED_TRACE(mNarrow(std::wstring(text).substr(0, 40)));
     const xSplit x = A::mSplit(T(), text);

@@ -24,8 +24,8 @@ bool mReadPiece(const CmString& piece, int max, int* out) {
 
 }  // namespace
 
-bool CmTimeCls::mParseDeltaTime(const wchar_t* text, int* sign, int* days, int* hours,
-                                int* minutes, int* seconds, int* hundredths) const {
+bool CmTimeCls::mParseDeltaTime(const wchar_t* text, int* sign, int* days, int* hours, int* minutes,
+                                int* seconds, int* hundredths) const {
   int iSink = 0;
   int* apOut[5] = {days, hours, minutes, seconds, hundredths};
   for (int*& p : apOut) {

@@ -86,15 +86,18 @@ bool mSameParts(const xTimePartsStruct* a, const xTimePartsStruct* b, int n) {
 
 }  // namespace
 
-#define CVN_READER_DESIGNATORS(t)                                                   \
-  const CmString* const apDesignators[8] = {                                        \
-      &(t).m_sAM,        &(t).m_sPM,        &(t).m_sAMLower,        &(t).m_sPMLower, \
-      &(t).m_sAMDefault, &(t).m_sPMDefault, &(t).m_sAMDefaultLower, &(t).m_sPMDefaultLower}
+void CmTimeReaderImpl::mDesignatorFields(const CmTimeCls& t, const CmString** out) {
+  const CmString* const apFields[8] = {
+      &t.m_sAM,        &t.m_sPM,        &t.m_sAMLower,        &t.m_sPMLower,
+      &t.m_sAMDefault, &t.m_sPMDefault, &t.m_sAMDefaultLower, &t.m_sPMDefaultLower};
+  for (int i = 0; i < 8; ++i) out[i] = apFields[i];
+}
 
 bool CmTimeReaderImpl::mSetFormatFast(CmTimeCls& t, const wchar_t* text) {
   if (text == nullptr) return t.mSetFormat(text);
   xFormatCache& c = mCache();
-  CVN_READER_DESIGNATORS(t);
+  const CmString* apDesignators[8] = {};
+  mDesignatorFields(t, apDesignators);
   mCheckInputs(c, apDesignators);
 
   for (int i = 0; i < c.iCount; ++i) {
@@ -139,7 +142,8 @@ void CmTimeReaderImpl::mGenerateFormatFast(const CmTimeCls& t, int numParts,
     return;
   }
   xFormatCache& c = mCache();
-  CVN_READER_DESIGNATORS(t);
+  const CmString* apDesignators[8] = {};
+  mDesignatorFields(t, apDesignators);
   mCheckInputs(c, apDesignators);
   const bool bElapsed = CmTimeCls::m_bElapsedTimeFlag;
   const wchar_t cOutput = mGetOutputDecimal();

@@ -107,6 +107,9 @@ struct CmTimeReaderImpl {
   // from a memo when the text was accepted before under the same
   // designators and input decimal symbol (format_cache.cpp).
   static bool mSetFormatFast(CmTimeCls& t, const wchar_t* text);
+  // The eight designator fields of t that format parsing and generation
+  // read, into out[0..7].
+  static void mDesignatorFields(const CmTimeCls& t, const CmString** out);
   // t.mGenerateFormat(...) with the same text, taken from a memo when the
   // same parts were generated before under the same settings.
   static void mGenerateFormatFast(const CmTimeCls& t, int numParts, const xTimePartsStruct* parts,

@@ -17,15 +17,11 @@ using xRecognition = CmTimeReaderImpl::xRecognition;
 // spellings of one unit.
 int mUnitOf(xTimePartsEnum ePart) {
   switch (ePart) {
-    case xQuarterNumberFirst:
-      return xQuarterLabelFirst;
+    case xQuarterNumberFirst: return xQuarterLabelFirst;
     case xMonthAbbrev:
-    case xMonthName:
-      return xMonthNumber;
-    case xWeekNumberFirst:
-      return xWeekLabelFirst;
-    default:
-      return ePart;
+    case xMonthName: return xMonthNumber;
+    case xWeekNumberFirst: return xWeekLabelFirst;
+    default: return ePart;
   }
 }
 
@@ -85,8 +81,8 @@ bool CmTimeReaderImpl::mFollowText(CmTimeCls& t, xRecognition* r) {
   t.m_b24Hour = r->xText.iAmPmLen == 0;
   // One scratch text per thread keeps its capacity from read to read.
   thread_local CmString tlsFormat;
-  mGenerateFormatFast(t, iNew, axNew, r->pSep, t.m_sTimeSep.c_str(), t.m_b24Hour,
-                      t.m_eAMPMFormat, tlsFormat);
+  mGenerateFormatFast(t, iNew, axNew, r->pSep, t.m_sTimeSep.c_str(), t.m_b24Hour, t.m_eAMPMFormat,
+                      tlsFormat);
   t.m_sDateTimeFmt = tlsFormat;
   return mSetFormatFast(t, tlsFormat.c_str());
 }

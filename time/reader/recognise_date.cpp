@@ -39,13 +39,21 @@ bool mIsCompactFormat(const CmString& fmt) {
   for (int i = 0; i < fmt.length(); ++i) {
     const wchar_t c = fmt[i];
     switch (c) {
-      case L'/': case L'-': case L'.': case L',': case L'Q': case L'W': case L' ':
-        return false;
+      case L'/':
+      case L'-':
+      case L'.':
+      case L',':
+      case L'Q':
+      case L'W':
+      case L' ': return false;
       // Format letters are case-blind to the format parser, so "YYYYMMDD"
       // is as compact as "yyyymmdd".
-      case L'y': case L'Y': bYear = true; break;
-      case L'm': case L'M': bMonth = true; break;
-      case L'd': case L'D': bDay = true; break;
+      case L'y':
+      case L'Y': bYear = true; break;
+      case L'm':
+      case L'M': bMonth = true; break;
+      case L'd':
+      case L'D': bDay = true; break;
       default: break;
     }
   }
@@ -104,8 +112,7 @@ void mReadMonthNumber(const xToken& tok, xRecognition* r) {
   r->mAddPart(xMonthNumber, mNumberWidth(tok));
 }
 
-void mReadMonthName(const CmTimeCls& t, bool abbrevMonthNames, const xToken& tok,
-                    xRecognition* r) {
+void mReadMonthName(const CmTimeCls& t, bool abbrevMonthNames, const xToken& tok, xRecognition* r) {
   const CmString& sCharSet = CmGlobalStrings::mInstance()->mGetTimeCharSet();
   const wchar_t cDecimal = mGetInputDecimal();
   bool bLooksLikeName = tok.n >= 3 && !r->bQuarterSeen && !r->bWeekSeen;
@@ -254,24 +261,14 @@ void CmTimeReaderImpl::mReadDateTokens(const CmTimeCls& t, xRecognition* r) {
     }
     const CmTimeCls::xTimePartsStruct& xPart = t.m_xParts[r->aiFmtDate[iToken - 1]];
     switch (xPart.ePart) {
-      case xYear:
-        mReadYear(xPart, tok, t.m_iTwoDigitYearMax, t.m_iTwoDigitYearBase, r);
-        break;
+      case xYear: mReadYear(xPart, tok, t.m_iTwoDigitYearMax, t.m_iTwoDigitYearBase, r); break;
       case xQuarterLabelFirst:
-      case xQuarterNumberFirst:
-        mReadQuarter(xPart.ePart, tok, r);
-        break;
-      case xMonthNumber:
-        mReadMonthNumber(tok, r);
-        break;
+      case xQuarterNumberFirst: mReadQuarter(xPart.ePart, tok, r); break;
+      case xMonthNumber: mReadMonthNumber(tok, r); break;
       case xMonthAbbrev:
-      case xMonthName:
-        mReadMonthName(t, t.m_bAbbrevMonthNames, tok, r);
-        break;
+      case xMonthName: mReadMonthName(t, t.m_bAbbrevMonthNames, tok, r); break;
       case xWeekLabelFirst:
-      case xWeekNumberFirst:
-        mReadWeek(xPart.ePart, tok, r);
-        break;
+      case xWeekNumberFirst: mReadWeek(xPart.ePart, tok, r); break;
       default:  // xDay: the list holds date parts only
         mReadDay(tok, r);
         break;

@@ -71,8 +71,7 @@ void CmTimeReaderImpl::mReadTimeTokens(const CmTimeCls& t, xRecognition* r) {
   const bool bElapsed = CmTimeCls::m_bElapsedTimeFlag;
   const bool bDesignator = r->xText.iAmPmLen > 0;
 
-  xTokenCursor xCursor(sTime.s, sTime.n, t.m_sTimeSep.c_str(), t.m_sTimeSep.length(),
-                       kQuoteMarks);
+  xTokenCursor xCursor(sTime.s, sTime.n, t.m_sTimeSep.c_str(), t.m_sTimeSep.length(), kQuoteMarks);
   xToken tok;
   while (r->mGoingOn() && xCursor.mNext(tok)) {
     const int iToken = ++r->iNumTimeTokens;

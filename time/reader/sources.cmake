@@ -1,6 +1,5 @@
 list(APPEND CVN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/str_to_time.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/date_range.cpp
   ${CMAKE_CURRENT_LIST_DIR}/split_pieces.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recognise_abs_time.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recognise_date.cpp

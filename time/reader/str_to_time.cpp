@@ -1,6 +1,7 @@
 // The front of the reader: what counts as no value, the sign of an elapsed
 // time, the trial of the current format and then of the default formats,
-// and which format is current after the read.
+// which format is current after the read, and ranges of values joined by
+// "..".
 
 #include <cwchar>
 #include <string>
@@ -154,7 +155,8 @@ bool CmTimeCls::mParseAbsTime(const wchar_t* text, int* year, int* month, int* d
   const wchar_t* pColon = std::wcschr(text, L':');
   const bool bDecimalComma = mGetInputDecimal() == L',' && pColon != nullptr && pColon < pComma;
 
-  const int iNumDef = m_iNumDefFmts < 0 ? 0 : (m_iNumDefFmts > kMaxDefFmts ? kMaxDefFmts : m_iNumDefFmts);
+  const int iNumDef =
+      m_iNumDefFmts < 0 ? 0 : (m_iNumDefFmts > kMaxDefFmts ? kMaxDefFmts : m_iNumDefFmts);
   int iWinner = -2;  // -1: candidate (a); 0..: that default format
   for (int k = -1; k < iNumDef; ++k) {
     const CmString& sCandidate = k < 0 ? tlsFirst : m_sDefFmts[k];
@@ -184,4 +186,40 @@ bool CmTimeCls::mParseAbsTime(const wchar_t* text, int* year, int* month, int* d
     CmTimeReaderImpl::mSetFormatFast(*this, tlsSaved.c_str());
   }
   return iWinner != -2;
+}
+
+bool CmTimeCls::mValidateDTRange(const wchar_t* rangeText, const wchar_t* lowText,
+                                 const wchar_t* highText, const wchar_t* endWord, double* first,
+                                 double* second) {
+  double dLow = 0.0;
+  double dHigh = 0.0;
+  if (!mStrToCorvaneTime(lowText, &dLow) || !mStrToCorvaneTime(highText, &dHigh)) return false;
+  if (rangeText == nullptr || rangeText[0] == L'\0') return false;
+  double dFirstSink = 0.0;
+  double dSecondSink = 0.0;
+  if (first == nullptr) first = &dFirstSink;
+  if (second == nullptr) second = &dSecondSink;
+
+  CmStringTokenizer xTokens{CmString(rangeText)};
+  CmString sToken;
+  bool bValid = true;
+  int iToken = 0;
+  while (bValid && xTokens.mGetToken(L"..", sToken, L"'", false, true, true, false)) {
+    ++iToken;
+    if (iToken > 2) {
+      bValid = false;
+      break;
+    }
+    double dValue = dHigh;
+    // The end word stands for the upper bound and needs no check.
+    if (mStrCompare(sToken.c_str(), endWord) != 0) {
+      if (!mStrToCorvaneTime(sToken.c_str(), &dValue) || dValue < dLow || dValue > dHigh) {
+        bValid = false;
+      }
+    }
+    if (bValid) *(iToken == 1 ? first : second) = dValue;
+  }
+  // A single value still meets the second the caller passed in.
+  if (bValid && *second < *first) bValid = false;
+  return bValid;
 }
