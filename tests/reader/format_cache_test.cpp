@@ -14,6 +14,7 @@ using A = CmTimeClsTestAccess;
 
 std::vector<std::wstring> mFormats() {
   std::vector<std::wstring> v;
+  v.reserve(CmTimeCls::m_vsLegalFmts.size() + 21);
   for (const CmString& s : CmTimeCls::m_vsLegalFmts) v.push_back(s.str());
   for (const wchar_t* s : {L"M/D/YYYY",
                            L"mmmm d,yyyy",

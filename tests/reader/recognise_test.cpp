@@ -1,6 +1,7 @@
 // Recognising one text under one format: the fields, the two outcome flags
 // and the format that follows the text.
 
+#include <iterator>
 #include <string>
 
 #include "tests/reader/reader_access.h"
@@ -10,7 +11,7 @@ namespace {
 
 using A = CmTimeClsTestAccess;
 
-struct xRow {
+struct xRow {  // NOLINT(clang-analyzer-optin.performance.Padding): a readable table row
   const wchar_t* sFormat;
   const wchar_t* sText;
   bool bOk;
@@ -43,11 +44,8 @@ void mCheck(CmTimeCls& t, const xRow* rows, size_t count, bool elapsedRead = fal
   }
 }
 
-#define ROWS(name) static const xRow name[]
-#define COUNT(name) (sizeof(name) / sizeof(name[0]))
-
 TEST_F(ReaderTest, RecogniseDates) {
-  ROWS(kRows) = {
+  static const xRow kRows[] = {
       {L"m/d/yyyy", L"3/15/2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"m/d/yyyy"},
       // Each part takes the larger of typed and format width; "15" counts 1.
       {L"m/d/yyyy", L"03/15/20", true, 2020, 3, 15, 0, 0, 0, 0, true, false, L"mm/d/yyyy"},
@@ -90,11 +88,11 @@ TEST_F(ReaderTest, RecogniseDates) {
       {L"m/d/yyyy", L"3//2020", false, 0, 0, 0, 0, 0, 0, 0, true, true, L""},
       {L"mm/yyyy", L"3/2020", true, 2020, 3, 1, 0, 0, 0, 0, true, true, L"mm/yyyy"},
   };
-  mCheck(T(), kRows, COUNT(kRows));
+  mCheck(T(), kRows, std::size(kRows));
 }
 
 TEST_F(ReaderTest, RecogniseTwoDigitYearsAtTheWindowEdges) {
-  ROWS(kRows) = {
+  static const xRow kRows[] = {
       {L"m/d/yy", L"1/1/29", true, 2029, 1, 1, 0, 0, 0, 0, true, true, L"m/d/yy"},
       {L"m/d/yy", L"1/1/30", true, 1930, 1, 1, 0, 0, 0, 0, true, true, L"m/d/yy"},
       {L"m/d/yy", L"1/1/00", true, 2000, 1, 1, 0, 0, 0, 0, true, true, L"m/d/yy"},
@@ -105,27 +103,27 @@ TEST_F(ReaderTest, RecogniseTwoDigitYearsAtTheWindowEdges) {
       {L"m/d/yy", L"1/1/123", false, 0, 0, 0, 0, 0, 0, 0, true, false, L""},
       {L"m/d/yy", L"1/1/-20", false, 0, 0, 0, 0, 0, 0, 0, true, false, L""},
   };
-  mCheck(T(), kRows, COUNT(kRows));
+  mCheck(T(), kRows, std::size(kRows));
 
   // A window ending in 2099 maps every two-digit year into 2000..2099.
   A::mSetTwoDigitWindow(T(), 99, 2000);
-  ROWS(k2099) = {
+  static const xRow k2099[] = {
       {L"m/d/yy", L"1/1/00", true, 2000, 1, 1, 0, 0, 0, 0, true, true, L"m/d/yy"},
       {L"m/d/yy", L"1/1/99", true, 2099, 1, 1, 0, 0, 0, 0, true, true, L"m/d/yy"},
   };
-  mCheck(T(), k2099, COUNT(k2099));
+  mCheck(T(), k2099, std::size(k2099));
   // A window ending in 2000: "00" is 2000, "01" is 1901.
   A::mSetTwoDigitWindow(T(), 0, 1900);
-  ROWS(k2000) = {
+  static const xRow k2000[] = {
       {L"m/d/yy", L"1/1/00", true, 2000, 1, 1, 0, 0, 0, 0, true, true, L"m/d/yy"},
       {L"m/d/yy", L"1/1/01", true, 1901, 1, 1, 0, 0, 0, 0, true, true, L"m/d/yy"},
       {L"m/d/yy", L"1/1/99", true, 1999, 1, 1, 0, 0, 0, 0, true, true, L"m/d/yy"},
   };
-  mCheck(T(), k2000, COUNT(k2000));
+  mCheck(T(), k2000, std::size(k2000));
 }
 
 TEST_F(ReaderTest, RecogniseMonthNames) {
-  ROWS(kRows) = {
+  static const xRow kRows[] = {
       {L"d mmm yyyy", L"15 Mar 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"d mmm yyyy"},
       {L"d mmm yyyy", L"15 MAR 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"d mmm yyyy"},
       {L"d mmm yyyy", L"15 mar 2020", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"d mmm yyyy"},
@@ -147,11 +145,11 @@ TEST_F(ReaderTest, RecogniseMonthNames) {
       {L"d mmm yyyy", L"15 3 2020", false, 0, 0, 0, 0, 0, 0, 0, false, true, L""},
       {L"d mmm yyyy", L"15 M4r 2020", false, 0, 0, 0, 0, 0, 0, 0, false, true, L""},
   };
-  mCheck(T(), kRows, COUNT(kRows));
+  mCheck(T(), kRows, std::size(kRows));
 }
 
 TEST_F(ReaderTest, RecogniseCompactQuarterAndWeekDates) {
-  ROWS(kRows) = {
+  static const xRow kRows[] = {
       {L"yyyymmdd", L"20200315", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"yyyymmdd"},
       {L"yymmdd", L"200315", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"yymmdd"},
       {L"YYYYMMDD", L"20200315", true, 2020, 3, 15, 0, 0, 0, 0, true, true, L"yyyymmdd"},
@@ -177,11 +175,11 @@ TEST_F(ReaderTest, RecogniseCompactQuarterAndWeekDates) {
       {L"wwWkyyyy", L"0Wk2020", false, 0, 0, 0, 0, 0, 0, 0, true, true, L""},
       {L"wWkyyyy", L"5Wk2020", true, 2020, 1, 29, 0, 0, 0, 0, true, true, L"wWkyyyy"},
   };
-  mCheck(T(), kRows, COUNT(kRows));
+  mCheck(T(), kRows, std::size(kRows));
 }
 
 TEST_F(ReaderTest, RecogniseTimes) {
-  ROWS(kRows) = {
+  static const xRow kRows[] = {
       // A time alone lies on day 0, 30 December 1899.
       {L"h:mm", L"10:30", true, 1899, 12, 30, 10, 30, 0, 0, false, true, L"h:mm"},
       {L"h:mm", L"0:00", true, 1899, 12, 30, 0, 0, 0, 0, false, true, L"h:mm"},
@@ -221,11 +219,11 @@ TEST_F(ReaderTest, RecogniseTimes) {
       {L"h:mm:ss.sss", L"10:30:15.5x", false, 0, 0, 0, 0, 0, 0, 0, false, true, L""},
       {L"h:mm:ss.sss", L"10:30:.5", false, 0, 0, 0, 0, 0, 0, 0, false, true, L""},
   };
-  mCheck(T(), kRows, COUNT(kRows));
+  mCheck(T(), kRows, std::size(kRows));
 }
 
 TEST_F(ReaderTest, RecogniseDesignators) {
-  ROWS(kRows) = {
+  static const xRow kRows[] = {
       {L"h:mm", L"10 PM", true, 1899, 12, 30, 22, 0, 0, 0, true, true, L"h AM/PM"},
       {L"h:mm", L"10:30 PM", true, 1899, 12, 30, 22, 30, 0, 0, true, true, L"h:mm AM/PM"},
       {L"h:mm", L"10:30 a", true, 1899, 12, 30, 10, 30, 0, 0, true, true, L"h:mm a/p"},
@@ -241,11 +239,11 @@ TEST_F(ReaderTest, RecogniseDesignators) {
       {L"m/d/yyyy h:mm AM/PM", L"3/15/2020 10:30 PM", true, 2020, 3, 15, 22, 30, 0, 0, true, true,
        L"m/d/yyyy h:mm AM/PM"},
   };
-  mCheck(T(), kRows, COUNT(kRows));
+  mCheck(T(), kRows, std::size(kRows));
 }
 
 TEST_F(ReaderTest, RecogniseUnderElapsedFormats) {
-  ROWS(kRows) = {
+  static const xRow kRows[] = {
       // No range check; a designator or a date is no elapsed time.
       {L"[h]:mm", L"25:00", true, 1899, 12, 30, 25, 0, 0, 0, false, true, L"[h]:mm"},
       {L"[h]:mm", L"100:75", true, 1899, 12, 30, 100, 75, 0, 0, false, true, L"[h]:mm"},
@@ -257,7 +255,7 @@ TEST_F(ReaderTest, RecogniseUnderElapsedFormats) {
       {L"[h]:mm", L"1.5", false, 0, 0, 0, 0, 0, 0, 0, false, true, L""},
       {L"[h]:mm", L"99999999999:00", false, 0, 0, 0, 0, 0, 0, 0, false, true, L""},
   };
-  mCheck(T(), kRows, COUNT(kRows), /*elapsedRead=*/true);
+  mCheck(T(), kRows, std::size(kRows), /*elapsedRead=*/true);
 }
 
 TEST_F(ReaderTest, RecogniseReportsADecimalPartTheFormatLacks) {

@@ -2,6 +2,7 @@
 // more, over many values, to the precision the format shows.
 
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,7 @@ void mRoundTrip(CmTimeCls& t, const std::wstring& sFormat, int* checked) {
 
 TEST_F(ReaderTest, RoundTripsEveryLegalFormat) {
   std::vector<std::wstring> vFormats;
+  vFormats.reserve(CmTimeCls::m_vsLegalFmts.size() + std::size(kMoreFormats));
   for (const CmString& s : CmTimeCls::m_vsLegalFmts) vFormats.push_back(s.str());
   ASSERT_GE(vFormats.size(), 13u);
   for (const wchar_t* s : kMoreFormats) vFormats.emplace_back(s);

@@ -1,6 +1,7 @@
 // Splitting text into date, time and AM/PM pieces, and the designator style
 // the text used.
 
+#include <iterator>
 #include <string>
 
 #include "tests/reader/reader_access.h"
@@ -10,7 +11,7 @@ namespace {
 
 using A = CmTimeClsTestAccess;
 
-struct xSplitRow {
+struct xSplitRow {  // NOLINT(clang-analyzer-optin.performance.Padding): a table row
   const wchar_t* sFormat;
   const wchar_t* sText;
   bool bOk;
@@ -62,7 +63,7 @@ TEST_F(ReaderTest, SplitBasics) {
       {L"[h]:mm", L"90", true, L"", L"90", L"", 0, false},
       {L"h:mm", L"90", true, L"90", L"", L"", 0, true},
   };
-  mCheckRows(T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
+  mCheckRows(T(), kRows, std::size(kRows));
 }
 
 TEST_F(ReaderTest, SplitDesignatorStyles) {
@@ -86,7 +87,7 @@ TEST_F(ReaderTest, SplitDesignatorStyles) {
       {L"d mmmm yyyy h:mm AM/PM", L"15 March 2020 10:30 PM", true, L"15 March 2020", L"10:30",
        L"PM", 0, true},
   };
-  mCheckRows(T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
+  mCheckRows(T(), kRows, std::size(kRows));
 }
 
 TEST_F(ReaderTest, SplitRegionalDesignators) {
@@ -103,7 +104,7 @@ TEST_F(ReaderTest, SplitRegionalDesignators) {
       // starts like; "vormittag" is longer than both.
       {L"h:mm VORM./NACHM.", L"10:30vormittag", true, L"", L"10:30vormittag", L"", 0, false},
   };
-  mCheckRows(T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
+  mCheckRows(T(), kRows, std::size(kRows));
 }
 
 TEST_F(ReaderTest, SplitFailures) {
@@ -117,7 +118,7 @@ TEST_F(ReaderTest, SplitFailures) {
       // A designator alone has no time before it: it stays date text.
       {L"h:mm AM/PM", L"PM", true, L"PM", L"", L"", 0, true},
   };
-  mCheckRows(T(), kRows, sizeof(kRows) / sizeof(kRows[0]));
+  mCheckRows(T(), kRows, std::size(kRows));
 }
 
 TEST_F(ReaderTest, SplitLimits) {

@@ -189,10 +189,8 @@ void CmTimeReaderImpl::mFindSeparatorInForce(const CmTimeCls& t, xRecognition* r
     for (int i = 0; i < sDate.n; ++i) {
       const wchar_t c = sDate.s[i];
       if (!mIsDateSepChar(c) || c == cSep) continue;
-      if (cSep == L'\0') {
-        cSep = c;
-      } else if (cSep == L'.' && c != L'.') {
-        cSep = c;  // a first '.' gives way to a later '/' or '-'
+      if (cSep == L'\0' || cSep == L'.') {
+        cSep = c;  // the first one found; a first '.' gives way to '/' or '-'
       } else if (!(c == L'.' && i > 0 && !mIsCharDigit(sDate.s[i - 1]))) {
         r->mInvalid();  // mixed separators; "Mar." keeps its full stop
       }

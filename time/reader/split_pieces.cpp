@@ -149,10 +149,12 @@ bool CmTimeReaderImpl::mSplit(const CmTimeCls& t, const wchar_t* text, xPieces* 
         while (uEnd < uLen && mIsCharAlpha(text[uEnd])) ++uEnd;
         const int iWord = static_cast<int>(uEnd - i);
         bool bCanStart = iWord <= t.m_sAM.length() && iWord <= t.m_sPM.length();
-        if (bCanStart && mIsFirstLetterOf(c, t.m_sAM))
+        if (bCanStart && mIsFirstLetterOf(c, t.m_sAM)) {
           bCanStart = mIsPrefixOf(text + i, iWord, t.m_sAM);
-        if (bCanStart && mIsFirstLetterOf(c, t.m_sPM))
+        }
+        if (bCanStart && mIsFirstLetterOf(c, t.m_sPM)) {
           bCanStart = mIsPrefixOf(text + i, iWord, t.m_sPM);
+        }
         if (bCanStart && bAmPmEmpty && mStartsDesignator(c)) {
           if (out->sTime.empty() && !mMoveDateToTime(i)) {
             bOk = false;
