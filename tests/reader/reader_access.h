@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -207,6 +208,41 @@ struct xAssertCapture {
 
  private:
   CmAssertHandler m_pPrevious;
+};
+
+// Keeps the class-wide month and weekday name tables and puts them back
+// when it goes out of scope, whatever a test loaded into them.
+class xNameTablesGuard {
+ public:
+  xNameTablesGuard() {
+    std::memcpy(m_a, CmTimeCls::gszMonthAbbrevUpper, sizeof m_a);
+    std::memcpy(m_b, CmTimeCls::gszMonthAbbrevUpperNoStop, sizeof m_b);
+    std::memcpy(m_c, CmTimeCls::gszMonthAbbrev, sizeof m_c);
+    std::memcpy(m_d, CmTimeCls::gszMonthNameUpper, sizeof m_d);
+    std::memcpy(m_e, CmTimeCls::gszMonthName, sizeof m_e);
+    std::memcpy(m_f, CmTimeCls::gszDayAbbrev, sizeof m_f);
+    std::memcpy(m_g, CmTimeCls::gszDayAbbrevNoStop, sizeof m_g);
+    std::memcpy(m_h, CmTimeCls::gszDayName, sizeof m_h);
+    m_bAbbrev = CmTimeCls::gbAbbrevMonthNames;
+  }
+  ~xNameTablesGuard() {
+    std::memcpy(CmTimeCls::gszMonthAbbrevUpper, m_a, sizeof m_a);
+    std::memcpy(CmTimeCls::gszMonthAbbrevUpperNoStop, m_b, sizeof m_b);
+    std::memcpy(CmTimeCls::gszMonthAbbrev, m_c, sizeof m_c);
+    std::memcpy(CmTimeCls::gszMonthNameUpper, m_d, sizeof m_d);
+    std::memcpy(CmTimeCls::gszMonthName, m_e, sizeof m_e);
+    std::memcpy(CmTimeCls::gszDayAbbrev, m_f, sizeof m_f);
+    std::memcpy(CmTimeCls::gszDayAbbrevNoStop, m_g, sizeof m_g);
+    std::memcpy(CmTimeCls::gszDayName, m_h, sizeof m_h);
+    CmTimeCls::gbAbbrevMonthNames = m_bAbbrev;
+  }
+  xNameTablesGuard(const xNameTablesGuard&) = delete;
+  xNameTablesGuard& operator=(const xNameTablesGuard&) = delete;
+
+ private:
+  wchar_t m_a[12][8], m_b[12][8], m_c[12][8], m_d[12][32], m_e[12][32];
+  wchar_t m_f[7][8], m_g[7][8], m_h[7][32];
+  bool m_bAbbrev;
 };
 
 // One read: the result, the value and the format text afterwards.

@@ -239,6 +239,7 @@ TEST_F(ReaderTest, ReadsRegionalMonthNames) {
   static const wchar_t* const kAbbrevs[12] = {L"janv.", L"f\u00E9vr.", L"mars",  L"avr.",
                                               L"mai",   L"juin",       L"juil.", L"ao\u00FBt",
                                               L"sept.", L"oct.",       L"nov.",  L"d\u00E9c."};
+  const xNameTablesGuard xTables;  // the English names come back afterwards
   CmRegionalSettings xSettings = mBuiltInRegionalSettings();
   for (int i = 0; i < 12; ++i) {
     xSettings.sMonthNames[i] = kNames[i];
