@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "CmString.h"
+#include "time/reader/reader_impl.h"
+
 namespace {
 
 using cvn::detail::mFractionToThousandths;
@@ -204,6 +207,19 @@ TEST(ReaderDigits, Tokens) {
   };
   for (const auto& row : kRows) {
     EXPECT_EQ(mTokens(row.sText, row.sDelims), row.vExpected) << mNarrow(row.sText);
+  }
+}
+
+TEST(ReaderDigits, InlineCharacterClassesAgreeWithTheStringLibrary) {
+  // The in-line answers for ASCII must be the string library's own.
+  for (int c = 0; c < 0x80; ++c) {
+    const auto w = static_cast<wchar_t>(c);
+    EXPECT_EQ(cvn::detail::mReaderIsDigit(w), mIsCharDigit(w)) << c;
+    EXPECT_EQ(cvn::detail::mReaderIsAlpha(w), mIsCharAlpha(w)) << c;
+  }
+  for (wchar_t w : {L'\x0660', L'\xFF11', L'\x00E9', L'\xFFFF', L'\xD800'}) {
+    EXPECT_EQ(cvn::detail::mReaderIsDigit(w), mIsCharDigit(w)) << static_cast<long>(w);
+    EXPECT_EQ(cvn::detail::mReaderIsAlpha(w), mIsCharAlpha(w)) << static_cast<long>(w);
   }
 }
 

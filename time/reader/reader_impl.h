@@ -4,8 +4,24 @@
 // CmTimeCls members of this folder are made of.
 #pragma once
 
+#include "CmString.h"
 #include "CmTimeCls.h"
 #include "time/reader/digits.h"
+
+namespace cvn::detail {
+
+// The string library's digit and letter tests, answered in line for ASCII,
+// where they are fixed ('0' to '9'; 'a' to 'z' and 'A' to 'Z'), so the
+// split does not call out for every character of common text.
+inline bool mReaderIsDigit(wchar_t c) {
+  return (c >= 0 && c < 0x80) ? (c >= L'0' && c <= L'9') : mIsCharDigit(c);
+}
+inline bool mReaderIsAlpha(wchar_t c) {
+  return (c >= 0 && c < 0x80) ? ((c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'))
+                              : mIsCharAlpha(c);
+}
+
+}  // namespace cvn::detail
 
 struct CmTimeReaderImpl {
   using EAMPMFormat = CmTimeCls::EAMPMFormat;

@@ -116,8 +116,8 @@ bool CmTimeReaderImpl::mSplit(const CmTimeCls& t, const wchar_t* text, xPieces* 
 
   for (size_t i = 0; i < uLen && bOk; ++i) {
     const wchar_t c = text[i];
-    const bool bDigit = mIsCharDigit(c);
-    const bool bAlpha = !bDigit && mIsCharAlpha(c);
+    const bool bDigit = cvn::detail::mReaderIsDigit(c);
+    const bool bAlpha = !bDigit && cvn::detail::mReaderIsAlpha(c);
     const bool bAmPmEmpty = (iTarget != kToAmPm);
 
     // Decide where the character goes.
@@ -146,7 +146,7 @@ bool CmTimeReaderImpl::mSplit(const CmTimeCls& t, const wchar_t* text, xPieces* 
         // be the start of the regional designators: "10:30PM" splits,
         // "5Mar2020" does not.
         size_t uEnd = i;
-        while (uEnd < uLen && mIsCharAlpha(text[uEnd])) ++uEnd;
+        while (uEnd < uLen && cvn::detail::mReaderIsAlpha(text[uEnd])) ++uEnd;
         const int iWord = static_cast<int>(uEnd - i);
         bool bCanStart = iWord <= t.m_sAM.length() && iWord <= t.m_sPM.length();
         if (bCanStart && mIsFirstLetterOf(c, t.m_sAM)) {
