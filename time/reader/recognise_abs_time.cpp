@@ -51,7 +51,9 @@ bool CmTimeReaderImpl::mFollowText(CmTimeCls& t, xRecognition* r) {
   // format part of its unit; a month name's width is its spelling.
   const int iNumFmt = t.m_iNumParts < CmTimeCls::kMaxParts ? t.m_iNumParts : CmTimeCls::kMaxParts;
   // A date that ends with its separator takes the format's next date part,
-  // as in "3/15/" under "m/d/yyyy".
+  // the one being typed, as in "3/15/" under "m/d/yyyy". Only a date part
+  // is added, right after the date parts read, so a clock part never
+  // lands inside a date.
   const auto& sDate = r->xText.sDate;
   const bool bAddNext = r->iNumParts < iNumFmt && r->iNumDateParts < r->iNumFmtDate &&
                         mEndsWith(sDate.s, sDate.n, r->pSep, r->iSepLen);

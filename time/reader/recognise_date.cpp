@@ -63,6 +63,8 @@ bool mIsCompactFormat(const CmString& fmt) {
 void mReadYear(const CmTimeCls::xTimePartsStruct& part, const xToken& tok, int twoDigitMax,
                int twoDigitBase, xRecognition* r) {
   r->bYearWidthMatches = false;
+  // Two or four digits and nothing else: a sign or a decimal symbol makes
+  // no year ("-202" is four characters but three digits).
   const bool bNumeric = mIsNumeric(tok.s);
   if (!bNumeric || (tok.n != 2 && tok.n != 4) || !mAllDigits(tok)) {
     r->mInvalid();

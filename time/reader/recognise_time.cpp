@@ -112,6 +112,8 @@ void CmTimeReaderImpl::mReadTimeTokens(const CmTimeCls& t, xRecognition* r) {
           }
         }
         r->iHour = iHour;
+        // Like months and days, an hour counts two digits only with a
+        // leading zero, so "10:30" keeps "h:mm" and "09:30" makes "hh:mm".
         r->mAddPart(xHour, (tok.n == 2 && mGetLatinDigit(tok.s[0]) == L'0') ? 2 : 1);
         break;
       }
