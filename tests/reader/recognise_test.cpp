@@ -87,6 +87,12 @@ TEST_F(ReaderTest, RecogniseDates) {
       {L"m/d/yyyy", L"/", false, 0, 0, 0, 0, 0, 0, 0, false, true, L""},
       {L"m/d/yyyy", L"3//2020", false, 0, 0, 0, 0, 0, 0, 0, true, true, L""},
       {L"mm/yyyy", L"3/2020", true, 2020, 3, 1, 0, 0, 0, 0, true, true, L"mm/yyyy"},
+      // A blank after a separator does not end the date: the whole text is
+      // taken for a time, which it is not.
+      {L"m/d/yyyy h:mm", L"3/15/ 10:30", false, 0, 0, 0, 0, 0, 0, 0, false, true, L""},
+      // A year is two or four digits and nothing else.
+      {L"d mmm yyyy", L"15 Mar -202", false, 0, 0, 0, 0, 0, 0, 0, true, false, L""},
+      {L"d mmm yyyy", L"15 Mar 20.0", false, 0, 0, 0, 0, 0, 0, 0, true, false, L""},
   };
   mCheck(T(), kRows, std::size(kRows));
 }
