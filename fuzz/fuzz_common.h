@@ -57,6 +57,7 @@ inline std::string mShow(const std::wstring& s) {
 
 struct xReports {
   int iCount = 0;
+  std::vector<std::string> vExpressions;  // the first few, in order
   std::string sLast;
   unsigned uLastLine = 0;
 };
@@ -69,6 +70,7 @@ inline xReports& mReports() {
 inline void mRecordReport(const char* expression, const char* file, unsigned line) {
   xReports& r = mReports();
   ++r.iCount;
+  if (r.vExpressions.size() < 16) r.vExpressions.emplace_back(expression != nullptr ? expression : "");
   r.sLast = std::string(expression != nullptr ? expression : "") + " (" +
             (file != nullptr ? file : "") + ":" + std::to_string(line) + ")";
   r.uLastLine = line;

@@ -244,11 +244,12 @@ TEST_F(FormatRoundTrip, UnusualTextsFollowTheRulesAsTheyStand) {
   ASSERT_EQ(r.iNumParts, 4);
   EXPECT_EQ(r.xParts[3].ePart, xThousandth);
   EXPECT_EQ(CmTimeClsTestAccess::mCanonical(m_t, L"dd.mm.yy ss"), L"dd.mm.yy .ss");
-  // A run of "s" not after ":" or the decimal symbol is a second of any width.
+  // A run of "s" not after ":" or the decimal symbol is a second of any
+  // length, stored with the width of its canonical text "ss".
   r = CmTimeClsTestAccess::mParse(m_t, L"sss");
   ASSERT_TRUE(r.bOk);
   EXPECT_EQ(r.xParts[0].ePart, xSecond);
-  EXPECT_EQ(r.xParts[0].iCount, 3);
+  EXPECT_EQ(r.xParts[0].iCount, 2);
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ const std::vector<AcceptedRow>& mAcceptedRows() {
       {L"[h]:mm:ss", {{10, 1}, {11, 2}, {12, 2}}, L"", true, 0, eTimeFormat, true, kEnglish},
       {L"[hh]:mm", {{10, 2}, {11, 2}}, L"", true, 0, eTimeFormat, true, kEnglish},
       {L"[m]:ss", {{11, 1}, {12, 2}}, L"", true, 0, eTimeFormat, true, kEnglish},
-      {L"[ss]", {{12, 2}}, L"", true, 0, eTimeFormat, true, kEnglish},
+      {L"[ss]", {{12, 1}}, L"", true, 0, eTimeFormat, true, kEnglish},  // the width of "[s]"
       {L"[s].ss", {{12, 1}, {15, 2}}, L"", true, 0, eTimeFormat, true, kEnglish},
       // Date-times; the date portion holds separators.
       {L"mmm d h", {{5, 3}, {9, 1}, {10, 1}}, L" ", true, 0, eDateTimeFormat, false, kEnglish},

@@ -174,6 +174,10 @@ void CmFormatScanner::mHandleSecond(int start, int len) {
     if (m_xOut.iNumParts >= 1 && bAfterDecimal) {
       mStore(xThousandth);
     } else {
+      // A second is stored with the width its canonical text gives back,
+      // "ss" or "[s]", so a lone "s" or "sss" survives packed words and
+      // the legal list unchanged (a longer run is no wider field).
+      mSetNextCount(m_bInBracket ? 1 : 2);
       mStore(xSecond);
     }
   } else {
