@@ -15,7 +15,6 @@
 namespace {
 
 const double kMissing = CmCVNConst::kMissingValueCode;
-constexpr double kMs = 1.0 / 86400000.0;
 constexpr double kMarch15of2020 = 43905.0;
 
 // 15 March 2020 (day 74 of a leap year, 0-based), 12:00:00.000.

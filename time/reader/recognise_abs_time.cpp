@@ -72,9 +72,11 @@ bool CmTimeReaderImpl::mFollowText(CmTimeCls& t, xRecognition* r) {
       if (mUnitOf(xPart.ePart) == xMonthNumber && xPart.ePart != xMonthNumber) {
         xPart.ePart = xPart.iCount >= 4 ? xMonthName : xMonthAbbrev;
       }
-    } else {
-      // Only the decimals of a second can be a part the format lacks; they
-      // are reported and enter the new format as read.
+    } else if (i < iNumFmt) {
+      // A text part without a match among as many parts as the format has
+      // is a broken invariant. Parts beyond the format's count are the
+      // extra precision typed (the decimals of "10:30:15.5" under
+      // "h:mm:ss"): they enter the new format as read, unreported.
       mAssert("iMatchPos >= 0", "time", 8793);
     }
     axNew[iNew++] = {xPart.ePart, xPart.iCount};
