@@ -33,10 +33,10 @@ long mAllocationCount();
 constexpr int mClosedFormDayNumber(int y, int m, int d) {
   y -= m <= 2 ? 1 : 0;
   const int era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);                      // [0, 399]
+  const unsigned yoe = static_cast<unsigned>(y - era * 400);  // [0, 399]
   const unsigned doy = (153u * static_cast<unsigned>(m > 2 ? m - 3 : m + 9) + 2) / 5 +
-                       static_cast<unsigned>(d) - 1;                              // [0, 365]
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;                     // [0, 146096]
+                       static_cast<unsigned>(d) - 1;           // [0, 365]
+  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;  // [0, 146096]
   return era * 146097 + static_cast<int>(doe) - 719468 + 25569;
 }
 

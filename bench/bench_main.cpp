@@ -21,10 +21,10 @@ namespace {
 
 // How a row's target reads.
 enum class eTarget {
-  kAtMostTimesPeer,   // library time <= limit x peer time
+  kAtMostTimesPeer,     // library time <= limit x peer time
   kAtLeastTimesFaster,  // peer time >= limit x library time
-  kAtMostNs,          // library time <= limit ns
-  kNone,              // shown for information
+  kAtMostNs,            // library time <= limit ns
+  kNone,                // shown for information
 };
 
 struct xRow {
@@ -89,8 +89,9 @@ class xTableReporter : public benchmark::ConsoleReporter {
   }
 
   void mPrintTable() const {
-    std::printf("\n| case | library ns/value | allocs/value | peer | peer ns/value | ratio | "
-                "target | met |\n|---|---:|---:|---|---:|---:|---|---|\n");
+    std::printf(
+        "\n| case | library ns/value | allocs/value | peer | peer ns/value | ratio | "
+        "target | met |\n|---|---:|---:|---|---:|---:|---|---|\n");
     for (const xRow& row : kRows) mPrintRow(row);
   }
 

@@ -60,7 +60,7 @@ void mCheckAgreement(const CmTimeCls& time) {
 }
 
 const CmTimeCls& mCalendarTime() {
-  static const CmTimeCls& sTime = [] () -> const CmTimeCls& {
+  static const CmTimeCls& sTime = []() -> const CmTimeCls& {
     const CmTimeCls& t = cb::mTimeObject(L"m/d/yyyy");
     mCheckAgreement(t);
     return t;

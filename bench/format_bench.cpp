@@ -18,9 +18,14 @@ namespace {
 // Formats a user picks or a file brings, set one after the other, so every
 // call changes the format.
 const wchar_t* const kTypical[] = {
-    L"m/d/yyyy h:mm:ss",   L"mmmm d, yyyy h:mm:ss AM/PM", L"dd-mmm-yy hh:mm:ss.sss",
-    L"yyyy-mm-dd",         L"d mmmm yyyy",                L"h:mm am/pm",
-    L"mm/dd/yyyy hh:mm",   L"[h]:mm:ss",
+    L"m/d/yyyy h:mm:ss",
+    L"mmmm d, yyyy h:mm:ss AM/PM",
+    L"dd-mmm-yy hh:mm:ss.sss",
+    L"yyyy-mm-dd",
+    L"d mmmm yyyy",
+    L"h:mm am/pm",
+    L"mm/dd/yyyy hh:mm",
+    L"[h]:mm:ss",
 };
 constexpr int kNumTypical = sizeof kTypical / sizeof kTypical[0];
 

@@ -25,9 +25,9 @@ namespace cb = cvn::bench;
 
 namespace {
 
-const char* const kMonthNames[12] = {"January", "February", "March",     "April",
-                                     "May",     "June",     "July",      "August",
-                                     "September", "October", "November", "December"};
+const char* const kMonthNames[12] = {"January",   "February", "March",    "April",
+                                     "May",       "June",     "July",     "August",
+                                     "September", "October",  "November", "December"};
 const char* const kMonthAbbrevs[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
@@ -174,8 +174,7 @@ void mCheckColumn(const xReadCase& c, const xColumn& col, CmTimeCls& time,
     }
     if (mStrptimeRead(s.c_str(), c.sStrptime) != dExpected) cb::mFail(c.sName, "strptime on " + s);
     const double dIcu = mIcuRead(icuFormat, col.vsIcu[static_cast<size_t>(i)]);
-    const bool bIcuAgrees =
-        c.bFails ? dIcu == dExpected : std::fabs(dIcu - dExpected) < 1e-9;
+    const bool bIcuAgrees = c.bFails ? dIcu == dExpected : std::fabs(dIcu - dExpected) < 1e-9;
     if (!bIcuAgrees) cb::mFail(c.sName, "ICU on " + s);
   }
 }

@@ -14,63 +14,10 @@ namespace cvn::detail {
 const int kDaysBeforeMonth[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 const int kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-int mSaturateToInt(std::int64_t v) {
-  if (v > INT_MAX) return INT_MAX;
-  if (v < INT_MIN) return INT_MIN;
-  return static_cast<int>(v);
-}
-
-void mNormaliseMonth(std::int64_t* year, std::int64_t* month) {
-  const std::int64_t iCarry = mFloorDiv(*month - 1, 12);
-  *year += iCarry;
-  *month -= iCarry * 12;  // [1, 12]
-}
-
 int mMonthLength(std::int64_t year, std::int64_t month) {
   mNormaliseMonth(&year, &month);
   if (month == 2 && mIsLeap(year)) return 29;
   return kDaysInMonth[month - 1];
-}
-
-// The civil-day conversions below are Howard Hinnant's days_from_civil and
-// civil_from_days ("chrono-Compatible Low-Level Date Algorithms",
-// http://howardhinnant.github.io/date_algorithms.html), which count years
-// from 1 March so that the leap day falls last, and split time into 400-year
-// eras of 146097 days. They replace a year-by-year walk from 1900 and give
-// the same dates for every day number.
-
-std::int64_t mDayNumberFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
-  mNormaliseMonth(&year, &month);
-  const std::int64_t iYear = year - (month <= 2 ? 1 : 0);  // year starting 1 March
-  const std::int64_t iEra = mFloorDiv(iYear, 400);
-  const std::int64_t iYearOfEra = iYear - iEra * 400;                      // [0, 399]
-  const std::int64_t iMonthFromMarch = month > 2 ? month - 3 : month + 9;  // [0, 11]
-  const std::int64_t iDayOfYear = (153 * iMonthFromMarch + 2) / 5;         // [0, 337], of the 1st
-  const std::int64_t iDayOfEra =
-      iYearOfEra * 365 + iYearOfEra / 4 - iYearOfEra / 100 + iDayOfYear;  // [0, 146096]
-  // 719468 days lie between 1 March 0000 and 1 January 1970.
-  return iEra * 146097 + iDayOfEra - 719468 + kDayNumberOf1970 + (day - 1);
-}
-
-std::int64_t mDayNumberOfNewYear(std::int64_t year) { return mDayNumberFromCivil(year, 1, 1); }
-
-xCivilDate mCivilFromDayNumber(std::int64_t dayNumber) {
-  const std::int64_t iDays = dayNumber - kDayNumberOf1970 + 719468;  // from 1 March 0000
-  const std::int64_t iEra = mFloorDiv(iDays, 146097);
-  const std::int64_t iDayOfEra = iDays - iEra * 146097;  // [0, 146096]
-  const std::int64_t iYearOfEra =
-      (iDayOfEra - iDayOfEra / 1460 + iDayOfEra / 36524 - iDayOfEra / 146096) / 365;  // [0, 399]
-  const std::int64_t iDayOfYear =
-      iDayOfEra - (365 * iYearOfEra + iYearOfEra / 4 - iYearOfEra / 100);  // [0, 365]
-  const std::int64_t iMonthFromMarch = (5 * iDayOfYear + 2) / 153;         // [0, 11]
-  xCivilDate xDate{};
-  xDate.iDay = static_cast<int>(iDayOfYear - (153 * iMonthFromMarch + 2) / 5 + 1);  // [1, 31]
-  xDate.iMonth = static_cast<int>(iMonthFromMarch < 10 ? iMonthFromMarch + 3
-                                                       : iMonthFromMarch - 9);  // [1, 12]
-  xDate.iYear = iYearOfEra + iEra * 400 + (xDate.iMonth <= 2 ? 1 : 0);
-  xDate.iDayOfYear = kDaysBeforeMonth[xDate.iMonth] +
-                     (xDate.iMonth > 2 && mIsLeap(xDate.iYear) ? 1 : 0) + xDate.iDay;
-  return xDate;
 }
 
 int mWeekdayOfDayNumber(std::int64_t dayNumber) {
@@ -86,38 +33,6 @@ int mWeekdayOfDate(std::int64_t year, std::int64_t month, std::int64_t day) {
   const std::int64_t iSum = day + 2 * month + (3 * (month + 1)) / 5 + year + mFloorDiv(year, 4) -
                             mFloorDiv(year, 100) + mFloorDiv(year, 400);
   return static_cast<int>(mFloorMod(iSum, 7));
-}
-
-xDaySplit mSplitCorvaneTime(double t) {
-  if (std::isnan(t)) return {0, 0.0};
-  const bool bNonNegative = t >= 0.0;
-  const double dShifted = bNonNegative ? t + kNudge : t - kNudge;
-  // Outside (INT_MIN - 1, INT_MAX + 1) the truncation would leave the int
-  // range: saturate the day number, time 0.
-  if (!(dShifted > -2147483649.0 && dShifted < 2147483648.0)) {
-    return {dShifted > 0.0 ? INT_MAX : INT_MIN, 0.0};
-  }
-  std::int64_t iDay = mToINTG(dShifted);  // in range: plain truncation toward zero
-  if (t == static_cast<double>(iDay)) return {static_cast<int>(iDay), 0.0};
-
-  const double dDistance = std::fabs(t - static_cast<double>(iDay));
-  double dFraction = bNonNegative ? dDistance + kNudge : dDistance - kNudge;
-  if (!bNonNegative && dFraction > 0.0) {
-    iDay -= 1;  // a negative value with a fraction belongs to the day below it
-    dFraction = 1.0 - dFraction;
-  }
-  double dTimeOfDay = mNearestInteger(dFraction * kMsPerDayD);  // [-0, 86400000]
-  // The nudge and the rounding can add up to one whole day just below
-  // midnight: carry it, so that the time of day stays below 86400000 and
-  // the value reads as midnight of the next day (where the writer, which
-  // rounds the same way, shows it).
-  if (dTimeOfDay >= kMsPerDayD) {
-    iDay += 1;
-    dTimeOfDay = 0.0;
-  }
-  if (dTimeOfDay <= 0.0) dTimeOfDay = 0.0;  // no negative zero
-  if (iDay > INT_MAX || iDay < INT_MIN) return {mSaturateToInt(iDay), 0.0};
-  return {static_cast<int>(iDay), dTimeOfDay};
 }
 
 namespace {

@@ -9,8 +9,12 @@
 // saturate at its limits.
 #pragma once
 
+#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <string>
+
+#include "CvnMath.h"
 
 namespace cvn::detail {
 
@@ -42,22 +46,52 @@ constexpr std::int64_t mFloorDiv(std::int64_t a, std::int64_t b) {
 constexpr std::int64_t mFloorMod(std::int64_t a, std::int64_t b) { return a - mFloorDiv(a, b) * b; }
 
 // v clamped to the int range.
-int mSaturateToInt(std::int64_t v);
+inline int mSaturateToInt(std::int64_t v) {
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
+}
 
 // Moves an out-of-range month into 1..12, carrying whole years: month 13 is
 // January of the next year, month 0 December of the previous one.
-void mNormaliseMonth(std::int64_t* year, std::int64_t* month);
+inline void mNormaliseMonth(std::int64_t* year, std::int64_t* month) {
+  if (*month >= 1 && *month <= 12) return;  // the usual case: nothing to carry
+  const std::int64_t iCarry = mFloorDiv(*month - 1, 12);
+  *year += iCarry;
+  *month -= iCarry * 12;  // [1, 12]
+}
 
 // Days in month (any int; normalised as above) of year.
 int mMonthLength(std::int64_t year, std::int64_t month);
 
+// The civil-day conversions below are Howard Hinnant's days_from_civil and
+// civil_from_days ("chrono-Compatible Low-Level Date Algorithms",
+// http://howardhinnant.github.io/date_algorithms.html), which count years
+// from 1 March so that the leap day falls last, and split time into 400-year
+// eras of 146097 days. They replace a year-by-year walk from 1900 and give
+// the same dates for every day number. They are inline: every reading and
+// writing of a value runs through them.
+
 // Day number of year-month-day. The month is normalised; the day is not
 // checked (day 0 is the last day of the previous month, day 32 runs into
 // the next). Exact for every int input.
-std::int64_t mDayNumberFromCivil(std::int64_t year, std::int64_t month, std::int64_t day);
+inline std::int64_t mDayNumberFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
+  mNormaliseMonth(&year, &month);
+  const std::int64_t iYear = year - (month <= 2 ? 1 : 0);  // year starting 1 March
+  const std::int64_t iEra = mFloorDiv(iYear, 400);
+  const std::int64_t iYearOfEra = iYear - iEra * 400;                      // [0, 399]
+  const std::int64_t iMonthFromMarch = month > 2 ? month - 3 : month + 9;  // [0, 11]
+  const std::int64_t iDayOfYear = (153 * iMonthFromMarch + 2) / 5;         // [0, 337], of the 1st
+  const std::int64_t iDayOfEra =
+      iYearOfEra * 365 + iYearOfEra / 4 - iYearOfEra / 100 + iDayOfYear;  // [0, 146096]
+  // 719468 days lie between 1 March 0000 and 1 January 1970.
+  return iEra * 146097 + iDayOfEra - 719468 + kDayNumberOf1970 + (day - 1);
+}
 
 // Day number of 1 January of year.
-std::int64_t mDayNumberOfNewYear(std::int64_t year);
+inline std::int64_t mDayNumberOfNewYear(std::int64_t year) {
+  return mDayNumberFromCivil(year, 1, 1);
+}
 
 // The date of a day number; dayOfYear is 1-based. Exact for every day
 // number representable in 64 bits whose year fits (any int day number).
@@ -67,7 +101,24 @@ struct xCivilDate {
   int iDay;        // [1, 31]
   int iDayOfYear;  // [1, 366]
 };
-xCivilDate mCivilFromDayNumber(std::int64_t dayNumber);
+inline xCivilDate mCivilFromDayNumber(std::int64_t dayNumber) {
+  const std::int64_t iDays = dayNumber - kDayNumberOf1970 + 719468;  // from 1 March 0000
+  const std::int64_t iEra = mFloorDiv(iDays, 146097);
+  const std::int64_t iDayOfEra = iDays - iEra * 146097;  // [0, 146096]
+  const std::int64_t iYearOfEra =
+      (iDayOfEra - iDayOfEra / 1460 + iDayOfEra / 36524 - iDayOfEra / 146096) / 365;  // [0, 399]
+  const std::int64_t iDayOfYear =
+      iDayOfEra - (365 * iYearOfEra + iYearOfEra / 4 - iYearOfEra / 100);  // [0, 365]
+  const std::int64_t iMonthFromMarch = (5 * iDayOfYear + 2) / 153;         // [0, 11]
+  xCivilDate xDate{};
+  xDate.iDay = static_cast<int>(iDayOfYear - (153 * iMonthFromMarch + 2) / 5 + 1);  // [1, 31]
+  xDate.iMonth = static_cast<int>(iMonthFromMarch < 10 ? iMonthFromMarch + 3
+                                                       : iMonthFromMarch - 9);  // [1, 12]
+  xDate.iYear = iYearOfEra + iEra * 400 + (xDate.iMonth <= 2 ? 1 : 0);
+  xDate.iDayOfYear = kDaysBeforeMonth[xDate.iMonth] +
+                     (xDate.iMonth > 2 && mIsLeap(xDate.iYear) ? 1 : 0) + xDate.iDay;
+  return xDate;
+}
 
 // Weekday of a day number, 0 = Monday .. 6 = Sunday (day 2 is a Monday).
 int mWeekdayOfDayNumber(std::int64_t dayNumber);
@@ -95,7 +146,38 @@ struct xDaySplit {
 //
 // NaN gives day 0 at time 0. A t whose day number would leave the int range
 // (infinities, huge values) gives the saturated day number at time 0.
-xDaySplit mSplitCorvaneTime(double t);
+inline xDaySplit mSplitCorvaneTime(double t) {
+  if (std::isnan(t)) return {0, 0.0};
+  const bool bNonNegative = t >= 0.0;
+  const double dShifted = bNonNegative ? t + kNudge : t - kNudge;
+  // Outside (INT_MIN - 1, INT_MAX + 1) the truncation would leave the int
+  // range: saturate the day number, time 0.
+  if (!(dShifted > -2147483649.0 && dShifted < 2147483648.0)) {
+    return {dShifted > 0.0 ? INT_MAX : INT_MIN, 0.0};
+  }
+  // The bounds above make the truncation toward zero defined.
+  std::int64_t iDay = static_cast<std::int64_t>(dShifted);
+  if (t == static_cast<double>(iDay)) return {static_cast<int>(iDay), 0.0};
+
+  const double dDistance = std::fabs(t - static_cast<double>(iDay));
+  double dFraction = bNonNegative ? dDistance + kNudge : dDistance - kNudge;
+  if (!bNonNegative && dFraction > 0.0) {
+    iDay -= 1;  // a negative value with a fraction belongs to the day below it
+    dFraction = 1.0 - dFraction;
+  }
+  double dTimeOfDay = mNearestInteger(dFraction * kMsPerDayD);  // [-0, 86400000]
+  // The nudge and the rounding can add up to one whole day just below
+  // midnight: carry it, so that the time of day stays below 86400000 and
+  // the value reads as midnight of the next day (where the writer, which
+  // rounds the same way, shows it).
+  if (dTimeOfDay >= kMsPerDayD) {
+    iDay += 1;
+    dTimeOfDay = 0.0;
+  }
+  if (dTimeOfDay <= 0.0) dTimeOfDay = 0.0;  // no negative zero
+  if (iDay > INT_MAX || iDay < INT_MIN) return {mSaturateToInt(iDay), 0.0};
+  return {static_cast<int>(iDay), dTimeOfDay};
+}
 
 // Appends value as printf("%.*d", minDigits, value) would: at least
 // minDigits digits, a minus sign in front of them. ("%d" is minDigits 1,

@@ -15,22 +15,36 @@
 
 namespace detail = cvn::detail;
 
+// The members below call these rather than each other: exported members
+// are reached through the symbol table even from inside the library, and
+// the conversions of a column of values are worth keeping inline.
+namespace {
+
+double mClockToMs(int hour, int minute, int second, int thousandths) {
+  // Every product stays below 2^53, so the sum of ints is exact.
+  return hour * static_cast<double>(detail::kMsPerHour) +
+         minute * static_cast<double>(detail::kMsPerMinute) +
+         second * static_cast<double>(detail::kMsPerSecond) + thousandths;
+}
+
+void mMsToClock(int iMs, int* hour, int* minute, int* second, int* thousandths) {
+  *hour = iMs / detail::kMsPerHour;
+  *minute = (iMs % detail::kMsPerHour) / detail::kMsPerMinute;
+  *second = (iMs % detail::kMsPerMinute) / detail::kMsPerSecond;
+  *thousandths = iMs % detail::kMsPerSecond;
+}
+
+}  // namespace
+
 void CmTimeCls::mToTimeOfDay(int hour, int minute, int second, int thousandths,
                              double* timeOfDay) const {
-  // Every product stays below 2^53, so the sum of ints is exact.
-  *timeOfDay = hour * static_cast<double>(detail::kMsPerHour) +
-               minute * static_cast<double>(detail::kMsPerMinute) +
-               second * static_cast<double>(detail::kMsPerSecond) + thousandths;
+  *timeOfDay = mClockToMs(hour, minute, second, thousandths);
 }
 
 void CmTimeCls::mFromTimeOfDay(double timeOfDay, int* hour, int* minute, int* second,
                                int* thousandths) const {
   // Truncated toward zero (saturating); an hour of 24 or more is not wrapped.
-  const int iMs = mToINTG(timeOfDay);
-  *hour = iMs / detail::kMsPerHour;
-  *minute = (iMs % detail::kMsPerHour) / detail::kMsPerMinute;
-  *second = (iMs % detail::kMsPerMinute) / detail::kMsPerSecond;
-  *thousandths = iMs % detail::kMsPerSecond;
+  mMsToClock(mToINTG(timeOfDay), hour, minute, second, thousandths);
 }
 
 void CmTimeCls::mToDayThousandths(double t, int* dayNumber, double* timeOfDay) const {
@@ -77,10 +91,9 @@ void CmTimeCls::mToDaysFraction(xNumtimStruct* p, double* t) const {
 
 bool CmTimeCls::mGenerateCorvaneTime(int year, int month, int day, int hour, int minute, int second,
                                      int thousandths, double* t) const {
-  int iDayNumber = 0;
-  mToJulianDay(year, month, day, &iDayNumber);
-  double dTimeOfDay = 0.0;
-  mToTimeOfDay(hour, minute, second, thousandths, &dTimeOfDay);
+  // mToJulianDay and mToTimeOfDay, inline.
+  const int iDayNumber = detail::mSaturateToInt(detail::mDayNumberFromCivil(year, month, day));
+  const double dTimeOfDay = mClockToMs(hour, minute, second, thousandths);
   if (t != nullptr) *t = iDayNumber + dTimeOfDay / detail::kMsPerDayD;
   return true;
 }
@@ -146,22 +159,19 @@ void CmTimeCls::mCorvaneTimeToODBC(double t, tagTIMESTAMP_STRUCT* ts) const {
   // A missing value, and NaN or an infinity, which name no time either,
   // leave the record all zero.
   if (mIsNumericMissing(t) || !std::isfinite(t)) return;
-  int iDayNumber = 0;
-  double dTimeOfDay = 0.0;
-  mToDayThousandths(t, &iDayNumber, &dTimeOfDay);
-  int iYear = 0;
-  int iMonth = 0;
-  int iDay = 0;
-  mFromJulianDay(iDayNumber, &iYear, &iMonth, &iDay, nullptr, xExtractWeekFromJanuary);
+  // mToDayThousandths, mFromJulianDay and mFromTimeOfDay, inline.
+  const detail::xDaySplit xSplit = detail::mSplitCorvaneTime(t);
+  const detail::xCivilDate xDate = detail::mCivilFromDayNumber(xSplit.iDayNumber);
   int iHour = 0;
   int iMinute = 0;
   int iSecond = 0;
   int iThousandths = 0;
-  mFromTimeOfDay(dTimeOfDay, &iHour, &iMinute, &iSecond, &iThousandths);
+  // The split gives a whole number in [0, 86400000): the conversion is exact.
+  mMsToClock(static_cast<int>(xSplit.dTimeOfDay), &iHour, &iMinute, &iSecond, &iThousandths);
   // Years outside the 16-bit range (far from any valid time) wrap.
-  ts->year = static_cast<decltype(ts->year)>(iYear);
-  ts->month = static_cast<decltype(ts->month)>(iMonth);
-  ts->day = static_cast<decltype(ts->day)>(iDay);
+  ts->year = static_cast<decltype(ts->year)>(detail::mSaturateToInt(xDate.iYear));
+  ts->month = static_cast<decltype(ts->month)>(xDate.iMonth);
+  ts->day = static_cast<decltype(ts->day)>(xDate.iDay);
   ts->hour = static_cast<decltype(ts->hour)>(iHour);
   ts->minute = static_cast<decltype(ts->minute)>(iMinute);
   ts->second = static_cast<decltype(ts->second)>(iSecond);
