@@ -94,4 +94,49 @@ TEST(Regressions, WordsRestoringToAnOddSpellingAreAFixedPoint) {
   mSetOutputDecimal(cOut);
 }
 
+// Fault: words that no parsed format packs (here a month number between
+// parts of kind 0) were turned into the text ",  m ,   ", which the parser
+// reads as a month with the date separator " "; the canonical text "m" of
+// that has no separator, so the restored format packed differently once
+// restored again. The canonical text of what was read is now made current.
+TEST(Regressions, OddWordsRestoreTheirCanonicalFormat) {
+  const wchar_t cIn = mGetInputDecimal();
+  const wchar_t cOut = mGetOutputDecimal();
+  mSetInputDecimal(L',');
+  mSetOutputDecimal(L',');
+  {
+    cvn::test::ReportCapture xReports;
+    CmTimeCls t;
+    t.mUnpackFormat({0xfe4000ffu, 0x6d000000u, 0u});
+    EXPECT_EQ(t.mGetDateTimeFmt().str(), L"m");
+    std::vector<unsigned> vWords;
+    t.mPackFormat(vWords);
+    EXPECT_EQ(mRepack(t), vWords);
+    for (const std::string& e : xReports.mGet()) EXPECT_EQ(e, "false");
+  }
+  mSetInputDecimal(cIn);
+  mSetOutputDecimal(cOut);
+}
+
+// The words of a parsed format restore its canonical text as generated.
+TEST(Regressions, WordsOfAParsedFormatRestoreItsCanonicalText) {
+  const wchar_t* const kFormats[] = {L"m/d/yy", L"mmmm d,yyyy", L"h:mm:ss AM/PM", L"[h]:mm:ss",
+                                     L"yyyy/", L"m/d/yy, h:mm", L"wwWk yyyy"};
+  for (const wchar_t* f : kFormats) {
+    SCOPED_TRACE(std::string(f, f + std::wcslen(f)));
+    CmTimeCls t;
+    ASSERT_TRUE(t.mSetFormat(f));
+    CmString sCanonical;
+    int iWidth = 0;
+    bool bDate = false;
+    bool bTime = false;
+    t.mGetFormat(sCanonical, &iWidth, &bDate, &bTime);
+    std::vector<unsigned> vWords;
+    t.mPackFormat(vWords);
+    CmTimeCls u;
+    u.mUnpackFormat(vWords);
+    EXPECT_EQ(u.mGetDateTimeFmt().str(), sCanonical.str());
+  }
+}
+
 }  // namespace

@@ -156,7 +156,20 @@ void CmTimeCls::mUnpackFormat(const std::vector<unsigned>& words) {
   CmString sFormat;
   mGenerateFormat(x.iNumParts, x.xParts, sDateSep.c_str(), sTimeSep.c_str(), x.b24Hour,
                   static_cast<EAMPMFormat>(x.uAMPMFormat), sFormat);
-  if (!mSetFormat(sFormat.c_str())) cvn::detail::mSetClassFlagsFromText(m_sDateTimeFmt);
+  if (!mSetFormat(sFormat.c_str())) {
+    cvn::detail::mSetClassFlagsFromText(m_sDateTimeFmt);
+  } else {
+    // Words that no parsed format packs (parts of kind 0, stray separators)
+    // can give a text that the parser reads as another format than the
+    // text's own (",  m ,   " is a month with the separator " "). Then the
+    // canonical text of what was read is made current, so restoring the
+    // packed form of a restored format changes nothing. The words of a
+    // parsed format generate their canonical text and are not touched.
+    CmString sCanonical;
+    mGenerateFormat(m_iNumParts, m_xParts, m_sDateSep.c_str(), m_sTimeSep.c_str(), m_b24Hour,
+                    m_eAMPMFormat, sCanonical);
+    if (!sCanonical.empty() && sCanonical != sFormat) mSetFormat(sCanonical.c_str());
+  }
 
   if (words.size() > 3 && words[3] != 0) mAssert("0 == vuFormat[3]", "time", 2809, false, false);
 }
