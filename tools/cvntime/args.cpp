@@ -97,8 +97,8 @@ bool mParseCommandArgs(const std::string& command, const std::vector<std::string
     std::optional<std::string> sInline;
     mSplitInlineValue(sArg, &sName, &sInline);
     const xOptionSpec* pSpec = nullptr;
-    for (const xOptionSpec& spec : specs) {
-      if (sName == spec.pszName) pSpec = &spec;
+    for (const xOptionSpec& xOption : specs) {
+      if (sName == xOption.pszName) pSpec = &xOption;
     }
     if (pSpec == nullptr) {
       *error = "unknown option '";
