@@ -123,8 +123,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string sContext = "settings " + std::to_string(iWorld) + " decimals '" +
                          static_cast<char>(cIn) + "' '" + static_cast<char>(cOut) + "'\n";
   if (pStart != nullptr) {
-    t.mSetFormat(pStart);
     gcmTime.mSetFormat(pStart);
+    t.mSetFormat(pStart);
     sContext += "start \"" + mShow(pStart) + "\"\n";
   }
   mCheckReports(false, false, false, sContext);
@@ -186,6 +186,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // Words taken from a format the input names as text.
         const std::wstring sFormat = cvn::fuzz::mTakeText(fdp, 40);
         t.mSetFormat(sFormat.c_str());
+        // The class-wide flags are those of the object last set; an empty
+        // text changes nothing, and they may still speak of gcmTime.
+        CmTimeCls::m_bElapsedTimeFlag = t.mGetDateTimeFmt().mFind(L'[') >= 0;
+        CmTimeCls::m_bFmtHasComma = t.mGetDateTimeFmt().mFind(L',') >= 0;
         mCheckReports(false, false, false, sStep + "set \"" + mShow(sFormat) + "\"\n");
         mCheckFixedPoint(t, sStep + "set \"" + mShow(sFormat) + "\"\n");
         break;

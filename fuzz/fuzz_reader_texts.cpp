@@ -115,7 +115,15 @@ void mCheckRead(CmTimeCls& t, const std::wstring& text, const std::string& conte
   // when the read kept the format text: a format derived from odd text, such
   // as "yymm" from "555" under "yymmdd", need not read its own output. And
   // only when text is written with the decimal symbol it is read with.
-  if (bOk && !bMissing && mGetInputDecimal() == mGetOutputDecimal() && Access::mState(t).sText == xBefore.sText && !Access::mReadElapsed(t) && !bElapsedBefore &&
+  // Nor under a date format without separators that is not a full compact
+  // date ("yymm" writes "2605" and reads a four-digit year from it).
+  const std::wstring& sNow = Access::mState(t).sText;
+  const bool bNoSeparator = sNow.find_first_of(L"/-.,QW ") == std::wstring::npos;
+  const bool bFullCompact = sNow.find(L'y') != std::wstring::npos &&
+                            sNow.find(L'm') != std::wstring::npos &&
+                            sNow.find(L'd') != std::wstring::npos;
+  if (bOk && !bMissing && mGetInputDecimal() == mGetOutputDecimal() &&
+      (!bNoSeparator || bFullCompact || sNow.find(L':') != std::wstring::npos) && Access::mState(t).sText == xBefore.sText && !Access::mReadElapsed(t) && !bElapsedBefore &&
       !CmTimeCls::m_bElapsedTimeFlag && t.mValidCorvaneTime(v) && !mHasWeekPart(t)) {
     CmString sWritten;
     t.mCorvaneTimeToStr(v, false, sWritten, 0);
