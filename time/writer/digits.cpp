@@ -17,8 +17,7 @@ int mClampField(int n) { return n > kMaxWriterFieldWidth ? kMaxWriterFieldWidth 
 
 }  // namespace
 
-void mAppendPrintfInt(std::wstring& out, std::int64_t value, int width, int precision,
-                      bool zeroFlag) {
+int mPrintfIntField(wchar_t* field, std::int64_t value, int width, int precision, bool zeroFlag) {
   bool bLeftJustify = false;
   if (width < 0) {
     bLeftJustify = true;
@@ -43,19 +42,17 @@ void mAppendPrintfInt(std::wstring& out, std::int64_t value, int width, int prec
   const int iUsed = (value < 0 ? 1 : 0) + iLeadingZeros + iDigits;  // [0, 85]
   const int iPad = width > iUsed ? width - iUsed : 0;
 
-  // The field is laid out in a local buffer and appended at once.
-  wchar_t szField[2 * kMaxWriterFieldWidth + 24];
   int n = 0;
   auto mFill = [&](wchar_t c, int count) {
-    for (int i = 0; i < count; ++i) szField[n++] = c;
+    for (int i = 0; i < count; ++i) field[n++] = c;
   };
   if (!bLeftJustify && !zeroFlag) mFill(L' ', iPad);
-  if (value < 0) szField[n++] = L'-';
+  if (value < 0) field[n++] = L'-';
   if (zeroFlag) mFill(L'0', iPad);
   mFill(L'0', iLeadingZeros);
-  while (iDigits > 0) szField[n++] = szReversed[--iDigits];
+  while (iDigits > 0) field[n++] = szReversed[--iDigits];
   if (bLeftJustify) mFill(L' ', iPad);
-  out.append(szField, static_cast<size_t>(n));
+  return n;  // [0, 65]: the larger of the width and sign + max(precision, digits)
 }
 
 }  // namespace cvn::detail

@@ -14,18 +14,31 @@ namespace cvn::detail {
 // make a write grow without bound. The writer's own counts are 1 to 4.
 constexpr int kMaxWriterFieldWidth = 64;
 
-// Appends value as printf's "%<0 if zeroFlag><width>.<precision>i" writes
-// it; precision < 0 means none given. As in printf: a negative width is the
-// '-' flag (left-justified, padded with blanks on the right); a precision
-// turns the '0' flag off and pads the digits, not the field; "%.0i" writes
-// nothing for 0.
-// Example: (-7, 4, -1, true) appends "-007"; (7, 4, 2, true) "  07".
-void mAppendPrintfInt(std::wstring& out, std::int64_t value, int width, int precision,
-                      bool zeroFlag);
+// Room for the longest field: padding and zeros up to the caps, a sign and
+// 20 digits.
+constexpr int kMaxPrintfField = 2 * kMaxWriterFieldWidth + 24;
+
+// Writes value into field (kMaxPrintfField characters) as printf's
+// "%<0 if zeroFlag><width>.<precision>i" writes it and returns the number
+// of characters; precision < 0 means none given. As in printf: a negative
+// width is the '-' flag (left-justified, padded with blanks on the right);
+// a precision turns the '0' flag off and pads the digits, not the field;
+// "%.0i" writes nothing for 0.
+// Example: (-7, 4, -1, true) gives "-007"; (7, 4, 2, true) "  07".
+int mPrintfIntField(wchar_t* field, std::int64_t value, int width, int precision, bool zeroFlag);
+
+// The same field appended to out (a std::wstring or a text builder).
+template <class Out>
+void mAppendPrintfInt(Out& out, std::int64_t value, int width, int precision, bool zeroFlag) {
+  wchar_t szField[kMaxPrintfField];
+  const int n = mPrintfIntField(szField, value, width, precision, zeroFlag);
+  out.append(szField, static_cast<size_t>(n));
+}
 
 // "%0*i" with width. One or two digits in a field of one or two, the
 // common case of dates and clocks, take a short path.
-inline void mAppendWidth(std::wstring& out, std::int64_t value, int width) {
+template <class Out>
+inline void mAppendWidth(Out& out, std::int64_t value, int width) {
   if (value >= 0 && value < 100 && (width == 1 || width == 2)) {
     const wchar_t szDigits[2] = {static_cast<wchar_t>(L'0' + value / 10),
                                  static_cast<wchar_t>(L'0' + value % 10)};
@@ -37,7 +50,8 @@ inline void mAppendWidth(std::wstring& out, std::int64_t value, int width) {
 }
 
 // "%d".
-inline void mAppendPlain(std::wstring& out, std::int64_t value) {
+template <class Out>
+void mAppendPlain(Out& out, std::int64_t value) {
   mAppendPrintfInt(out, value, 0, -1, false);
 }
 

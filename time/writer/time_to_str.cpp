@@ -1,8 +1,8 @@
 // The time-to-text writer: mCorvaneTimeToStr in both forms and mExampleTime.
 //
-// A write builds its text in the caller's string with hand-written digit
-// code, so a caller that reuses its strings allocates nothing in steady
-// state.
+// A write lays out its text with hand-written digit code in a local buffer
+// and hands it to the caller's string once, so a caller that reuses its
+// strings allocates nothing in steady state.
 
 #include <cmath>
 #include <cstdint>
@@ -12,10 +12,12 @@
 #include "CvnBasicTypes.h"
 #include "CvnMessaging.h"
 #include "time/writer/digits.h"
+#include "time/writer/text_builder.h"
 #include "time/writer/writer_impl.h"
 
 namespace {
 
+using cvn::detail::xTextBuilder;
 using cvn::detail::xWriterPart;
 using cvn::detail::xWriterParts;
 using xShownValue = CmTimeWriterImpl::xShownValue;
@@ -34,7 +36,7 @@ CmString& mLabelScratch() {
 
 // Appends the entry of a month-name table (fixed-width, zero-terminated).
 template <size_t kWidth>
-void mAppendMonthName(std::wstring& out, const wchar_t (&table)[12][kWidth], int month) {
+void mAppendMonthName(xTextBuilder& out, const wchar_t (&table)[12][kWidth], int month) {
   if (month < 1 || month > 12) return;
   const wchar_t* pName = table[month - 1];
   out.append(pName, wcsnlen(pName, kWidth));
@@ -42,12 +44,11 @@ void mAppendMonthName(std::wstring& out, const wchar_t (&table)[12][kWidth], int
 
 // "%03i" of thousandths, cut to its first count digits (none for a count
 // below 1).
-void mAppendFraction(std::wstring& out, int thousandths, int count) {
-  const size_t iStart = out.size();
-  cvn::detail::mAppendPrintfInt(out, thousandths, 3, -1, true);
-  const size_t iWritten = out.size() - iStart;
-  const size_t iKeep = count < 1 ? 0 : static_cast<size_t>(count);
-  if (iKeep < iWritten) out.resize(iStart + iKeep);
+void mAppendFraction(xTextBuilder& out, int thousandths, int count) {
+  wchar_t szField[cvn::detail::kMaxPrintfField];
+  const int iWritten = cvn::detail::mPrintfIntField(szField, thousandths, 3, -1, true);
+  const int iKeep = count < 1 ? 0 : count;
+  out.append(szField, static_cast<size_t>(iKeep < iWritten ? iKeep : iWritten));
 }
 
 // The parts of the object's current format and its 24-hour flag.
@@ -142,6 +143,7 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
     return;
   }
 
+  xTextBuilder xText(text);
   const cvn::detail::xDateSeparatorRule xRule =
       cvn::detail::mDateSeparatorRule(time.m_sDateSep.c_str(), xList);
   const bool bSingleFraction = time.m_iNumParts == 1 && time.m_xParts[0].ePart == xThousandth;
@@ -163,33 +165,33 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
 
     if (bDate && bDayNumber) {
       // The day number stands for the whole date portion.
-      text.clear();
-      cvn::detail::mAppendPlain(text, xValue.iDayNumber);
+      xText.clear();
+      cvn::detail::mAppendPlain(xText, xValue.iDayNumber);
     } else {
-      if (!text.empty()) {
+      if (!xText.empty()) {
         if (bDate) {
           switch (cvn::detail::mDateSeparatorBefore(xRule, i)) {
             case cvn::detail::eDateSeparator::kNone: break;
-            case cvn::detail::eDateSeparator::kBlank: text += L' '; break;
-            case cvn::detail::eDateSeparator::kCommaBlank: text += L", "; break;
-            case cvn::detail::eDateSeparator::kFormat: text += time.m_sDateSep.str(); break;
+            case cvn::detail::eDateSeparator::kBlank: xText += L' '; break;
+            case cvn::detail::eDateSeparator::kCommaBlank: xText += L", "; break;
+            case cvn::detail::eDateSeparator::kFormat: xText += time.m_sDateSep.str(); break;
           }
         } else if (i > 0 && cvn::detail::mIsDateKind(xList.xParts[i - 1].ePart)) {
-          text += L' ';
-          iSplit = text.size();
+          xText += L' ';
+          iSplit = xText.size();
         } else if (eKind == xThousandth) {
-          text += mGetOutputDecimal();
+          xText += mGetOutputDecimal();
         } else {
-          text += time.m_sTimeSep.str();
+          xText += time.m_sTimeSep.str();
         }
       }
 
       switch (eKind) {
         case xYear:
           if (iCount == 2) {
-            mAppendPrintfInt(text, xValue.iYear % 100, 2, 2, true);  // "%02.2i"
+            mAppendPrintfInt(xText, xValue.iYear % 100, 2, 2, true);  // "%02.2i"
           } else {
-            mAppendPrintfInt(text, xValue.iYear, 4, 4, true);  // "%04.4i"
+            mAppendPrintfInt(xText, xValue.iYear, 4, 4, true);  // "%04.4i"
           }
           break;
         case xQuarterLabelFirst:
@@ -199,38 +201,38 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
           // Labels and week numbers come from the unrounded value.
           CmString& sLabel = mLabelScratch();
           time.mGet(t, static_cast<xTimeExtractEnum>(eKind), sLabel);
-          text += sLabel.str();
+          xText += sLabel.str();
           break;
         }
-        case xMonthNumber: mAppendWidth(text, xValue.iMonth, iCount); break;
-        case xMonthAbbrev: mAppendMonthName(text, CmTimeCls::gszMonthAbbrev, xValue.iMonth); break;
-        case xMonthName: mAppendMonthName(text, CmTimeCls::gszMonthName, xValue.iMonth); break;
-        case xDay: mAppendWidth(text, xValue.iDay, iCount); break;
+        case xMonthNumber: mAppendWidth(xText, xValue.iMonth, iCount); break;
+        case xMonthAbbrev: mAppendMonthName(xText, CmTimeCls::gszMonthAbbrev, xValue.iMonth); break;
+        case xMonthName: mAppendMonthName(xText, CmTimeCls::gszMonthName, xValue.iMonth); break;
+        case xDay: mAppendWidth(xText, xValue.iDay, iCount); break;
         case xHour:
           if (xList.b24Hour) {
-            mAppendWidth(text, iHour, iCount);
+            mAppendWidth(xText, iHour, iCount);
           } else {
             // 12-hour values are absolute: the hour is 0 to 23.
             const int iClockHour = static_cast<int>(iHour);
             sDesignator.clear();
             time.mMakeAMPMFormat(iClockHour, mDesignatorScratch());
             if (iClockHour == 0 || iClockHour == 12) {
-              text += L"12";
+              xText += L"12";
             } else {
-              mAppendWidth(text, iClockHour < 12 ? iClockHour : iClockHour - 12, iCount);
+              mAppendWidth(xText, iClockHour < 12 ? iClockHour : iClockHour - 12, iCount);
             }
           }
           break;
         case xMinute:
           // First part of an elapsed format: the total minutes.
-          mAppendWidth(text, bElapsed && i == 0 ? iMinute + 60 * iHour : iMinute, iCount);
+          mAppendWidth(xText, bElapsed && i == 0 ? iMinute + 60 * iHour : iMinute, iCount);
           iHour = 0;
           iMinute = 0;
           break;
         case xSecond:
           // First part of an elapsed format: the total seconds, which pass
           // the int range after 24855 days; written from 64 bits.
-          mAppendWidth(text,
+          mAppendWidth(xText,
                        bElapsed && i == 0 ? xValue.iSecond + 60 * (60 * iHour + iMinute)
                                           : static_cast<std::int64_t>(xValue.iSecond),
                        iCount);
@@ -238,20 +240,21 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
         case xThousandth:
           // A format of the fraction alone reads like a number: the input
           // decimal symbol goes in front.
-          if (bSingleFraction) text += mGetInputDecimal();
-          mAppendFraction(text, xValue.iThousandths, iCount);
+          if (bSingleFraction) xText += mGetInputDecimal();
+          mAppendFraction(xText, xValue.iThousandths, iCount);
           break;
         default: break;
       }
     }
 
     if (bDate) {
-      if (dateText != nullptr) *dateText = text;
-      iSplit = text.size();
+      if (dateText != nullptr) dateText->assign(xText.data(), xText.size());
+      iSplit = xText.size();
     }
   }
 
-  if (!xList.b24Hour && !sDesignator.empty()) text += sDesignator;
+  if (!xList.b24Hour && !sDesignator.empty()) xText += sDesignator;
+  xText.mFinish();
   if (timeText != nullptr) {
     if (iSplit > text.size()) iSplit = text.size();
     timeText->assign(text, iSplit, std::wstring::npos);
