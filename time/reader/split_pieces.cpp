@@ -155,6 +155,10 @@ bool CmTimeReaderImpl::mSplit(const CmTimeCls& t, const wchar_t* text, xPieces* 
         if (bCanStart && mIsFirstLetterOf(c, t.m_sPM)) {
           bCanStart = mIsPrefixOf(text + i, iWord, t.m_sPM);
         }
+        // The "AM"/"PM" pair that every 12-hour format may write reads back
+        // whatever the regional designators are (none, or one letter long).
+        bCanStart = bCanStart || mIsPrefixOf(text + i, iWord, t.m_sAMDefault) ||
+                    mIsPrefixOf(text + i, iWord, t.m_sPMDefault);
         if (bCanStart && bAmPmEmpty && mStartsDesignator(c)) {
           if (out->sTime.empty() && !mMoveDateToTime(i)) {
             bOk = false;
