@@ -142,23 +142,18 @@ bool CmTimeReaderImpl::mSplit(const CmTimeCls& t, const wchar_t* text, xPieces* 
           }
         }
       } else if (bAlpha && bPrevDigit) {
-        // A word glued to a number starts a designator only when it could
-        // be the start of the regional designators: "10:30PM" splits,
-        // "5Mar2020" does not.
+        // A word glued to a number starts a designator only when it is the
+        // start of one, regional or the "AM"/"PM" that every 12-hour format
+        // may write: "10:30PM" splits, "5Mar2020" does not, nor "16 April"
+        // beside five-letter designators such as "vorm.", nor a glued "PM"
+        // under settings without designators.
         size_t uEnd = i;
         while (uEnd < uLen && cvn::detail::mReaderIsAlpha(text[uEnd])) ++uEnd;
         const int iWord = static_cast<int>(uEnd - i);
-        bool bCanStart = iWord <= t.m_sAM.length() && iWord <= t.m_sPM.length();
-        if (bCanStart && mIsFirstLetterOf(c, t.m_sAM)) {
-          bCanStart = mIsPrefixOf(text + i, iWord, t.m_sAM);
-        }
-        if (bCanStart && mIsFirstLetterOf(c, t.m_sPM)) {
-          bCanStart = mIsPrefixOf(text + i, iWord, t.m_sPM);
-        }
-        // The "AM"/"PM" pair that every 12-hour format may write reads back
-        // whatever the regional designators are (none, or one letter long).
-        bCanStart = bCanStart || mIsPrefixOf(text + i, iWord, t.m_sAMDefault) ||
-                    mIsPrefixOf(text + i, iWord, t.m_sPMDefault);
+        const bool bCanStart = mIsPrefixOf(text + i, iWord, t.m_sAM) ||
+                               mIsPrefixOf(text + i, iWord, t.m_sPM) ||
+                               mIsPrefixOf(text + i, iWord, t.m_sAMDefault) ||
+                               mIsPrefixOf(text + i, iWord, t.m_sPMDefault);
         if (bCanStart && bAmPmEmpty && mStartsDesignator(c)) {
           if (out->sTime.empty() && !mMoveDateToTime(i)) {
             bOk = false;
