@@ -154,13 +154,14 @@ TEST(TimeUnitValidators, Combinations) {
     bool bValid;
     int iMsg;
   } kRows[] = {
-      {'U', 0, 0, 88, {29, 2, 2001}, false, kD},                // 29 February of a common year
-      {'U', 0, 0, 88, {29, 2, 2000}, true, kNo},                // of a leap year
-      {'U', 0, 0, 88, {31, 4, 2000}, false, kD},                // 31 April, at the month check
-      {'M', 0, 0, 112, {5, 1, 2000}, false, kQ},                // May is not in quarter 1
-      {'U', 0, 0, 112, {5, 5, 2000}, false, kQ},                // quarter 5
-      {'U', 0, 0, 7, {1, 2, 3, 23, 59, 60}, false, kS},         // read from the end: 60 is a second
-      {'U', 0, 0, 24, {29, 2}, true, kNo},                      // no year: the leap-year table
+      {'U', 0, 0, 88, {29, 2, 2001}, false, kD},         // 29 February of a common year
+      {'U', 0, 0, 88, {29, 2, 2000}, true, kNo},         // of a leap year
+      {'U', 0, 0, 88, {31, 4, 2000}, false, kD},         // 31 April, at the month check
+      {'M', 0, 0, 112, {5, 1, 2000}, false, kQ},         // May is not in quarter 1
+      {'U', 0, 0, 112, {5, 5, 2000}, false, kQ},         // quarter 5
+      {'U', 0, 0, 7, {1, 2, 3, 23, 59, 60}, false, kS},  // read from the end: 60 is a second
+      {'U', 0, 0, 24, {29, 2}, true, kNo},               // no year: the leap-year table
+      {'U', 0, 0, 24, {30, 2}, false, kD},
       {'U', 0, 0, 88, {29, 2, 1900}, false, kD},                // 1900 is no leap year
       {'U', 0, 0, 88, {32, 13, 5000}, false, kD},               // the day is checked first
       {'U', 0, 0, 12, {31, 23}, true, kNo},                     // day + hour lists the hour first
