@@ -7,7 +7,8 @@
 // - the value is the missing-value code exactly when the read gave no time:
 //   text that is empty, blanks or "*" gives the code and true; a refused
 //   text gives the code and false; a read text gives a finite value that is
-//   a valid time (or, under an elapsed format, any finite value);
+//   time in the years 0 to 4000 (a year token is bounded above only), or,
+//   under an elapsed format, any finite value;
 // - a failed read leaves the format text exactly as before (and the whole
 //   format when it was consistent with its text);
 // - after any read the current format is what setting its own text gives;
@@ -105,7 +106,12 @@ void mCheckRead(CmTimeCls& t, const std::wstring& text, const std::string& conte
     // default format (which then stays current).
     const bool bElapsedRead =
         Access::mReadElapsed(t) || bElapsedBefore || CmTimeCls::m_bElapsedTimeFlag;
-    if (!bElapsedRead && !t.mValidCorvaneTime(v)) mFail("read value is not a valid time", sDetail);
+    // A year token is checked against 4000 only, so a four-digit year below
+    // 1000 ("0555") is read as it stands: the value lies between 1 January
+    // of the year 0 and 31 December 4000.
+    if (!bElapsedRead && (v < -693959.0 || v >= 767377.0)) {
+      mFail("read value is outside the years 0 to 4000", sDetail);
+    }
   }
   if (!mIsConsistent(t)) mFail("format after a read differs from its own text", sDetail);
 
