@@ -128,7 +128,7 @@ void mCheckRead(CmTimeCls& t, const std::wstring& text, const std::string& conte
   const bool bFullCompact = sNow.find(L'y') != std::wstring::npos &&
                             sNow.find(L'm') != std::wstring::npos &&
                             sNow.find(L'd') != std::wstring::npos;
-  if (bOk && !bMissing && mGetInputDecimal() == mGetOutputDecimal() &&
+  if (bOk && !bMissing && mGetInputDecimal() == mGetOutputDecimal() && Access::mNumParts(t) > 0 &&
       (!bNoSeparator || bFullCompact || sNow.find(L':') != std::wstring::npos) && Access::mState(t).sText == xBefore.sText && !Access::mReadElapsed(t) && !bElapsedBefore &&
       !CmTimeCls::m_bElapsedTimeFlag && t.mValidCorvaneTime(v) && !mHasWeekPart(t)) {
     CmString sWritten;
