@@ -54,9 +54,11 @@ std::string mNum(double v) {
 }
 
 int mTakeCount(FuzzedDataProvider& fdp) {
+  // Mostly axis-sized counts; rarely large ones, which the generators must
+  // bound (they are slow, so rare).
   const uint8_t k = fdp.ConsumeIntegral<uint8_t>();
-  if (k < 200) return fdp.ConsumeIntegralInRange<int>(-3, 60);
-  if (k < 250) return fdp.ConsumeIntegralInRange<int>(-1000, 3000);
+  if (k < 240) return fdp.ConsumeIntegralInRange<int>(-3, 60);
+  if (k < 255) return fdp.ConsumeIntegralInRange<int>(-1000, 3000);
   return fdp.ConsumeIntegral<int>();
 }
 
@@ -193,7 +195,7 @@ void mGenerators(const CmTimeCls& t, FuzzedDataProvider& fdp, const std::string&
                                            : cvn::fuzz::mTakeDouble(fdp);
   const int iDay = fdp.ConsumeIntegralInRange<int>(-1, 33);
   // Mostly short tick lists; sometimes a count the generators must bound.
-  const int iCount = fdp.ConsumeIntegralInRange<uint8_t>(0, 255) < 250
+  const int iCount = fdp.ConsumeIntegralInRange<uint8_t>(0, 255) < 255
                          ? fdp.ConsumeIntegralInRange<int>(-2, 300)
                          : fdp.ConsumeIntegral<int>();
   std::vector<double> vTicks = {5.0};
