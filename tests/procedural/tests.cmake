@@ -1,9 +1,6 @@
 # The flat entry points: each against the member it forwards to, the exports
 # of the shared library, and a real ODBC round trip.
-cvn_add_test(procedural_entry_points_test
-  ${CMAKE_CURRENT_LIST_DIR}/entry_points_detail_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/entry_points_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/when_entry_points_test.cpp)
+cvn_add_test(procedural_entry_points_test ${CMAKE_CURRENT_LIST_DIR}/entry_points_test.cpp)
 
 cvn_add_test(procedural_exports_test ${CMAKE_CURRENT_LIST_DIR}/exports_test.cpp)
 target_compile_definitions(procedural_exports_test PRIVATE
