@@ -2,8 +2,7 @@
 # process on sample input.
 if(TARGET cvntime)
   cvn_add_test(tools_cvntime_units_test
-    ${CMAKE_CURRENT_LIST_DIR}/utf8_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/args_values_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/units_test.cpp
     $<TARGET_OBJECTS:cvntime_objects>)
 
   cvn_add_test(tools_cvntime_process_test ${CMAKE_CURRENT_LIST_DIR}/process_test.cpp)

@@ -1,0 +1,180 @@
+// The helpers of the cvntime tool: the UTF-8 codec, argument parsing,
+// numbers, locale names and the scale plan.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "CvnBasicTypes.h"
+#include "tools/cvntime/args.h"
+#include "tools/cvntime/regional.h"
+#include "tools/cvntime/scale_plan.h"
+#include "tools/cvntime/utf8.h"
+#include "tools/cvntime/values.h"
+
+namespace {
+
+using namespace cvn::tool;
+constexpr wchar_t kBad = 0xFFFD;
+constexpr double kMissing = CmCVNConst::kMissingValueCode;
+
+TEST(CvntimeUtf8, DecodesAndEncodes) {
+  // UTF-8, wide text, and whether the wide text encodes back to the same
+  // bytes (well-formed input) or each bad sequence became one U+FFFD.
+  // clang-format off
+  const std::tuple<std::string, std::wstring, bool> kRows[] = {
+      {"", L"", true},
+      {"3/15/2020", L"3/15/2020", true},
+      {"M\xC3\xA4rz", L"M\u00e4rz", true},                    // two bytes
+      {"\xE2\x82\xAC", L"\u20ac", true},                      // three bytes
+      {"\xF0\x9F\x98\x80", std::wstring(1, 0x1F600), true},   // four bytes
+      {"\xC2\x80", std::wstring(1, 0x80), true},              // lowest two-byte
+      {"\xEF\xBF\xBF", std::wstring(1, 0xFFFF), true},        // highest three-byte
+      {"\xF4\x8F\xBF\xBF", std::wstring(1, 0x10FFFF), true},  // highest code point
+      {"\x80", {kBad}, false},                                // lone continuation byte
+      {"\xC0\xAF", {kBad, kBad}, false},                      // overlong forms
+      {"\xC1\xBF", {kBad, kBad}, false},
+      {"\xE0\x80\xAF", {kBad, kBad, kBad}, false},
+      {"\xED\xA0\x80", {kBad, kBad, kBad}, false},            // encoded surrogate
+      {"\xF4\x90\x80\x80", {kBad, kBad, kBad, kBad}, false},  // above U+10FFFF
+      {"\xF5\x80", {kBad, kBad}, false},                      // never a lead byte
+      {"\xE2\x82", {kBad}, false},                            // truncated: one replacement
+      {"\xE2\x82" "A", {kBad, L'A'}, false},                  // ... before ASCII
+      {"\xF0\x9F\x98" "\xC3\xA4", {kBad, 0xE4}, false},       // ... before a new sequence
+      {std::string("a\0b", 3), {L'a', kBad, L'b'}, false},    // NUL would cut the text short
+  };
+  // clang-format on
+  for (const auto& [sUtf8, sWide, bWellFormed] : kRows) {
+    EXPECT_EQ(mUtf8ToWide(sUtf8), sWide) << sUtf8;
+    if (bWellFormed) {
+      EXPECT_EQ(mWideToUtf8(sWide), sUtf8);
+    }
+  }
+  // Lone surrogates and values beyond Unicode encode as U+FFFD; a pair joins.
+  using W = std::wstring;
+  EXPECT_EQ(mWideToUtf8(W{wchar_t(0xD800)}), "\xEF\xBF\xBD");
+  EXPECT_EQ(mWideToUtf8(W{wchar_t(0xDC00), L'x'}), "\xEF\xBF\xBDx");
+  EXPECT_EQ(mWideToUtf8(W{wchar_t(0xD83D), wchar_t(0xDE00)}), "\xF0\x9F\x98\x80");
+  EXPECT_EQ(mWideToUtf8(W{wchar_t(0x110000), wchar_t(-1)}), "\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
+TEST(CvntimeUtf8, EveryOneAndTwoByteTextDecodesWithoutLoss) {
+  for (int a = 1; a < 256; ++a) {
+    const std::wstring w = mUtf8ToWide(std::string(1, char(a)));
+    EXPECT_EQ(w, std::wstring(1, a < 0x80 ? wchar_t(a) : kBad)) << a;
+    for (int b = 0; b < 256; ++b) {
+      // One or two characters, and the re-encoded text decodes to the same.
+      const std::wstring w2 = mUtf8ToWide(std::string{char(a), char(b)});
+      ASSERT_TRUE(w2.size() == 1 || w2.size() == 2) << a << " " << b;
+      ASSERT_EQ(mUtf8ToWide(mWideToUtf8(w2)), w2) << a << " " << b;
+    }
+  }
+}
+
+TEST(CvntimeArgs, GlobalOptionsStandAnywhereBeforeTheEnd) {
+  xGlobalArgs x;
+  std::string sError;
+  ASSERT_TRUE(mParseGlobalArgs({"read", "--locale", "de_DE.UTF-8", "--format", "m/d/yy", "x"}, &x,
+                               &sError));
+  EXPECT_EQ(std::make_tuple(x.sCommand, x.sLocale.value_or("?"), x.bHelp),
+            std::make_tuple(std::string("read"), std::string("de_DE.UTF-8"), false));
+  EXPECT_EQ(x.vsRest, (std::vector<std::string>{"--format", "m/d/yy", "x"}));
+  ASSERT_TRUE(mParseGlobalArgs({"--locale=C", "formats", "--help"}, &x, &sError));
+  EXPECT_EQ(std::make_tuple(x.sCommand, x.sLocale.value_or("?"), x.bHelp),
+            std::make_tuple(std::string("formats"), std::string("C"), true));
+  ASSERT_TRUE(mParseGlobalArgs({"read", "--", "--help", "--locale"}, &x, &sError));
+  EXPECT_FALSE(x.bHelp || x.sLocale.has_value());  // after -- everything is a value
+  EXPECT_EQ(x.vsRest, (std::vector<std::string>{"--", "--help", "--locale"}));
+  ASSERT_TRUE(mParseGlobalArgs({}, &x, &sError));
+  EXPECT_TRUE(x.sCommand.empty());
+  EXPECT_FALSE(mParseGlobalArgs({"read", "--locale"}, &x, &sError));
+  EXPECT_NE(sError.find("--locale"), std::string::npos);
+  EXPECT_FALSE(mParseGlobalArgs({"--format", "x", "read"}, &x, &sError));
+  EXPECT_NE(sError.find("--format"), std::string::npos);
+}
+
+TEST(CvntimeArgs, CommandOptions) {
+  const std::vector<xOptionSpec> kSpecs = {{"--format", 1}, {"--flag", 0}, {"--ticks", 2}};
+  xCommandArgs x;
+  std::string sError;
+  ASSERT_TRUE(mParseCommandArgs("scale",
+                                {"1", "--format=m/d", "--ticks", "4", "8", "-0.25", "--flag",
+                                 "--format", "yyyy", "--", "--flag"},
+                                kSpecs, &x, &sError));
+  EXPECT_EQ(x.vsPositional, (std::vector<std::string>{"1", "-0.25", "--flag"}));
+  EXPECT_EQ(x.mValue("--format").value_or("?"), "yyyy");  // the last occurrence wins
+  EXPECT_TRUE(x.mHas("--flag") && !x.mValue("--missing").has_value());
+  EXPECT_EQ(x.mapOptions.at("--ticks"), (std::vector<std::string>{"4", "8"}));
+  const std::pair<std::vector<std::string>, const char*> kErrors[] = {
+      {{"--nope"}, "unknown option '--nope' for 'cmd'"},
+      {{"--format"}, "needs 1 value"},
+      {{"--ticks", "4"}, "needs 2 values"},
+      {{"--flag=1"}, "takes no value"}};
+  for (const auto& [vsArgs, pszMessage] : kErrors) {
+    EXPECT_FALSE(mParseCommandArgs("cmd", vsArgs, kSpecs, &x, &sError));
+    EXPECT_NE(sError.find(pszMessage), std::string::npos) << sError;
+  }
+}
+
+TEST(CvntimeValues, NumbersInAndOut) {
+  EXPECT_EQ(mFormatValue(36526.5), "36526.5");
+  EXPECT_EQ(mFormatValue(-0.25), "-0.25");
+  EXPECT_EQ(mFormatValue(0.1), "0.10000000000000001");  // 17 digits
+  EXPECT_EQ(mFormatValue(kMissing), "*");
+  for (double d : {43905.520833333336, 0.1, -1e-300}) {  // 17 digits read back the same double
+    double dBack = 0;
+    EXPECT_TRUE(mParseValue(mFormatValue(d), &dBack) && dBack == d) << d;
+  }
+  // Text and value read; 7: refused, the value untouched.
+  // clang-format off
+  const std::pair<const char*, double> kRows[] = {
+      {"36526.5", 36526.5}, {" 12 ", 12.0}, {"-0.25", -0.25}, {"1e3", 1000.0},
+      {"", kMissing}, {"  ", kMissing},
+      {" * ", kMissing}, {"abc", 7}, {"nan", 7}, {"inf", 7}, {"0x10", 7}, {"1e999", 7},
+      {"1.2.3", 7}, {"12abc", 7}, {"3/15/2020", 7}, {"-", 7}};
+  // clang-format on
+  for (const auto& [pszText, dExpected] : kRows) {
+    double dValue = 7.0;
+    EXPECT_EQ(mParseValue(pszText, &dValue), dExpected != 7) << pszText;
+    EXPECT_EQ(dValue, dExpected) << pszText;
+  }
+  int iValue = -1;
+  for (const char* pszText : {"0", "1001", "-3", "4.5", "", "99999999999999999999"}) {
+    EXPECT_FALSE(mParseInt(pszText, 1, 1000, &iValue)) << pszText;
+  }
+  EXPECT_TRUE(mParseInt("1", 1, 1000, &iValue) && iValue == 1);
+  EXPECT_TRUE(mParseInt("1000", 1, 1000, &iValue) && iValue == 1000);
+}
+
+TEST(CvntimeRegional, CLocaleNames) {
+  for (const char* pszName : {"", "C", "POSIX", "C.UTF-8", "C.utf8", "POSIX@x"}) {
+    EXPECT_TRUE(mIsBuiltInLocaleName(pszName)) << pszName;
+  }
+  for (const char* pszName : {"de_DE.UTF-8", "en_US", "Cx", "c"}) {
+    EXPECT_FALSE(mIsBuiltInLocaleName(pszName)) << pszName;
+  }
+}
+
+TEST(CvntimeScalePlan, PartKindsOfPackedWordsAndUnitNames) {
+  // d/m/yyyy hh:mm:ss.sss packed: seven parts, the fraction as kind 13 with
+  // 3 in the fraction bits.
+  std::vector<unsigned> vuWords(4, 0u);
+  const unsigned kKinds[7] = {xDay, xMonthNumber, xYear, xHour, xMinute, xSecond, xHundredth};
+  mSetBits(&vuWords[0], 0, 3, 7);
+  for (int i = 0; i < 7; ++i) mSetBits(&vuWords[i < 4 ? 0 : 1], 4 + 8 * (i % 4), 4, kKinds[i]);
+  mSetBits(&vuWords[1], 28, 2, 3);
+  EXPECT_EQ(mPartKindsOfPacked(vuWords),
+            (std::vector<xTimePartsEnum>{xDay, xMonthNumber, xYear, xHour, xMinute, xSecond,
+                                         xThousandth}));
+  mSetBits(&vuWords[1], 28, 2, 1);
+  EXPECT_EQ(mPartKindsOfPacked(vuWords).back(), xTenth);
+  EXPECT_TRUE(mPartKindsOfPacked({}).empty());
+  const std::pair<xTimePartsEnum, std::string> kNames[] = {
+      {xYear, "year"},           {xQuarterNumberFirst, "quarter"}, {xMonthAbbrev, "month"},
+      {xWeekLabelFirst, "week"}, {xThousandth, "thousandth"},      {xNoPart, "none"}};
+  for (const auto& [eUnit, sName] : kNames) EXPECT_EQ(mUnitName(eUnit), sName);
+}
+
+}  // namespace
