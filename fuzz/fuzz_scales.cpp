@@ -85,8 +85,13 @@ bool mHasRule(int unit) { return unit >= xYear && unit <= xThousandth; }
 
 void mNiceScale(CmTimeCls& t, FuzzedDataProvider& fdp, const std::string& context) {
   const double dMin = cvn::fuzz::mTakeDouble(fdp);
-  const double dMax = fdp.ConsumeBool() ? dMin + fdp.ConsumeFloatingPointInRange<double>(0.0, 4000.0)
-                                        : cvn::fuzz::mTakeDouble(fdp);
+  // Widths from a millisecond to about ten years, evenly on a log scale (a
+  // wide range in a fine unit saturates the unit count and makes thousands
+  // of ticks, which is slow, so it is not the common case).
+  const double dMax =
+      fdp.ConsumeBool()
+          ? dMin + std::pow(10.0, fdp.ConsumeFloatingPointInRange<double>(-8.0, 3.6))
+          : cvn::fuzz::mTakeDouble(fdp);
   const int iMinTicks = mTakeCount(fdp);
   const int iMaxTicks = mTakeCount(fdp);
   const bool bSetMin = fdp.ConsumeBool();
