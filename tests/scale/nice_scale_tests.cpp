@@ -1,12 +1,13 @@
-// Nice scales of a time axis: unit, increment, first tick, tick positions,
-// trimming, scale ends and the shortened part list, from a second to
-// centuries and for every unit.
+// Nice scales of a time axis (unit, increment, first tick, ticks, trimming,
+// ends and the parts kept for tick labels), the two tick generators, and
+// sweeps over hostile inputs and over ranges from a second to millennia.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <climits>
-#include <initializer_list>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -15,289 +16,365 @@
 
 namespace {
 
+using cvn::test::AssertLog;
 using cvn::test::Missing;
-using cvn::test::RefTime;
+using cvn::test::T;
 using Access = CmTimeClsTestAccess;
 using Part = CmTimeCls::xTimePartsStruct;
-using Kinds = std::vector<xTimePartsEnum>;
 using Ticks = std::vector<double>;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kUnset = -777.0;
+constexpr int kMaxTicks = 100000;  // the most ticks any call gives
+const double kSecond = 1 / 86400.0, kMs = kSecond / 1000, kTen = T(2001, 3, 1, 10);
 
-struct ScaleCase {
-  std::initializer_list<Part> parts;
-  double dMin, dMax;
-  int iMinTicks, iMaxTicks;
-  Ticks expected;
-  Kinds keptParts;
-  const char* pNote;
-};
+double Y(int y, int m = 1) { return T(y, m, 1); }  // the first day of a month
+
+// n first days of months, step months apart from y-m.
+Ticks Months(int n, int y, int m, int step) {
+  Ticks v;
+  for (int i = 0, k = m - 1; i < n; ++i, k += step) v.push_back(Y(y + k / 12, k % 12 + 1));
+  return v;
+}
+// first + each offset, in days.
+Ticks Days(double first, std::initializer_list<double> offsets) {
+  Ticks v;
+  for (double d : offsets) v.push_back(first + d);
+  return v;
+}
+// n times from first, step days apart.
+Ticks Steps(int n, double first, double step) {
+  Ticks v;
+  for (int i = 0; i < n; ++i) v.push_back(first + i * step);
+  return v;
+}
+
+void ExpectTicks(const Ticks& actual, const Ticks& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (size_t i = 0; i < actual.size(); ++i) EXPECT_NEAR(actual[i], expected[i], 1e-9) << i;
+}
 
 class NiceScale : public testing::Test {
  protected:
-  // Runs the search with both ends requested and checks ticks, ends (the
-  // data range with a 6% margin, widened to the outer ticks) and parts.
-  void Check(const ScaleCase& c) {
-    SCOPED_TRACE(c.pNote);
-    Access::mSetParts(m_time, c.parts);
-    double dScaleMin = kUnset, dScaleMax = kUnset;
+  void SetUp() override { Access::mSetStartDayOfWeek(m_time, 0); }  // weeks begin on Monday
+  Ticks Scale(std::initializer_list<Part> parts, double dMin, double dMax, int minTicks,
+              int maxTicks, bool bEnds = true) {
+    Access::mSetParts(m_time, parts);
     Ticks ticks = {1.0, 2.0};  // replaced
-    cvn::test::ScaleAssertRecorder recorder;
-    m_time.mFindNiceScale(c.dMin, c.dMax, c.iMinTicks, c.iMaxTicks, true, true, &dScaleMin,
-                          &dScaleMax, ticks);
-    EXPECT_TRUE(recorder.mGet().empty());
-    ASSERT_EQ(ticks.size(), c.expected.size());
-    for (size_t i = 0; i < ticks.size(); ++i) {
-      EXPECT_DOUBLE_EQ(ticks[i], c.expected[i]) << "tick " << i;
-    }
-    double dMin = c.dMin, dMax = c.dMax;
-    if (dMax - dMin < 1e-9) dMin -= 0.5, dMax += 0.5;
-    const double dMargin = 0.06 * (dMax - dMin);
-    EXPECT_DOUBLE_EQ(dScaleMin, std::min(dMin - dMargin, ticks.front()));
-    EXPECT_DOUBLE_EQ(dScaleMax, std::max(dMax + dMargin, ticks.back()));
-    EXPECT_EQ(Access::mPartKinds(m_time), c.keptParts);
+    m_dScaleMin = m_dScaleMax = kUnset;
+    m_time.mFindNiceScale(dMin, dMax, minTicks, maxTicks, bEnds, bEnds, &m_dScaleMin, &m_dScaleMax,
+                          ticks);
+    return ticks;
   }
+  CmTimeCls m_time;
+  double m_dScaleMin = kUnset, m_dScaleMax = kUnset;
+};
+
+// Formats: date, date and time to the minute, second or thousandth, the
+// time to the thousandth, quarter and year, month and year, week and year.
+using Parts = std::initializer_list<Part>;
+const Parts kD = {{xDay, 1}, {xMonthNumber, 1}, {xYear, 4}},
+            kDTm = {{xDay, 1}, {xMonthNumber, 1}, {xYear, 4}, {xHour, 2}, {xMinute, 2}},
+            kDTs = {{xDay, 1},  {xMonthNumber, 1}, {xYear, 4},
+                    {xHour, 2}, {xMinute, 2},      {xSecond, 2}},
+            kDTf = {{xDay, 1},    {xMonthNumber, 1}, {xYear, 4},      {xHour, 2},
+                    {xMinute, 2}, {xSecond, 2},      {xThousandth, 3}},
+            kTf = {{xHour, 2}, {xMinute, 2}, {xSecond, 2}, {xThousandth, 3}},
+            kQ = {{xQuarterLabelFirst, 1}, {xYear, 4}}, kM = {{xMonthNumber, 2}, {xYear, 4}},
+            kW = {{xWeekLabelFirst, 2}, {xYear, 4}};
+
+TEST_F(NiceScale, EachUnit) {
+  const double kMar1 = T(2001, 3, 1), kHour = 1 / 24.0;
+  const struct {
+    std::initializer_list<Part> xParts;
+    double dMin, dMax;
+    int iMinTicks, iMaxTicks;
+    Ticks vTicks;
+    const char* sKept;  // kind letters of CmTimeClsTestAccess::mPartKinds
+  } kRows[] = {
+      // Years 2001..2010 by 4..8 ticks: target 6, wanted 2, increment 2,
+      // start 2000, seven ticks to 2012. 2012 goes: the midpoint of 2010
+      // and 2012 lies after the data. 2000 stays: the midpoint of 2000 and
+      // 2002 is taken on the calendar, 1 January 2001, not before the data
+      // (the mean in days lies half a day earlier, for the leap day).
+      {kD, Y(2001), T(2010, 12, 31), 4, 8, Months(6, 2000, 1, 24), "DNY"},
+      // Half a day later the first data day drops the 2000 tick.
+      {kD, Y(2001) + 0.5, T(2010, 12, 31), 4, 8, Months(5, 2002, 1, 24), "DNY"},
+      // The midpoint of 2010 and 2012 lies before the data's end: 2012 stays.
+      {kD, Y(2002), T(2011, 12, 31), 4, 8, Months(6, 2002, 1, 24), "DNY"},
+      // Four years reach minTicks 4: a coarser part becomes the unit when it
+      // gives at least minTicks steps (months would keep a tick for 2005).
+      {kD, Y(2001), Y(2004, 7), 4, 4, Months(4, 2001, 1, 12), "DNY"},
+      // 2999 years want 500, a multiple of the last year factor, 100.
+      {{{xYear, 4}}, Y(1000), T(3999, 12, 31), 4, 8, Months(7, 1000, 1, 6000), "Y"},
+      // A quarter increment of 1 in May starts on 1 April.
+      {kQ, T(2001, 5, 15), T(2002, 11, 20), 6, 8, Months(8, 2001, 4, 3), "QY"},
+      // A month increment of 3 (31 steps, target 11) in May starts on 1 April.
+      {kM, T(2001, 5, 15), T(2003, 11, 20), 10, 12, Months(12, 2001, 4, 3), "NY"},
+      // Weeks by two from week 49 of 2003 (Monday 1 December): 15 and 29
+      // December, then week 1 of 2004 (Thursday 1 January) replaces the tick
+      // of 29 December, three days before it; then 12 and 26 January.
+      {kW, Y(2003, 12), T(2004, 1, 31), 4, 8, Days(Y(2003, 12), {0, 14, 31, 42, 56}), "WY"},
+      // Week 1 of 2007 (Monday 1 January) lies exactly half the increment
+      // after the tick of 25 December 2006 (week 53), and replaces it too.
+      {kW, T(2006, 11, 27), T(2007, 1, 31), 4, 8, Days(T(2006, 11, 27), {0, 14, 35, 49, 63}), "WY"},
+      // Days by 6 from the 1st of each month (7, 13, 19, 25 January, 1 and
+      // 7 February): 31 January is too close to 1 February.
+      {kD, Y(2001), T(2001, 2, 5), 4, 8, Days(Y(2001), {0, 6, 12, 18, 24, 31, 37}), "DNY"},
+      // Hours by 12 keep the minutes; the month and day always stay.
+      {kDTs, T(2001, 3, 1, 5, 20), T(2001, 3, 3, 17, 45), 4, 8, Steps(6, kMar1, 0.5), "DNYhm"},
+      // 420 minute steps over target 6 want 70: past the minute list's 60,
+      // the next multiple of 60 is 120. Minutes keep the seconds.
+      {kDTf, kMar1, T(2001, 3, 1, 6, 59), 8, 5, Steps(4, kMar1, 2 * kHour), "DNYhms"},
+      // Seconds by 10 keep the thousandths.
+      {kTf, kTen + 250 * kMs, kTen + 45.7 * kSecond, 4, 8, Steps(6, kTen, 10 * kSecond), "hmsf"},
+      // Thousandths by 200; from 120 ms the first tick goes (its midpoint
+      // with the second lies before the data).
+      {kTf, kTen, kTen + kSecond, 4, 8, Steps(6, kTen, 200 * kMs), "hmsf"},
+      {kTf, kTen + 120 * kMs, kTen + 950 * kMs, 4, 8, Steps(5, kTen + 200 * kMs, 200 * kMs),
+       "hmsf"},
+      // Equal ends: a range of one day centred on the value, by 6 hours.
+      {kDTm, T(2001, 3, 15, 12), T(2001, 3, 15, 12), 4, 8, Steps(5, T(2001, 3, 15), 0.25), "DNYhm"},
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(testing::Message() << row.dMin << " .. " << row.dMax);
+    AssertLog log;
+    const Ticks ticks = Scale(row.xParts, row.dMin, row.dMax, row.iMinTicks, row.iMaxTicks);
+    ExpectTicks(ticks, row.vTicks);
+    EXPECT_EQ(Access::mPartKinds(m_time), row.sKept);
+    EXPECT_TRUE(log.Reports().empty());
+    // The ends: the data range widened by 6%, and on to the outer ticks.
+    double dMin = row.dMin, dMax = row.dMax;
+    if (dMin == dMax) dMin -= 0.5, dMax += 0.5;
+    EXPECT_DOUBLE_EQ(m_dScaleMin, std::min(dMin - 0.06 * (dMax - dMin), ticks.front()));
+    EXPECT_DOUBLE_EQ(m_dScaleMax, std::max(dMax + 0.06 * (dMax - dMin), ticks.back()));
+  }
+  // Ends not asked for keep their variables; with nowhere to write, no crash.
+  Scale(kD, Y(2001), T(2010, 12, 31), 4, 8, false);
+  EXPECT_EQ(m_dScaleMin + m_dScaleMax, 2 * kUnset);
+  Access::mSetParts(m_time, kD);
+  Ticks ticks;
+  m_time.mFindNiceScale(Y(2001), Y(2010), 4, 8, true, true, nullptr, nullptr, ticks);
+  EXPECT_EQ(ticks.size(), 6u);
+}
+
+TEST_F(NiceScale, UndefinedInputs) {
+  // A reversed range, or one with an end that is missing, NaN, infinite or
+  // outside the years 1..9999, is the range 0 .. 0 widened to -0.5 .. 0.5.
+  const double kRanges[][2] = {{Y(2001, 2), Y(2001)}, {Missing(), Missing()},
+                               {Missing(), Y(2001)},  {kNaN, Y(2001)},
+                               {0.0, kInf},           {-1e12, 1e12}};
+  for (const auto& range : kRanges) {
+    SCOPED_TRACE(testing::Message() << range[0] << " .. " << range[1]);
+    ExpectTicks(Scale(kD, range[0], range[1], 4, 8), {0.0, 1.0});
+    EXPECT_DOUBLE_EQ(m_dScaleMin, -0.56);
+    EXPECT_DOUBLE_EQ(m_dScaleMax, 1.0);
+  }
+  // No parts: no unit; a report, no ticks, the data range with its margin.
+  AssertLog log;
+  EXPECT_TRUE(Scale({}, 10.0, 20.0, 4, 8).empty());
+  EXPECT_DOUBLE_EQ(m_dScaleMin, 9.4);
+  EXPECT_DOUBLE_EQ(m_dScaleMax, 20.6);
+  // Hundredths and tenths have no rounding rule: a report, then thousandths.
+  for (xTimePartsEnum eUnit : {xHundredth, xTenth}) {
+    ExpectTicks(Scale({{xSecond, 2}, {eUnit, 2}}, kTen, kTen + kSecond, 4, 8),
+                Steps(6, kTen, 200 * kMs));
+    EXPECT_EQ(Access::mPartKinds(m_time), eUnit == xTenth ? "st" : "su");
+  }
+  EXPECT_EQ(log.Reports(), std::vector<std::string>(3, "false time 4640"));
+  // Every tick wanted: one per millisecond, capped. Targets below one count
+  // as one: the coarsest part, an increment over the range (5 years).
+  const Ticks vMany = Scale({{xSecond, 2}, {xThousandth, 3}}, Y(2001), Y(2002), INT_MAX, INT_MAX);
+  ASSERT_EQ(vMany.size(), static_cast<size_t>(kMaxTicks));
+  EXPECT_NEAR(vMany.back(), T(2001, 1, 1, 0, 1, 39, 999), 1e-12);
+  for (int iTarget : {0, -5, INT_MIN})
+    ExpectTicks(Scale(kD, Y(2001), Y(2004), iTarget, iTarget), {Y(2000), Y(2005)});
+  // dataMax on the second-last of two ticks removes the last.
+  Ticks vTwo = {0, 10};
+  cvn::detail::mTrimScaleTicks(vTwo, -1, 0);
+  EXPECT_EQ(vTwo, Ticks{0});
+  // A part count beyond the array is read as the array.
+  Access::mSetParts(m_time, kD, 99);
+  Ticks ticks;
+  m_time.mFindNiceScale(Y(2001), Y(2010), 4, 8, false, false, nullptr, nullptr, ticks);
+  EXPECT_EQ(ticks.size(), 6u);
+}
+
+class TickGenerators : public testing::Test {
+ protected:
   CmTimeCls m_time;
 };
 
-const std::initializer_list<Part> kDMY = {{xDay, 1}, {xMonthNumber, 1}, {xYear, 4}};
-
-TEST_F(NiceScale, YearsOverADecade) {
-  // Year unit, target 6, wanted 2, increment 2, start 1 January 2000, seven
-  // ticks 2000..2012. The last goes (the calendar midpoint of 2010 and 2012,
-  // 1 January 2011, is after the data). The first stays: the calendar
-  // midpoint of 2000 and 2002 is 1 January 2001, not before dataMin, though
-  // the leap day puts their mean in days half a day earlier.
-  Check({kDMY, RefTime(2001, 1, 1), RefTime(2010, 12, 31), 4, 8,
-         {RefTime(2000, 1, 1), RefTime(2002, 1, 1), RefTime(2004, 1, 1), RefTime(2006, 1, 1),
-          RefTime(2008, 1, 1), RefTime(2010, 1, 1)},
-         {xDay, xMonthNumber, xYear},
-         "2001..2010"});
-  // Starting a year later the first tick stays, and so does 2012 (the
-  // midpoint of 2010 and 2012, 1 January 2011, is before the data's end).
-  // Half a day later the first data day drops the 2000 tick.
-  Check({kDMY, RefTime(2001, 1, 1) + 0.5, RefTime(2010, 12, 31), 4, 8,
-         {RefTime(2002, 1, 1), RefTime(2004, 1, 1), RefTime(2006, 1, 1), RefTime(2008, 1, 1),
-          RefTime(2010, 1, 1)},
-         {xDay, xMonthNumber, xYear},
-         "noon of 1 January 2001..2010"});
-  Check({kDMY, RefTime(2002, 1, 1), RefTime(2011, 12, 31), 4, 8,
-         {RefTime(2002, 1, 1), RefTime(2004, 1, 1), RefTime(2006, 1, 1), RefTime(2008, 1, 1),
-          RefTime(2010, 1, 1), RefTime(2012, 1, 1)},
-         {xDay, xMonthNumber, xYear},
-         "2002..2011"});
-}
-
-TEST_F(NiceScale, Centuries) {
-  // 2999 years: wanted 500, a multiple of the last year factor (100).
-  Check({{{xYear, 4}}, RefTime(1000, 1, 1), RefTime(3999, 12, 31), 4, 8,
-         {RefTime(1000, 1, 1), RefTime(1500, 1, 1), RefTime(2000, 1, 1), RefTime(2500, 1, 1),
-          RefTime(3000, 1, 1), RefTime(3500, 1, 1), RefTime(4000, 1, 1)},
-         {xYear},
-         "1000..3999"});
-}
-
-TEST_F(NiceScale, QuartersStartOnTheirFirstMonth) {
-  // Quarter increment 1 with dataMin in May: the first tick is 1 April.
-  Check({{{xQuarterLabelFirst, 1}, {xYear, 4}}, RefTime(2001, 5, 15), RefTime(2002, 11, 20), 6,
-         8,
-         {RefTime(2001, 4, 1), RefTime(2001, 7, 1), RefTime(2001, 10, 1), RefTime(2002, 1, 1),
-          RefTime(2002, 4, 1), RefTime(2002, 7, 1), RefTime(2002, 10, 1), RefTime(2003, 1, 1)},
-         {xQuarterLabelFirst, xYear},
-         "quarters"});
-}
-
-TEST_F(NiceScale, MonthsByThreeStartOnTheRoundMonth) {
-  // 31 month steps, target 11: increment 3, and May rounds down to April.
-  Check({{{xMonthNumber, 2}, {xYear, 4}}, RefTime(2001, 5, 15), RefTime(2003, 11, 20), 10, 12,
-         {RefTime(2001, 4, 1), RefTime(2001, 7, 1), RefTime(2001, 10, 1), RefTime(2002, 1, 1),
-          RefTime(2002, 4, 1), RefTime(2002, 7, 1), RefTime(2002, 10, 1), RefTime(2003, 1, 1),
-          RefTime(2003, 4, 1), RefTime(2003, 7, 1), RefTime(2003, 10, 1), RefTime(2004, 1, 1)},
-         {xMonthNumber, xYear},
-         "months"});
-}
-
-TEST_F(NiceScale, WeekTicksAcrossAYearEnd) {
-  Access::mSetStartDayOfWeek(m_time, 0);  // weeks begin on Monday
-  // Week 49 of 2003 begins on Monday 1 December; by two weeks: 15 and
-  // 29 December, then week 1 of 2004 (Thursday 1 January) replaces the
-  // tick of 29 December, which lies only three days before it.
-  Check({{{xWeekLabelFirst, 2}, {xYear, 4}}, RefTime(2003, 12, 1), RefTime(2004, 1, 31), 4, 8,
-         {RefTime(2003, 12, 1), RefTime(2003, 12, 15), RefTime(2004, 1, 1), RefTime(2004, 1, 12),
-          RefTime(2004, 1, 26)},
-         {xWeekLabelFirst, xYear},
-         "weeks"});
-}
-
-TEST_F(NiceScale, DayTicksRestartEachMonth) {
-  // Increment 6 days from 1 January; 31 January is too close to 1 February.
-  Check({kDMY, RefTime(2001, 1, 1), RefTime(2001, 2, 5), 4, 8,
-         {RefTime(2001, 1, 1), RefTime(2001, 1, 7), RefTime(2001, 1, 13), RefTime(2001, 1, 19),
-          RefTime(2001, 1, 25), RefTime(2001, 2, 1), RefTime(2001, 2, 7)},
-         {xDay, xMonthNumber, xYear},
-         "days"});
-}
-
-TEST_F(NiceScale, HoursKeepTheMinutes) {
-  const std::initializer_list<Part> kParts = {{xDay, 1},    {xMonthNumber, 1}, {xYear, 4},
-                                              {xHour, 2},   {xMinute, 2},      {xSecond, 2}};
-  Check({kParts, RefTime(2001, 3, 1, 5, 20), RefTime(2001, 3, 3, 17, 45), 4, 8,
-         {RefTime(2001, 3, 1), RefTime(2001, 3, 1, 12), RefTime(2001, 3, 2), RefTime(2001, 3, 2, 12),
-          RefTime(2001, 3, 3), RefTime(2001, 3, 3, 12)},
-         {xDay, xMonthNumber, xYear, xHour, xMinute},
-         "hours by 12"});
-}
-
-TEST_F(NiceScale, MinutesWantedSeventyGiveOneHundredTwenty) {
-  const std::initializer_list<Part> kParts = {{xDay, 1},  {xMonthNumber, 1}, {xYear, 4},
-                                              {xHour, 2}, {xMinute, 2},      {xSecond, 2},
-                                              {xThousandth, 3}};
-  // 420 minute steps over target 6: wanted 70, past the minute list's 60.
-  Check({kParts, RefTime(2001, 3, 1), RefTime(2001, 3, 1, 6, 59), 8, 5,
-         {RefTime(2001, 3, 1), RefTime(2001, 3, 1, 2), RefTime(2001, 3, 1, 4),
-          RefTime(2001, 3, 1, 6)},
-         {xDay, xMonthNumber, xYear, xHour, xMinute, xSecond},
-         "minutes by 120"});
-}
-
-TEST_F(NiceScale, SecondsKeepTheThousandths) {
-  const std::initializer_list<Part> kParts = {
-      {xHour, 2}, {xMinute, 2}, {xSecond, 2}, {xThousandth, 3}};
-  Check({kParts, RefTime(2001, 3, 1, 10, 0, 0, 250), RefTime(2001, 3, 1, 10, 0, 45, 700), 4, 8,
-         {RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 10), RefTime(2001, 3, 1, 10, 0, 20),
-          RefTime(2001, 3, 1, 10, 0, 30), RefTime(2001, 3, 1, 10, 0, 40),
-          RefTime(2001, 3, 1, 10, 0, 50)},
-         {xHour, xMinute, xSecond, xThousandth},
-         "seconds by 10"});
-}
-
-TEST_F(NiceScale, ThousandthsOverASecond) {
-  const std::initializer_list<Part> kParts = {
-      {xHour, 2}, {xMinute, 2}, {xSecond, 2}, {xThousandth, 3}};
-  Check({kParts, RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 1), 4, 8,
-         {RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 0, 200),
-          RefTime(2001, 3, 1, 10, 0, 0, 400), RefTime(2001, 3, 1, 10, 0, 0, 600),
-          RefTime(2001, 3, 1, 10, 0, 0, 800), RefTime(2001, 3, 1, 10, 0, 1)},
-         {xHour, xMinute, xSecond, xThousandth},
-         "one second by 200 ms"});
-  // The first tick goes when the midpoint of the first two is before the data.
-  Check({kParts, RefTime(2001, 3, 1, 12, 0, 0, 120), RefTime(2001, 3, 1, 12, 0, 0, 950), 4, 8,
-         {RefTime(2001, 3, 1, 12, 0, 0, 200), RefTime(2001, 3, 1, 12, 0, 0, 400),
-          RefTime(2001, 3, 1, 12, 0, 0, 600), RefTime(2001, 3, 1, 12, 0, 0, 800),
-          RefTime(2001, 3, 1, 12, 0, 1)},
-         {xHour, xMinute, xSecond, xThousandth},
-         "830 ms"});
-}
-
-TEST_F(NiceScale, EqualEndsSpanOneDayCentredOnTheValue) {
-  const std::initializer_list<Part> kParts = {
-      {xDay, 1}, {xMonthNumber, 1}, {xYear, 4}, {xHour, 2}, {xMinute, 2}};
-  const double t = RefTime(2001, 3, 15, 12);
-  Check({kParts, t, t, 4, 8,
-         {RefTime(2001, 3, 15), RefTime(2001, 3, 15, 6), RefTime(2001, 3, 15, 12),
-          RefTime(2001, 3, 15, 18), RefTime(2001, 3, 16)},
-         {xDay, xMonthNumber, xYear, xHour, xMinute},
-         "one value"});
-}
-
-TEST_F(NiceScale, ReversedMissingOrUnusableRangesBecomeZeroWidened) {
-  const Ticks kAroundZero = {0.0, 1.0};  // 30 and 31 December 1899
+TEST_F(TickGenerators, Rows) {
+  // 'N' mGenerateNewTimes(code, increments, start, lowest, count); 'D'
+  // mGenerateSpecialDayMonthTimes(code, increments, start, lowest, day of
+  // month, count).
+  const double kJan1 = Y(2001), kJan31 = T(2001, 1, 31), kNoon = T(2001, 1, 1, 12);
   const struct {
-    double dMin, dMax;
-    const char* pNote;
+    char cOp;
+    int iCode;
+    std::vector<int> vIncrements;
+    double dStart, dLowest;
+    int iDay, iCount;
+    Ticks vTicks;
   } kRows[] = {
-      {RefTime(2001, 1, 2), RefTime(2001, 1, 1), "reversed"},
-      {Missing(), Missing(), "both missing"},
-      {Missing(), RefTime(2001, 1, 1), "one missing"},
-      {kNaN, RefTime(2001, 1, 1), "NaN"},
-      {0.0, std::numeric_limits<double>::infinity(), "infinite"},
-      {-1e12, 1e12, "far outside the years 1..9999"},
+      // Months from the start, each lowered to its month's length.
+      {'N', 16, {1}, kJan31, kJan31, 0, 4, Days(kJan31, {0, 28, 59, 89})},
+      {'N', 32, {2}, kJan1, 0, 0, 3, Months(3, 2001, 1, 6)},     // a quarter is 3 months
+      {'N', 96, {1, 5}, kJan1, 0, 0, 2, Months(2, 2001, 1, 3)},  // only the finest unit steps
+      {'N', 64, {2}, T(2000, 2, 29), 0, 0, 3, {T(2000, 2, 29), Y(2002, 3), T(2004, 2, 29)}},
+      {'N', 7, {15, 5, 1}, kNoon, 0, 0, 3, Steps(3, kNoon, 15 * kSecond)},
+      {'N', 0, {250}, kNoon, 0, 0, 2, Steps(2, kNoon, 250 * kMs)},  // code 0: thousandths
+      {'N', 8, {}, kNoon, 0, 0, 2, Steps(2, kNoon, 1)},             // no increments: 1
+      // Day ticks from the 1st of each month: 1, 8, 15, 22 January, then
+      // 1 February (29 January is dropped: 3 days are within 2/3 of 7).
+      {'D', 8, {7}, kJan1, kJan1, 1, 6, Days(kJan1, {0, 7, 14, 21, 31, 38})},
+      // 31 January is dropped, 21 February kept.
+      {'D', 24, {10}, kJan1, kJan1, 1, 7, Days(kJan1, {0, 10, 20, 31, 41, 51, 59})},
+      {'D', 8, {1}, T(2001, 2, 27), 0, 1, 3, Steps(3, T(2001, 2, 27), 1)},
+      // 25 February lies 4 days before 1 March: 2/3 of 6, not more, dropped.
+      {'D', 8, {6}, Y(2001, 2), 0, 1, 6, Days(Y(2001, 2), {0, 6, 12, 18, 28, 34})},
+      {'D', 8, {7}, kNoon, 0, 1, 2, Steps(2, kNoon, 7)},  // the time of day is kept
+      // From the 10th of each month: 7 February, 3 days before the 10th, is
+      // entered off the 10th (its month's length not counted) and dropped.
+      {'D', 8, {7}, T(2001, 1, 3), 0, 10, 6, Days(T(2001, 1, 3), {0, 7, 14, 21, 28, 38})},
+      // Whole months from the 15th: the first month counts from the 15th.
+      {'D', 16, {1}, kJan1, 0, 15, 3, Days(kJan1, {0, 17, 48})},
+      {'D', 8, {7}, kJan1, T(2001, 1, 10), 1, 3, Days(kJan1, {14, 21, 31})},  // none before lowest
+      {'D', 8, {30}, kJan1, kJan1, 1, 3, Months(3, 2001, 1, 1)},
+      {'D', 8, {40}, kJan1, kJan1, 1, 3, Months(3, 2001, 1, 1)},   // 10 days over: a month
+      {'D', 88, {45}, kJan1, kJan1, 1, 3, Months(3, 2001, 1, 2)},  // 15 days over: two
+      {'D', 16, {3}, kJan1, kJan1, 1, 3, Months(3, 2001, 1, 3)},
+      {'D', 64, {2}, Y(2000), 0, 1, 3, Months(3, 2000, 1, 24)},
+      {'D', 8, {1}, T(9999, 12, 30), 0, 1, 5, Steps(2, T(9999, 12, 30), 1)},  // to the last day
+      // Inputs without a defined result: the choices made. Times before
+      // lowest are passed over (the step still advances); the year 9999 or
+      // 100000 passed-over steps end the ticks; a step of 0 (which would
+      // never move or never end), a negative step or count, a day of month
+      // outside 1..31 and NaN or missing times give no ticks.
+      {'N', 8, {1}, kJan1, kJan1 + 2.5, 0, 3, Days(kJan1, {3, 4, 5})},
+      {'N', 64, {1}, T(9998, 6, 1), 0, 0, 5, {T(9998, 6, 1), T(9999, 6, 1)}},
+      {'N', 0, {1}, kJan1, kJan1 + 1, 0, 5, {}},
+      {'N', 128, {1}, kJan1, kJan1, 0, 5, {}},  // the index unit alone steps nothing
+      {'N', 8, {0}, kJan1, kJan1, 0, 5, {}},
+      {'N', 32, {-1}, kJan1, kJan1, 0, 5, {}},
+      {'N', 8, {1}, kJan1, kJan1, 0, 0, {}},
+      {'N', 8, {1}, kNaN, kJan1, 0, 5, {}},
+      {'N', 8, {1}, kJan1, kNaN, 0, 5, {}},
+      {'D', 16, {0}, kJan1, kJan1, 1, 5, {}},
+      {'D', 8, {-7}, kJan1, kJan1, 1, 5, {}},
+      {'D', 8, {7}, kJan1, kJan1, 0, 5, {}},
+      {'D', 8, {7}, kJan1, kJan1, 32, 5, {}},
+      {'D', 8, {7}, kJan1, kJan1, 1, -3, {}},
+      {'D', 8, {7}, Missing(), kJan1, 1, 5, {}},
+      {'D', 8, {7}, kJan1, kNaN, 1, 5, {}},
+      {'D', 64, {INT_MAX}, kJan1, kJan1, 1, 5, {}},  // the first walk leaves the years
   };
   for (const auto& row : kRows) {
-    SCOPED_TRACE(row.pNote);
-    Access::mSetParts(m_time, kDMY);
-    double dScaleMin = kUnset, dScaleMax = kUnset;
-    Ticks ticks;
-    m_time.mFindNiceScale(row.dMin, row.dMax, 4, 8, true, true, &dScaleMin, &dScaleMax, ticks);
-    EXPECT_EQ(ticks, kAroundZero);
-    EXPECT_DOUBLE_EQ(dScaleMin, -0.56);
-    EXPECT_DOUBLE_EQ(dScaleMax, 1.0);
+    SCOPED_TRACE(testing::Message() << row.cOp << " " << row.iCode << " " << row.dStart);
+    Ticks ticks = {-1.0};  // cleared first
+    AssertLog log;
+    if (row.cOp == 'N') {
+      m_time.mGenerateNewTimes(row.iCode, row.vIncrements, row.dStart, row.dLowest, row.iCount,
+                               ticks);
+    } else {
+      m_time.mGenerateSpecialDayMonthTimes(row.iCode, row.vIncrements, row.dStart, row.dLowest,
+                                           row.iDay, row.iCount, ticks);
+    }
+    ExpectTicks(ticks, row.vTicks);
+    EXPECT_TRUE(log.Reports().empty());
   }
-}
-
-TEST_F(NiceScale, EndsNotRequestedAreNotWritten) {
-  Access::mSetParts(m_time, kDMY);
-  double dScaleMin = kUnset, dScaleMax = kUnset;
+  // A day-month code without a rule: the condition reported, no ticks.
   Ticks ticks;
-  m_time.mFindNiceScale(RefTime(2001, 1, 1), RefTime(2010, 12, 31), 4, 8, false, false,
-                        &dScaleMin, &dScaleMax, ticks);
-  EXPECT_EQ(dScaleMin, kUnset);
-  EXPECT_EQ(dScaleMax, kUnset);
-  EXPECT_FALSE(ticks.empty());
-  Access::mSetParts(m_time, kDMY);
-  m_time.mFindNiceScale(RefTime(2001, 1, 1), RefTime(2010, 12, 31), 4, 8, true, false,
-                        &dScaleMin, &dScaleMax, ticks);
-  EXPECT_NE(dScaleMin, kUnset);
-  EXPECT_EQ(dScaleMax, kUnset);
-  Access::mSetParts(m_time, kDMY);
-  m_time.mFindNiceScale(RefTime(2001, 1, 1), RefTime(2010, 12, 31), 4, 8, true, true, nullptr,
-                        nullptr, ticks);  // nowhere to write: no crash
-}
-
-TEST_F(NiceScale, FormatWithoutPartsReportsAndGivesNoTicks) {
-  Access::mSetParts(m_time, {});
-  double dScaleMin = kUnset, dScaleMax = kUnset;
-  Ticks ticks = {1, 2, 3};
-  cvn::test::ScaleAssertRecorder recorder;
-  m_time.mFindNiceScale(10.0, 20.0, 4, 8, true, true, &dScaleMin, &dScaleMax, ticks);
+  AssertLog log;
+  m_time.mGenerateSpecialDayMonthTimes(4, {1}, kJan1, 0, 1, 5, ticks);
   EXPECT_TRUE(ticks.empty());
-  EXPECT_DOUBLE_EQ(dScaleMin, 10.0 - 0.6);
-  EXPECT_DOUBLE_EQ(dScaleMax, 20.0 + 0.6);
-  EXPECT_EQ(recorder.mLines(), std::vector<unsigned>{4640u});
-  // A part count beyond the array is read as the array.
-  Access::mSetParts(m_time, kDMY);
-  Access::mSetNumParts(m_time, 99);
-  m_time.mFindNiceScale(10.0, 20.0, 4, 8, true, true, &dScaleMin, &dScaleMax, ticks);
-  EXPECT_FALSE(ticks.empty());
-}
-
-TEST_F(NiceScale, HundredthsAndTenthsAreLaidOutInThousandths) {
-  for (xTimePartsEnum unit : {xHundredth, xTenth}) {
-    SCOPED_TRACE(static_cast<int>(unit));
-    Access::mSetParts(m_time, {{xSecond, 2}, {unit, 2}});
-    Ticks ticks;
-    double dScaleMin = 0, dScaleMax = 0;
-    cvn::test::ScaleAssertRecorder recorder;
-    m_time.mFindNiceScale(RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 1), 4, 8, true,
-                          true, &dScaleMin, &dScaleMax, ticks);
-    EXPECT_EQ(recorder.mLines(), std::vector<unsigned>{4640u});
-    ASSERT_EQ(ticks.size(), 6u);
-    EXPECT_DOUBLE_EQ(ticks[1], RefTime(2001, 3, 1, 10, 0, 0, 200));
-    EXPECT_EQ(Access::mPartKinds(m_time), (Kinds{xSecond, unit}));
+  EXPECT_EQ(log.Reports(),
+            std::vector<std::string>{
+                "(iTimeUnits == CmTimeUnit::mInstance()->mDay()) || (iTimeUnits == "
+                "CmTimeUnit::mInstance()->mMonth()) || (iTimeUnits == "
+                "CmTimeUnit::mInstance()->mYear()) || "
+                "(iTimeUnits == CmTimeUnit::mInstance()->mDayMonth()) || (iTimeUnits == "
+                "CmTimeUnit::mInstance()->mDayMonthYear()) time 4162"});
+  // However many ticks are asked for, a call ends and keeps at most 100000.
+  m_time.mGenerateNewTimes(0, {1}, kJan1, kJan1, INT_MAX, ticks);
+  EXPECT_EQ(ticks.size(), static_cast<size_t>(kMaxTicks));
+  m_time.mGenerateSpecialDayMonthTimes(8, {1}, kJan1, 0, 1, INT_MAX, ticks);
+  EXPECT_EQ(ticks.size(), static_cast<size_t>(kMaxTicks));
+  for (int iDay = 1; iDay <= 31; ++iDay) {
+    for (int iStep : {1, 5, 7, 29, 31, 46}) {
+      m_time.mGenerateSpecialDayMonthTimes(8, {iStep}, T(2001, 1, 17), 0, iDay, 50, ticks);
+      EXPECT_LE(ticks.size(), 50u);
+      EXPECT_TRUE(std::is_sorted(ticks.begin(), ticks.end()));
+    }
   }
 }
 
-TEST_F(NiceScale, ExtremeTickCountsAreBounded) {
-  // Every tick wanted: one per millisecond, capped.
-  Access::mSetParts(m_time, {{xSecond, 2}, {xThousandth, 3}});
-  Ticks ticks;
-  double dScaleMin = 0, dScaleMax = 0;
-  m_time.mFindNiceScale(RefTime(2001, 1, 1), RefTime(2002, 1, 1), INT_MAX, INT_MAX, true, true,
-                        &dScaleMin, &dScaleMax, ticks);
-  ASSERT_EQ(ticks.size(), static_cast<size_t>(cvn::detail::kMaxScaleTicks));
-  EXPECT_DOUBLE_EQ(ticks[0], RefTime(2001, 1, 1));
-  EXPECT_DOUBLE_EQ(ticks[1], RefTime(2001, 1, 1, 0, 0, 0, 1));
-  EXPECT_DOUBLE_EQ(ticks.back(), RefTime(2001, 1, 1, 0, 1, 39, 999));
-  // Tick targets below one count as one: the coarsest part wins and the
-  // increment covers the range (4 years wanted: 5).
-  for (int ticksWanted : {0, -5, INT_MIN}) {
-    SCOPED_TRACE(ticksWanted);
-    Access::mSetParts(m_time, kDMY);
-    m_time.mFindNiceScale(RefTime(2001, 1, 1), RefTime(2004, 1, 1), ticksWanted, ticksWanted,
-                          true, true, &dScaleMin, &dScaleMax, ticks);
-    EXPECT_EQ(ticks, (Ticks{RefTime(2000, 1, 1), RefTime(2005, 1, 1)}));
+// Hostile inputs: every call ends, results stay finite (or counts >= 0),
+// scale ends hold the ticks.
+TEST(ScaleRobustness, HostileInputs) {
+  CmTimeCls time;
+  AssertLog log;  // silences the reports
+  // NaN, infinities, the largest doubles, the missing-value code, signed
+  // zeros, a denormal, far days and the first and last usable days.
+  const double kHostile[] = {kNaN,      kInf, -kInf,     DBL_MAX,      -DBL_MAX,
+                             Missing(), 0.0,  -0.0,      DBL_TRUE_MIN, -0.25,
+                             1e7,       -1e7, -693593.0, 2958465.9,    37057.5};
+  for (int unit : {INT_MIN, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}) {
+    const auto eUnit = static_cast<xTimePartsEnum>(unit);
+    for (double a : kHostile) {
+      for (double b : kHostile) {
+        double r = 0.0;
+        time.mNormToCorvaneTime(b, eUnit, a, &r);
+        EXPECT_FALSE(std::isnan(r));
+        EXPECT_TRUE(std::isfinite(Access::mGetTimeDiff(time, a, b, eUnit)));
+        for (double dInc : {1.0, 0.0, 1e-300, 1e300})
+          EXPECT_GE(time.mNumTimesInRange(a, b, dInc, eUnit), 0);
+        Access::mChanged(time, eUnit, a, b);
+      }
+    }
   }
+  for (const Parts& parts : {kD, kW, kTf, Parts{{xTenth, 1}}}) {
+    for (double a : kHostile) {
+      for (double b : kHostile) {
+        Access::mSetParts(time, parts);
+        Ticks ticks;
+        double dMin = 0.0, dMax = 0.0;
+        time.mFindNiceScale(a, b, 6, 6, true, true, &dMin, &dMax, ticks);
+        ASSERT_LE(ticks.size(), static_cast<size_t>(kMaxTicks));
+        EXPECT_TRUE(std::is_sorted(ticks.begin(), ticks.end()));
+        EXPECT_TRUE(std::isfinite(dMin) && std::isfinite(dMax));
+        EXPECT_TRUE(ticks.empty() || (dMin <= ticks.front() && dMax >= ticks.back()));
+      }
+    }
+  }
+}
+
+// Spans of a second to about 2700 years, each 1.6 times the last, from
+// three starts under four formats: a handful of strictly ascending ticks,
+// ends that hold the data and the ticks, no reports.
+TEST(ScaleRobustness, FromASecondToMillennia) {
+  CmTimeCls time;
+  AssertLog log;
+  for (const Parts& parts : {kDTf, kQ, kW, kM}) {
+    for (double start : {Y(1000), T(1999, 12, 31, 23, 59, 59, 500), T(2024, 2, 29, 6, 30)}) {
+      for (double span = 1.0 / 86400; span < 1e6; span *= 1.6) {
+        SCOPED_TRACE(testing::Message() << start << " + " << span);
+        Access::mSetParts(time, parts);
+        Ticks ticks;
+        double dMin = 0.0, dMax = 0.0;
+        time.mFindNiceScale(start, start + span, 4, 8, true, true, &dMin, &dMax, ticks);
+        ASSERT_GE(ticks.size(), 1u);
+        EXPECT_LE(ticks.size(), 25u);
+        EXPECT_TRUE(std::adjacent_find(ticks.begin(), ticks.end(), std::greater_equal<double>()) ==
+                    ticks.end());
+        EXPECT_LE(dMin, std::min(start, ticks.front()));
+        EXPECT_GE(dMax, std::max(start + span, ticks.back()));
+      }
+    }
+  }
+  EXPECT_TRUE(log.Reports().empty());
 }
 
 }  // namespace

@@ -57,14 +57,14 @@ TEST(ScaleMonths, CarryingRule) {
     double dMonths;
     int iNewYear, iNewMonth;
   } kRows[] = {
-      {2001, 1, 1, 2001, 2},   {2001, 12, 1, 2002, 1},  {2001, 1, 12, 2002, 1},
-      {2001, 1, 11, 2001, 12}, {2001, 1, -1, 2000, 12}, {2001, 1, -12, 2000, 1},
+      {2001, 1, 1, 2001, 2},    {2001, 12, 1, 2002, 1},  {2001, 1, 12, 2002, 1},
+      {2001, 1, 11, 2001, 12},  {2001, 1, -1, 2000, 12}, {2001, 1, -12, 2000, 1},
       {2001, 1, -13, 1999, 12},  // k = -12
       {2001, 3, -3, 2000, 12},   // k = 0
       {2001, 3, -2, 2001, 1},    // k = 1
       {2001, 1, -11, 2000, 2},   // k = -10
-      {2001, 6, 0, 2001, 6},     {2001, 6, 120, 2011, 6}, {2001, 6, -120, 1991, 6},
-      {1, 1, 0, 1, 1},           {9999, 12, 0, 9999, 12},
+      {2001, 6, 0, 2001, 6},    {2001, 6, 120, 2011, 6}, {2001, 6, -120, 1991, 6},
+      {1, 1, 0, 1, 1},          {9999, 12, 0, 9999, 12},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.iYear << "-" << row.iMonth << " + " << row.dMonths);
@@ -151,9 +151,10 @@ TEST(ScaleIncrement, FirstFactorReachingTheWantedStep) {
     int iWanted;
     int iIncrement;
   } kRows[] = {
-      {INT_MIN, 1}, {-1, 1}, {0, 1},     {1, 1},    {7, 10},     {10, 10},
-      {60, 60},     {61, 120}, {70, 120}, {120, 120}, {121, 180},
-      {INT_MAX, 2147483640},  // the largest multiple of 60 that fits
+      {INT_MIN, 1}, {-1, 1},    {0, 1},
+      {1, 1},       {7, 10},    {10, 10},
+      {60, 60},     {61, 120},  {70, 120},
+      {120, 120},   {121, 180}, {INT_MAX, 2147483640},  // the largest multiple of 60 that fits
   };
   for (const auto& row : kRows) {
     EXPECT_EQ(mNiceIncrement(kMinutes, row.iWanted), row.iIncrement) << row.iWanted;
@@ -204,8 +205,8 @@ TEST(ScaleTicks, Trimming) {
 
 TEST(ScaleLabels, KeptParts) {
   using P = CmTimeCls::xTimePartsStruct;
-  const P kAll[] = {{xDay, 2},        {xMonthAbbrev, 3}, {xYear, 4},       {xHour, 2},
-                    {xMinute, 2},     {xSecond, 2},      {xThousandth, 3}};
+  const P kAll[] = {{xDay, 2},    {xMonthAbbrev, 3}, {xYear, 4},      {xHour, 2},
+                    {xMinute, 2}, {xSecond, 2},      {xThousandth, 3}};
   const struct {
     xTimePartsEnum eUnit;
     std::vector<xTimePartsEnum> kept;
@@ -242,12 +243,18 @@ TEST(ScaleDayMonthPlan, MonthsPerTickAndFineMode) {
     bool bFine;
     long long iPlanStep;
   } kRows[] = {
-      {true, false, false, 1, 1, true, 1},    {true, false, false, 7, 1, true, 7},
-      {true, false, false, 29, 1, true, 29},  {true, false, false, 30, 1, false, 30},
-      {true, false, false, 40, 1, false, 0},  {true, false, false, 44, 1, false, 0},
-      {true, false, false, 45, 2, false, 0},  {true, false, false, 60, 2, false, 60},
-      {true, false, false, 75, 3, false, 0},  {false, true, false, 1, 1, false, 1},
-      {false, true, false, 3, 3, false, 3},   {false, false, true, 2, 24, false, 2},
+      {true, false, false, 1, 1, true, 1},
+      {true, false, false, 7, 1, true, 7},
+      {true, false, false, 29, 1, true, 29},
+      {true, false, false, 30, 1, false, 30},
+      {true, false, false, 40, 1, false, 0},
+      {true, false, false, 44, 1, false, 0},
+      {true, false, false, 45, 2, false, 0},
+      {true, false, false, 60, 2, false, 60},
+      {true, false, false, 75, 3, false, 0},
+      {false, true, false, 1, 1, false, 1},
+      {false, true, false, 3, 3, false, 3},
+      {false, false, true, 2, 24, false, 2},
       {false, false, true, INT_MAX, INT_MAX * 12LL, false, INT_MAX},
   };
   for (const auto& row : kRows) {
@@ -260,8 +267,8 @@ TEST(ScaleDayMonthPlan, MonthsPerTickAndFineMode) {
     EXPECT_FALSE(plan.bRemainderNegative);
   }
   xDayMonthPlan plan{};
-  EXPECT_FALSE(mPlanDayMonth(true, false, false, 0, &plan));   // never moves
-  EXPECT_FALSE(mPlanDayMonth(false, true, false, 0, &plan));   // never ends
+  EXPECT_FALSE(mPlanDayMonth(true, false, false, 0, &plan));  // never moves
+  EXPECT_FALSE(mPlanDayMonth(false, true, false, 0, &plan));  // never ends
   EXPECT_FALSE(mPlanDayMonth(false, false, true, -1, &plan));
   EXPECT_FALSE(mPlanDayMonth(false, false, false, 5, &plan));  // no rule
 }

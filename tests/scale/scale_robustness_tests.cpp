@@ -39,8 +39,8 @@ const double kHostile[] = {std::numeric_limits<double>::quiet_NaN(),
                            cvn::detail::kScaleLastDay + 0.999,
                            RefTime(2001, 6, 15, 12)};
 
-const int kUnits[] = {INT_MIN, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
-                      INT_MAX};
+const int kUnits[] = {INT_MIN, -1, 0,  1,  2,  3,  4,  5,  6,  7,
+                      8,       9,  10, 11, 12, 13, 14, 15, 16, INT_MAX};
 
 class ScaleRobustness : public testing::Test {
  protected:
@@ -102,7 +102,12 @@ TEST_F(ScaleRobustness, NiceScalesOnHostileRanges) {
 
 TEST_F(ScaleRobustness, NiceScalesFromASecondToMillennia) {
   const std::initializer_list<Part> kFormats[] = {
-      {{xDay, 2}, {xMonthNumber, 2}, {xYear, 4}, {xHour, 2}, {xMinute, 2}, {xSecond, 2},
+      {{xDay, 2},
+       {xMonthNumber, 2},
+       {xYear, 4},
+       {xHour, 2},
+       {xMinute, 2},
+       {xSecond, 2},
        {xThousandth, 3}},
       {{xQuarterNumberFirst, 1}, {xYear, 4}},
       {{xWeekLabelFirst, 2}, {xYear, 4}},

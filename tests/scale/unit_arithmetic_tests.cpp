@@ -1,10 +1,10 @@
-// Unit arithmetic on Corvane times: stepping by units, unit lengths,
-// boundary counts, counts in a range, larger-unit changes and increments.
+// Unit arithmetic on Corvane times: stepping by units, boundary counts,
+// counts in a range, larger-unit changes, increments, the length of one
+// unit and the unit in which a column of times varies.
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -13,8 +13,9 @@
 
 namespace {
 
+using cvn::test::AssertLog;
 using cvn::test::Missing;
-using cvn::test::RefTime;
+using cvn::test::T;
 using Access = CmTimeClsTestAccess;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -22,210 +23,244 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 class UnitArithmetic : public testing::Test {
  protected:
-  double Norm(double count, xTimePartsEnum unit, double t) const {
+  void SetUp() override { Access::mSetStartDayOfWeek(m_time, 0); }  // weeks begin on Monday
+  // 'N' mNormToCorvaneTime(a, unit, b), 'D' mGetTimeDiff(a, b, unit),
+  // 'R' mNumTimesInRange(a, b, increment, unit), 'C' mDidBiggerTimeUnitChange.
+  double Run(char op, double a, double b, double increment, int unit) const {
+    const auto eUnit = static_cast<xTimePartsEnum>(unit);
     double r = -12345.0;
-    m_time.mNormToCorvaneTime(count, unit, t, &r);
+    if (op == 'N') m_time.mNormToCorvaneTime(a, eUnit, b, &r);
+    if (op == 'D') r = Access::mGetTimeDiff(m_time, a, b, eUnit);
+    if (op == 'R') r = m_time.mNumTimesInRange(a, b, increment, eUnit);
+    if (op == 'C') r = Access::mChanged(m_time, eUnit, a, b);
     return r;
-  }
-  double Diff(double a, double b, xTimePartsEnum unit) const {
-    return Access::mGetTimeDiff(m_time, a, b, unit);
   }
   CmTimeCls m_time;
 };
 
-struct NormRow {
-  double dCount;
-  xTimePartsEnum eUnit;
-  double dFrom;
-  double dExpected;
-  const char* pNote;
-};
-
-TEST_F(UnitArithmetic, NormCalendarUnits) {
-  const NormRow kRows[] = {
-      {1, xMonthNumber, RefTime(2001, 1, 31), RefTime(2001, 2, 28), "to the end of February"},
-      {1, xMonthNumber, RefTime(2000, 1, 31), RefTime(2000, 2, 29), "leap February"},
-      {-13, xMonthNumber, RefTime(2001, 1, 15), RefTime(1999, 12, 15), "negative count"},
-      {2, xMonthAbbrev, RefTime(2001, 1, 31), RefTime(2001, 3, 31), "month from the start"},
-      {-1, xMonthName, RefTime(2001, 3, 31), RefTime(2001, 2, 28), "back to February"},
-      {12, xMonthNumber, RefTime(2000, 2, 29), RefTime(2001, 2, 28), "twelve months"},
-      {1.9, xMonthNumber, RefTime(2001, 5, 10), RefTime(2001, 6, 10), "integer part"},
-      {-1.9, xMonthNumber, RefTime(2001, 5, 10), RefTime(2001, 4, 10), "toward zero"},
-      {0, xMonthNumber, RefTime(2001, 5, 10, 10, 30), RefTime(2001, 5, 10, 10, 30), "zero"},
-      {1, xMonthNumber, RefTime(2001, 12, 31, 6, 0), RefTime(2002, 1, 31, 6, 0), "year end"},
-      {1, xQuarterLabelFirst, RefTime(2000, 11, 30), RefTime(2001, 2, 28), "quarter"},
-      {-1, xQuarterNumberFirst, RefTime(2001, 2, 15), RefTime(2000, 11, 15), "quarter back"},
-      {4, xQuarterLabelFirst, RefTime(2000, 2, 29), RefTime(2001, 2, 28), "four quarters"},
-      {1, xYear, RefTime(2000, 2, 29), RefTime(2001, 3, 1), "29 Feb runs on to 1 March"},
-      {4, xYear, RefTime(2000, 2, 29), RefTime(2004, 2, 29), "leap to leap"},
-      {-1, xYear, RefTime(2001, 6, 1, 12), RefTime(2000, 6, 1, 12), "year back"},
-      {1.5, xWeekLabelFirst, RefTime(2001, 1, 1), RefTime(2001, 1, 11), "10.5 days"},
-      {-1, xWeekNumberFirst, RefTime(2001, 1, 3), RefTime(2000, 12, 27), "week back"},
-      {1.9, xDay, RefTime(2001, 1, 1, 8), RefTime(2001, 1, 2, 8), "1.9 days add one"},
-      {-1.9, xDay, RefTime(2001, 1, 1), RefTime(2000, 12, 31), "-1.9 days"},
-      {365, xDay, RefTime(2000, 1, 1), RefTime(2000, 12, 31), "leap year"},
+TEST_F(UnitArithmetic, Operations) {
+  const double kEve = T(2000, 12, 31), kNew = T(2001, 1, 1), t = T(2001, 3, 4, 5, 6, 7);
+  const struct {
+    char cOp;
+    double a, b, dIncrement;
+    int iUnit;
+    double dExpected;
+    unsigned uLine;  // the first mAssert line reported, 0 for none
+  } kRows[] = {
+      {'N', 1, T(2001, 1, 31), 0, xMonthNumber, T(2001, 2, 28), 0},  // to the end of February
+      {'N', 1, T(2000, 1, 31), 0, xMonthNumber, T(2000, 2, 29), 0},  // of a leap February
+      {'N', -13, T(2001, 1, 15), 0, xMonthNumber, T(1999, 12, 15), 0},
+      {'N', -3, T(2001, 3, 15, 6), 0, xMonthAbbrev, T(2000, 12, 15, 6), 0},  // k = 0: December
+      {'N', -1.9, T(2001, 5, 31), 0, xMonthName, T(2001, 4, 30), 0},  // toward zero: one month
+      {'N', 1, T(2000, 11, 30), 0, xQuarterLabelFirst, T(2001, 2, 28), 0},
+      {'N', -1, T(2001, 2, 15), 0, xQuarterNumberFirst, T(2000, 11, 15), 0},
+      {'N', 1, T(2000, 2, 29), 0, xYear, T(2001, 3, 1), 0},  // 29 February 2001 is 1 March
+      {'N', 1.5, T(2001, 1, 1), 0, xWeekLabelFirst, T(2001, 1, 11), 0},  // 10.5 days: 10
+      {'N', -1, T(2001, 1, 3), 0, xWeekNumberFirst, T(2000, 12, 27), 0},
+      {'N', 1.9, T(2001, 1, 1, 8), 0, xDay, T(2001, 1, 2, 8), 0},  // 1.9 days add one
+      {'N', -1.9, T(2001, 1, 1), 0, xDay, T(2000, 12, 31), 0},
+      {'N', -2, T(2001, 1, 1, 1), 0, xHour, T(2000, 12, 31, 23), 0},
+      {'N', 1.5, T(2001, 1, 1, 10), 0, xHour, T(2001, 1, 1, 11, 30), 0},  // clock units: fractions
+      {'N', 90, T(2001, 1, 1, 10), 0, xMinute, T(2001, 1, 1, 11, 30), 0},
+      {'N', 61, T(2001, 1, 1, 10), 0, xSecond, T(2001, 1, 1, 10, 1, 1), 0},
+      {'N', 3, T(2001, 1, 1, 10), 0, xHundredth, T(2001, 1, 1, 10, 0, 0, 30), 0},
+      {'N', 3, T(2001, 1, 1, 10), 0, xTenth, T(2001, 1, 1, 10, 0, 0, 300), 0},
+      {'N', 1, T(2001, 1, 1, 23, 59, 59, 999), 0, xThousandth, T(2001, 1, 2), 0},
+      // Unit boundaries from a to b: 31 December 2000 to 1 January 2001 is
+      // one of each; 1 January to 31 December 2001 no year and 11 months.
+      {'D', kEve, kNew, 0, xYear, 1, 0},
+      {'D', kEve, kNew, 0, xQuarterLabelFirst, 1, 0},
+      {'D', kEve, kNew, 0, xMonthNumber, 1, 0},
+      {'D', kEve, kNew, 0, xDay, 1, 0},
+      {'D', kNew, T(2001, 12, 31), 0, xYear, 0, 0},
+      {'D', kNew, T(2001, 12, 31), 0, xMonthName, 11, 0},
+      {'D', T(1999, 2, 10), T(2001, 3, 1), 0, xMonthAbbrev, 25, 0},
+      {'D', T(1999, 2, 10), T(2001, 8, 1), 0, xQuarterLabelFirst, 10, 0},
+      {'D', kNew, T(2001, 1, 8), 0, xWeekLabelFirst, 1, 0},
+      {'D', T(2001, 12, 31), T(2002, 1, 1), 0, xWeekNumberFirst, 1, 0},  // week 53 to week 1
+      {'D', T(2001, 1, 1, 10), T(2001, 1, 3, 9), 0, xHour, 47, 0},
+      {'D', T(2001, 1, 1, 10), T(2001, 1, 1, 11, 59, 59), 0, xMinute, 119, 0},
+      {'D', T(2001, 1, 1, 10), T(2001, 1, 2, 10, 0, 1), 0, xSecond, 86401, 0},
+      {'D', kNew, T(2001, 1, 1, 0, 0, 1, 5), 0, xThousandth, 1005, 0},
+      // Regression: 25 days and more in thousandths, 68 years and more in
+      // seconds used to wrap in 32 bits.
+      {'D', kNew, T(2001, 1, 31), 0, xThousandth, 2592000000.0, 0},
+      {'D', T(1900, 1, 1), T(2000, 1, 1), 0, xSecond, 36524.0 * 86400, 0},
+      // Times start, start + increment, ... at or before the end.
+      {'R', t, t, 1, xDay, 1, 0},
+      {'R', t, t + 10, 2, xDay, 6, 0},
+      {'R', t, t + 9.5, 2, xDay, 5, 0},
+      {'R', T(2000, 1, 1), T(2010, 1, 1), 1, xYear, 11, 0},
+      {'R', T(2000, 1, 1), T(2009, 12, 31), 1, xYear, 10, 0},
+      {'R', kNew, T(2001, 10, 1), 1, xQuarterLabelFirst, 4, 0},
+      {'R', kNew, T(2001, 9, 30), 1, xQuarterNumberFirst, 3, 0},
+      {'R', T(2000, 11, 1), T(2001, 2, 1), 1, xQuarterLabelFirst, 2, 0},
+      {'R', T(2001, 1, 31), T(2001, 2, 28), 1, xMonthNumber, 2, 0},
+      {'R', T(2001, 1, 31), T(2001, 2, 27), 1, xMonthNumber, 1, 0},
+      {'R', T(2000, 12, 15), T(2001, 1, 15), 1, xMonthAbbrev, 2, 0},
+      {'R', kNew, T(2002, 1, 1), 3, xMonthNumber, 5, 0},
+      {'R', kNew, T(2001, 1, 15), 1, xWeekLabelFirst, 3, 0},
+      {'R', kNew, T(2001, 1, 14, 23), 1, xWeekNumberFirst, 2, 0},
+      {'R', kNew, T(2001, 1, 2), 1, xDay, 2, 0},
+      {'R', kNew, T(2001, 1, 1, 23, 59, 59, 999), 1, xDay, 1, 0},
+      {'R', kNew, T(2001, 1, 1, 3), 1, xHour, 4, 0},
+      {'R', kNew, T(2001, 1, 1, 2, 59, 59, 999), 1, xHour, 3, 0},
+      {'R', kNew, T(2001, 1, 1, 0, 10), 1, xMinute, 11, 0},
+      {'R', kNew, T(2001, 1, 1, 0, 9, 59, 999), 1, xMinute, 10, 0},
+      {'R', kNew, T(2001, 1, 1, 0, 0, 10), 1, xSecond, 11, 0},
+      {'R', kNew, T(2001, 1, 1, 0, 0, 9, 999), 1, xSecond, 10, 0},
+      {'R', kNew, T(2001, 1, 1, 0, 0, 1), 1, xTenth, 11, 0},
+      {'R', kNew, T(2001, 1, 1, 0, 0, 0, 999), 1, xTenth, 10, 0},
+      {'R', kNew, T(2001, 1, 1, 0, 0, 0, 100), 1, xHundredth, 11, 0},
+      {'R', kNew, T(2001, 1, 1, 0, 0, 0, 99), 1, xHundredth, 10, 0},
+      {'R', kNew, T(2001, 1, 1, 0, 0, 0, 10), 2, xThousandth, 6, 0},
+      {'R', T(1900, 1, 1), T(1968, 1, 1), 1, xSecond, 2145830401, 0},
+      {'R', T(1000, 1, 1), T(4000, 1, 1), 1, xThousandth, INT_MAX, 0},  // clamped
+      // Whether the next larger unit's text changed from a to b.
+      {'C', kEve, kNew, 0, xMonthNumber, 1, 0},
+      {'C', T(1000, 1, 1), T(4000, 1, 1), 0, xYear, 0, 0},         // never for years
+      {'C', kNew, T(2002, 1, 31), 0, xDay, 0, 0},                  // the same month number
+      {'C', T(2001, 1, 1, 1), T(2001, 2, 1, 23), 0, xHour, 0, 0},  // the same day of month
+      {'C', T(2001, 1, 1, 10), T(2001, 2, 2, 10, 59), 0, xMinute, 0, 0},
+      {'C', T(2001, 1, 1, 10, 1), T(2001, 2, 2, 11, 1, 59), 0, xSecond, 0, 0},
+      // Units without a rule: a report, and the time back, 0, or false.
+      {'N', 5, t, 0, xNoPart, t, 5359},
+      {'D', kNew, T(2001, 1, 2), 0, xHundredth, 0, 9341},
+      {'R', kNew, T(2001, 1, 5), 1, xNoPart, 1, 5545},  // a span of 0: the start alone
+      {'C', kEve, kNew, 0, xMonthAbbrev, 0, 4441},
+      // Inputs without a defined result: the choices made. Times outside
+      // the years 1 to 9999 (and NaN, infinities, the missing-value code)
+      // are not stepped: the missing-value code; nothing is counted (0).
+      {'N', 1, kNaN, 0, xDay, Missing(), 0},
+      {'N', 1, 1e12, 0, xDay, Missing(), 0},
+      {'N', kNaN, kNew, 0, xDay, Missing(), 0},
+      {'N', 1e300, kNew, 0, xHour, Missing(), 0},
+      {'N', 2147483648.0, kNew, 0, xYear, Missing(), 0},
+      {'N', 1, T(9999, 12, 31), 0, xDay, Missing(), 0},  // past the last day
+      {'N', 1, T(9999, 6, 1), 0, xYear, Missing(), 0},
+      {'N', -1, T(1, 1, 3), 0, xWeekLabelFirst, Missing(), 0},  // before the first day
+      {'N', 0, T(9999, 12, 31, 12), 0, xDay, T(9999, 12, 31, 12), 0},
+      {'D', kNew, kNew, 0, xDay, 0, 0},  // only a later second time counts
+      {'D', kNew, kEve, 0, xYear, 0, 0},
+      {'D', kNaN, kNew, 0, xDay, 0, 0},
+      {'D', kNew, kEve, 0, xTenth, 0, 0},     // nothing counted: no report either
+      {'R', kNew, kEve + 32, 0, xDay, 0, 0},  // an increment of 0 or below never passes the end
+      {'R', kNew, kEve + 32, kNaN, xDay, 0, 0},
+      {'R', kNew, kEve + 32, kInf, xDay, 1, 0},
+      {'R', kNew, kEve + 2, 1e-300, xDay, INT_MAX, 0},
+      {'R', kEve + 32, kNew, 1, xDay, 0, 0},  // an end before the start: no negative count
+      {'R', kNaN, kNew, 1, xDay, 0, 0},
+      {'R', kNew, 1e300, 1, xDay, 0, 0},
+      {'C', kNaN, kNew, 0, xDay, 0, 0},
   };
-  for (const NormRow& row : kRows) {
-    SCOPED_TRACE(row.pNote);
-    EXPECT_DOUBLE_EQ(Norm(row.dCount, row.eUnit, row.dFrom), row.dExpected);
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(testing::Message() << row.cOp << " " << row.a << " " << row.b << " by "
+                                    << row.dIncrement << " in " << row.iUnit);
+    AssertLog log;
+    EXPECT_DOUBLE_EQ(Run(row.cOp, row.a, row.b, row.dIncrement, row.iUnit), row.dExpected);
+    const std::string sFirst = log.Reports().empty() ? "" : log.Reports()[0];
+    EXPECT_EQ(sFirst, row.uLine ? "false time " + std::to_string(row.uLine) : "");
   }
-}
-
-TEST_F(UnitArithmetic, NormClockUnits) {
-  const NormRow kRows[] = {
-      {2, xHour, RefTime(2001, 1, 1, 23), RefTime(2001, 1, 2, 1), "across midnight"},
-      {-2, xHour, RefTime(2001, 1, 1, 1), RefTime(2000, 12, 31, 23), "back across midnight"},
-      {1.5, xHour, RefTime(2001, 1, 1, 10), RefTime(2001, 1, 1, 11, 30), "fractional hours"},
-      {90, xMinute, RefTime(2001, 1, 1, 10), RefTime(2001, 1, 1, 11, 30), "minutes"},
-      {61, xSecond, RefTime(2001, 1, 1, 10), RefTime(2001, 1, 1, 10, 1, 1), "seconds"},
-      {3, xHundredth, RefTime(2001, 1, 1, 10), RefTime(2001, 1, 1, 10, 0, 0, 30), "10 ms"},
-      {3, xTenth, RefTime(2001, 1, 1, 10), RefTime(2001, 1, 1, 10, 0, 0, 300), "100 ms"},
-      {1, xThousandth, RefTime(2001, 1, 1, 23, 59, 59, 999), RefTime(2001, 1, 2), "one ms"},
-      {48, xHour, RefTime(2000, 2, 28, 12), RefTime(2000, 3, 1, 12), "two days"},
-      {24 * 365.0 * 100, xHour, RefTime(1900, 1, 1), RefTime(1999, 12, 8), "a century"},
-  };
-  for (const NormRow& row : kRows) {
-    SCOPED_TRACE(row.pNote);
-    EXPECT_DOUBLE_EQ(Norm(row.dCount, row.eUnit, row.dFrom), row.dExpected);
-  }
-}
-
-TEST_F(UnitArithmetic, NormUnknownUnitReportsAndPutsTheTimeBack) {
-  for (int unit : {0, 16, -3}) {
-    SCOPED_TRACE(unit);
-    cvn::test::ScaleAssertRecorder recorder;
-    EXPECT_DOUBLE_EQ(Norm(5, static_cast<xTimePartsEnum>(unit), RefTime(2001, 3, 4, 5, 6, 7)),
-                     RefTime(2001, 3, 4, 5, 6, 7));
-    ASSERT_EQ(recorder.mGet().size(), 1u);
-    EXPECT_EQ(recorder.mGet()[0].sExpression, "false");
-    EXPECT_EQ(recorder.mGet()[0].sFile, "time");
-    EXPECT_EQ(recorder.mGet()[0].uLine, 5359u);
-  }
-}
-
-TEST_F(UnitArithmetic, NormUnusableInputsGiveTheMissingCode) {
-  const NormRow kRows[] = {
-      {1, xDay, kNaN, Missing(), "NaN time"},
-      {1, xDay, kInf, Missing(), "infinite time"},
-      {1, xDay, Missing(), Missing(), "missing time"},
-      {1, xDay, 1e12, Missing(), "far beyond year 9999"},
-      {kNaN, xDay, RefTime(2001, 1, 1), Missing(), "NaN count"},
-      {kInf, xHour, RefTime(2001, 1, 1), Missing(), "infinite count"},
-      {1, xDay, RefTime(9999, 12, 31), Missing(), "past the last day"},
-      {1, xYear, RefTime(9999, 6, 1), Missing(), "past the last year"},
-      {1, xMonthNumber, RefTime(9999, 12, 1), Missing(), "past the last month"},
-      {-1, xWeekLabelFirst, RefTime(1, 1, 3), Missing(), "before the first day"},
-      {1e300, xHour, RefTime(2001, 1, 1), Missing(), "huge hour count"},
-      {-1e15, xThousandth, RefTime(2001, 1, 1), Missing(), "huge negative ms"},
-      {2147483648.0, xYear, RefTime(2001, 1, 1), Missing(), "count beyond int"},
-      {1e10, xMonthNumber, RefTime(2001, 1, 1), Missing(), "count beyond int months"},
-      {0, xDay, RefTime(9999, 12, 31, 12), RefTime(9999, 12, 31, 12), "last day itself"},
-      {0, xDay, RefTime(1, 1, 1), RefTime(1, 1, 1), "first day itself"},
-  };
-  cvn::test::ScaleAssertRecorder recorder;
-  for (const NormRow& row : kRows) {
-    SCOPED_TRACE(row.pNote);
-    EXPECT_EQ(Norm(row.dCount, row.eUnit, row.dFrom), row.dExpected);
-  }
-  EXPECT_TRUE(recorder.mGet().empty());
   m_time.mNormToCorvaneTime(1, xDay, 0.0, nullptr);  // no result to write: no crash
 }
 
-TEST_F(UnitArithmetic, OneUnitNearTheFixedClock) {
-  // 15 January 2001, 10:20:30.400 local time.
+// The count is the number of steps from the start at or before the end.
+TEST_F(UnitArithmetic, CountsAgreeWithSteppingForEveryUnit) {
+  const double kStart = T(2000, 1, 31, 13, 14, 15, 160);
+  for (int unit : {1, 2, 4, 7, 9, 10, 11, 12, 13, 14, 15}) {
+    for (double span : {0.0, 0.0001, 0.02, 0.4, 1.0, 6.5, 45.0, 400.0, 3000.0}) {
+      for (double increment : {1.0, 3.0}) {
+        SCOPED_TRACE(testing::Message() << unit << " span " << span << " by " << increment);
+        const int n = static_cast<int>(Run('R', kStart, kStart + span, increment, unit));
+        if (n == INT_MAX) continue;  // clamped: no longer the exact count
+        ASSERT_GE(n, 1);
+        EXPECT_LE(Run('N', (n - 1) * increment, kStart, 0, unit), kStart + span);
+        EXPECT_GT(Run('N', n * increment, kStart, 0, unit), kStart + span);
+      }
+    }
+  }
+}
+
+TEST_F(UnitArithmetic, IncrementsAndOneUnitNearTheClock) {
+  std::vector<int> steps = {9};
+  for (int i = 0; i < 4; ++i) Access::mAddTimeIncrement(m_time, {5, 0, -2}, steps);
+  EXPECT_EQ(steps, (std::vector<int>{9, 0, -2, 1, 1}));  // by the index steps.size(), then 1
+  // 15 January 2001, 10:20:30.400: the unit that begins one unit from now.
   cvn::platform::mSetClockForTesting([](cvn::platform::xLocalClock* out) {
     *out = cvn::platform::xLocalClock{101, 14, 10, 20, 30, 400};
   });
-  EXPECT_DOUBLE_EQ(m_time.mGetOneCvnUnitOfTime(xDay), 1.0);
-  EXPECT_NEAR(m_time.mGetOneCvnUnitOfTime(xHour), 1.0 / 24, 1e-9);
-  EXPECT_NEAR(m_time.mGetOneCvnUnitOfTime(xMinute), 1.0 / 1440, 1e-9);
-  EXPECT_NEAR(m_time.mGetOneCvnUnitOfTime(xThousandth), 1.0 / 86400000, 1e-9);
-  EXPECT_DOUBLE_EQ(m_time.mGetOneCvnUnitOfTime(xWeekLabelFirst), 7.0);
-  // 15 February to 15 March 2001; 15 January 2002 to 15 January 2003.
-  EXPECT_DOUBLE_EQ(m_time.mGetOneCvnUnitOfTime(xMonthNumber), 28.0);
-  EXPECT_DOUBLE_EQ(m_time.mGetOneCvnUnitOfTime(xQuarterLabelFirst), 91.0);  // Apr 15 - Jul 15
-  EXPECT_DOUBLE_EQ(m_time.mGetOneCvnUnitOfTime(xYear), 365.0);
-  {
-    cvn::test::ScaleAssertRecorder recorder;
-    EXPECT_DOUBLE_EQ(m_time.mGetOneCvnUnitOfTime(xNoPart), 0.0);
-    EXPECT_FALSE(recorder.mGet().empty());
-    EXPECT_EQ(recorder.mGet()[0].uLine, 5359u);
-  }
+  const struct {
+    xTimePartsEnum eUnit;
+    double dDays;
+  } kRows[] = {
+      {xDay, 1},    {xWeekLabelFirst, 7},     {xMonthNumber, 28},  // 15 February to 15 March
+      {xYear, 365}, {xQuarterLabelFirst, 91}, {xHour, 1 / 24.0},  {xThousandth, 1 / 86400000.0}};
+  for (const auto& row : kRows)
+    EXPECT_NEAR(m_time.mGetOneCvnUnitOfTime(row.eUnit), row.dDays, 1e-9);
+  AssertLog log;
+  EXPECT_EQ(m_time.mGetOneCvnUnitOfTime(xNoPart), 0.0);
+  EXPECT_EQ(log.Reports(), std::vector<std::string>(2, "false time 5359"));
   cvn::platform::mSetClockForTesting(nullptr);
 }
 
-struct DiffRow {
-  double dFirst;
-  double dSecond;
-  xTimePartsEnum eUnit;
-  double dExpected;
-  const char* pNote;
-};
-
-TEST_F(UnitArithmetic, TimeDiffBoundaryCounts) {
-  const double kNewYearsEve = RefTime(2000, 12, 31);
-  const double kNewYear = RefTime(2001, 1, 1);
-  const DiffRow kRows[] = {
-      {kNewYearsEve, kNewYear, xYear, 1, "year"},
-      {kNewYearsEve, kNewYear, xQuarterLabelFirst, 1, "quarter"},
-      {kNewYearsEve, kNewYear, xQuarterNumberFirst, 1, "quarter"},
-      {kNewYearsEve, kNewYear, xMonthNumber, 1, "month"},
-      {kNewYearsEve, kNewYear, xMonthName, 1, "month"},
-      {kNewYearsEve, kNewYear, xDay, 1, "day"},
-      {kNewYear, RefTime(2001, 12, 31), xYear, 0, "same year"},
-      {kNewYear, RefTime(2001, 12, 31), xMonthNumber, 11, "eleven months"},
-      {kNewYear, RefTime(2001, 12, 31), xQuarterLabelFirst, 3, "three quarters"},
-      {RefTime(1999, 2, 10), RefTime(2001, 3, 1), xMonthAbbrev, 25, "across two years"},
-      {RefTime(1999, 2, 10), RefTime(2001, 8, 1), xQuarterLabelFirst, 10, "quarters"},
-      {RefTime(2001, 1, 1, 10), RefTime(2001, 1, 3, 9), xHour, 47, "hours"},
-      {RefTime(2001, 1, 1, 10), RefTime(2001, 1, 1, 11, 59, 59), xMinute, 119, "minutes"},
-      {RefTime(2001, 1, 1, 10), RefTime(2001, 1, 2, 10, 0, 1), xSecond, 86401, "seconds"},
-      {RefTime(2001, 1, 1), RefTime(2001, 1, 1, 0, 0, 1, 5), xThousandth, 1005, "ms"},
-      // Spans beyond 32 bits (regression: the products used to wrap).
-      {RefTime(2001, 1, 1), RefTime(2001, 1, 31), xThousandth, 2592000000.0, "30 days in ms"},
-      {RefTime(1900, 1, 1), RefTime(2000, 1, 1), xSecond, 36524.0 * 86400, "century, seconds"},
-      {RefTime(1000, 1, 1), RefTime(4000, 1, 1), xThousandth,
-       (RefTime(4000, 1, 1) - RefTime(1000, 1, 1)) * 86400000.0, "three millennia, ms"},
-      // Nothing counts unless the second time is later.
-      {kNewYear, kNewYear, xDay, 0, "equal"},
-      {kNewYear, kNewYearsEve, xYear, 0, "reversed"},
-      {kNaN, kNewYear, xDay, 0, "NaN first"},
-      {kNewYear, kNaN, xDay, 0, "NaN second"},
-      {Missing(), kNewYear, xDay, 0, "missing first"},
-      {kNewYear, kInf, xDay, 0, "infinite second"},
-      {-kInf, kNewYear, xDay, 0, "infinite first"},
+TEST_F(UnitArithmetic, UnitOfAColumn) {
+  const double kJan = T(2001, 1, 1), kMar = T(2001, 3, 1, 10), x = Missing();
+  const struct {
+    const wchar_t* sFormat;
+    std::vector<double> vTimes;
+    int iUnit;
+    double dMinimum, dSpan;
+  } kRows[] = {
+      // Month-end dates step by months (the second value lies at most 2 days
+      // before its month's end); 3 days before, or one value off, by days.
+      {L"d/m/yyyy", {kJan + 30, kJan + 58, kJan + 89}, xMonthNumber, kJan + 30, 2},
+      {L"d/m/yyyy", {kJan + 28, kJan + 56, kJan + 87}, xMonthNumber, kJan + 28, 2},
+      {L"d/m/yyyy", {kJan + 27, kJan + 55, kJan + 86}, xDay, kJan + 27, 59},
+      {L"d/m/yyyy", {kJan + 30, kJan + 58, kJan + 88}, xDay, kJan + 30, 58},
+      {L"d/m/yyyy", {kJan, kJan + 1, kJan + 2}, xDay, kJan, 2},
+      {L"m/yyyy", {kJan, kJan + 1, T(2001, 5, 3)}, xMonthNumber, kJan, 4},  // at most months
+      {L"d/m/yyyy", {T(2001, 3, 1), T(2003, 3, 1), T(2008, 3, 1)}, xYear, T(2001, 3, 1), 7},
+      {L"d/m/yyyy h:mm", {kMar, T(2001, 3, 1, 14)}, xHour, kMar, 4},
+      {L"d/m/yyyy h:mm", {kMar, T(2001, 3, 1, 10, 0, 5)}, xMinute, kMar, 0},
+      {L"h:mm:ss.sss", {kMar, T(2001, 3, 1, 10, 0, 0, 7)}, xThousandth, kMar, 7},
+      {L"d/m/yyyy", {kJan + 151, kJan, kJan + 334}, xMonthNumber, kJan, 11},  // unordered
+      // Missing, NaN, infinite values and those outside the years 1..9999
+      // are skipped; with one value left: the finest part, 0 and 0.
+      {L"d/m/yyyy", {x, kJan, kNaN, kJan + 4, kInf, x}, xDay, kJan, 4},
+      {L"d/m/yyyy", {x, kJan, 1e300, -1e300}, xDay, 0, 0},
   };
-  cvn::test::ScaleAssertRecorder recorder;
-  for (const DiffRow& row : kRows) {
-    SCOPED_TRACE(row.pNote);
-    EXPECT_EQ(Diff(row.dFirst, row.dSecond, row.eUnit), row.dExpected);
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(testing::PrintToString(row.vTimes));
+    std::vector<unsigned> vWords;
+    ASSERT_TRUE(m_time.mSetFormat(row.sFormat));
+    m_time.mPackFormat(vWords);
+    ASSERT_TRUE(m_time.mSetFormat(L"yyyy"));  // the words must be loaded
+    double dMinimum = -1, dSpan = -1;
+    AssertLog log;
+    EXPECT_EQ(m_time.mFindUnitOfTime(row.vTimes.data(), static_cast<int>(row.vTimes.size()), vWords,
+                                     &dMinimum, &dSpan),
+              row.iUnit);
+    EXPECT_DOUBLE_EQ(dMinimum, row.dMinimum);
+    EXPECT_DOUBLE_EQ(dSpan, row.dSpan);
+    EXPECT_TRUE(log.Reports().empty());
   }
-  EXPECT_TRUE(recorder.mGet().empty());
-}
-
-TEST_F(UnitArithmetic, TimeDiffInWeeks) {
-  Access::mSetStartDayOfWeek(m_time, 0);  // Monday
-  // 2001 began on a Monday: weeks 1 and 2 begin on 1 and 8 January.
-  EXPECT_EQ(Diff(RefTime(2001, 1, 1), RefTime(2001, 1, 7), xWeekLabelFirst), 0);
-  EXPECT_EQ(Diff(RefTime(2001, 1, 1), RefTime(2001, 1, 8), xWeekLabelFirst), 1);
-  EXPECT_EQ(Diff(RefTime(2001, 1, 7), RefTime(2001, 1, 22), xWeekNumberFirst), 3);
-  // Across a year every year counts 53 weeks: 31 Dec 2001 (week 53) to
-  // 1 Jan 2002 (week 1) is one boundary.
-  EXPECT_EQ(Diff(RefTime(2001, 12, 31), RefTime(2002, 1, 1), xWeekLabelFirst), 1);
-}
-
-TEST_F(UnitArithmetic, TimeDiffWithoutRuleReports) {
-  for (int unit : {13, 14, 0, 99}) {
-    SCOPED_TRACE(unit);
-    cvn::test::ScaleAssertRecorder recorder;
-    EXPECT_EQ(Diff(RefTime(2001, 1, 1), RefTime(2001, 1, 2), static_cast<xTimePartsEnum>(unit)),
-              0);
-    EXPECT_EQ(recorder.mLines(), std::vector<unsigned>{9341u});
-  }
-  // No report when nothing is counted at all.
-  cvn::test::ScaleAssertRecorder recorder;
-  EXPECT_EQ(Diff(RefTime(2001, 1, 2), RefTime(2001, 1, 1), xTenth), 0);
-  EXPECT_TRUE(recorder.mGet().empty());
+  // Inputs without a defined result: no values, a negative count, nowhere
+  // to write; a format without parts has no unit (and reports nothing).
+  const double kTwo[] = {kJan, kJan + 2};
+  std::vector<unsigned> vWords;
+  ASSERT_TRUE(m_time.mSetFormat(L"d/m/yyyy"));
+  m_time.mPackFormat(vWords);
+  double dMinimum = 5, dSpan = 5;
+  EXPECT_EQ(m_time.mFindUnitOfTime(nullptr, 10, vWords, &dMinimum, &dSpan), xDay);
+  EXPECT_EQ(m_time.mFindUnitOfTime(kTwo, -4, vWords, nullptr, nullptr), xDay);
+  EXPECT_EQ(dMinimum + dSpan, 0);
+  Access::mSetParts(m_time, {});
+  AssertLog log;
+  EXPECT_EQ(m_time.mFindUnitOfTime(kTwo, 2, std::vector<unsigned>(4, 0u), &dMinimum, &dSpan),
+            xNoPart);
+  EXPECT_EQ(dMinimum, kJan);
+  EXPECT_EQ(dSpan, 0);
+  EXPECT_TRUE(log.Reports().empty());
 }
 
 }  // namespace

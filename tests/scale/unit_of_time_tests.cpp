@@ -42,9 +42,13 @@ const std::vector<unsigned> kDayMonthYear = Packed({{xDay, 1}, {xMonthNumber, 1}
 const std::vector<unsigned> kMonthYear = Packed({{xMonthNumber, 1}, {xYear, 4}});
 const std::vector<unsigned> kDateHourMinute =
     Packed({{xDay, 1}, {xMonthNumber, 1}, {xYear, 4}, {xHour, 1}, {xMinute, 2}});
-const std::vector<unsigned> kDateTimeMs = Packed(
-    {{xDay, 1}, {xMonthNumber, 1}, {xYear, 4}, {xHour, 1}, {xMinute, 2}, {xSecond, 2},
-     {xThousandth, 3}});
+const std::vector<unsigned> kDateTimeMs = Packed({{xDay, 1},
+                                                  {xMonthNumber, 1},
+                                                  {xYear, 4},
+                                                  {xHour, 1},
+                                                  {xMinute, 2},
+                                                  {xSecond, 2},
+                                                  {xThousandth, 3}});
 
 struct ColumnRow {
   std::vector<double> times;
@@ -81,39 +85,95 @@ TEST_F(UnitOfTime, LoadsTheFormat) {
 
 TEST_F(UnitOfTime, MonthEndColumnsStepByMonths) {
   const ColumnRow kRows[] = {
-      {{RefTime(2001, 1, 31), RefTime(2001, 2, 28), RefTime(2001, 3, 31)}, &kDayMonthYear,
-       xMonthNumber, RefTime(2001, 1, 31), 2, "month ends"},
-      {{RefTime(2001, 1, 30), RefTime(2001, 2, 27), RefTime(2001, 3, 30)}, &kDayMonthYear,
-       xMonthNumber, RefTime(2001, 1, 30), 2, "a day before the ends"},
-      {{RefTime(2001, 1, 29), RefTime(2001, 2, 26), RefTime(2001, 3, 29)}, &kDayMonthYear,
-       xMonthNumber, RefTime(2001, 1, 29), 2, "two days before: still month-end mode"},
-      {{RefTime(2001, 1, 28), RefTime(2001, 2, 25), RefTime(2001, 3, 28)}, &kDayMonthYear, xDay,
-       RefTime(2001, 1, 28), RefTime(2001, 3, 28) - RefTime(2001, 1, 28), "three days: days"},
-      {{RefTime(2001, 1, 31), RefTime(2001, 2, 28), RefTime(2001, 3, 30)}, &kDayMonthYear, xDay,
-       RefTime(2001, 1, 31), 58, "one value off the end"},
+      {{RefTime(2001, 1, 31), RefTime(2001, 2, 28), RefTime(2001, 3, 31)},
+       &kDayMonthYear,
+       xMonthNumber,
+       RefTime(2001, 1, 31),
+       2,
+       "month ends"},
+      {{RefTime(2001, 1, 30), RefTime(2001, 2, 27), RefTime(2001, 3, 30)},
+       &kDayMonthYear,
+       xMonthNumber,
+       RefTime(2001, 1, 30),
+       2,
+       "a day before the ends"},
+      {{RefTime(2001, 1, 29), RefTime(2001, 2, 26), RefTime(2001, 3, 29)},
+       &kDayMonthYear,
+       xMonthNumber,
+       RefTime(2001, 1, 29),
+       2,
+       "two days before: still month-end mode"},
+      {{RefTime(2001, 1, 28), RefTime(2001, 2, 25), RefTime(2001, 3, 28)},
+       &kDayMonthYear,
+       xDay,
+       RefTime(2001, 1, 28),
+       RefTime(2001, 3, 28) - RefTime(2001, 1, 28),
+       "three days: days"},
+      {{RefTime(2001, 1, 31), RefTime(2001, 2, 28), RefTime(2001, 3, 30)},
+       &kDayMonthYear,
+       xDay,
+       RefTime(2001, 1, 31),
+       58,
+       "one value off the end"},
   };
   for (const ColumnRow& row : kRows) Check(row);
 }
 
 TEST_F(UnitOfTime, FinestVaryingFieldBoundedByTheFormat) {
   const ColumnRow kRows[] = {
-      {{RefTime(2001, 1, 1), RefTime(2001, 1, 2), RefTime(2001, 1, 3)}, &kDayMonthYear, xDay,
-       RefTime(2001, 1, 1), 2, "days"},
-      {{RefTime(2001, 1, 1), RefTime(2001, 1, 2), RefTime(2001, 5, 3)}, &kMonthYear, xMonthNumber,
-       RefTime(2001, 1, 1), 4, "days vary, format shows months"},
-      {{RefTime(2001, 3, 1), RefTime(2003, 3, 1), RefTime(2008, 3, 1)}, &kDayMonthYear, xYear,
-       RefTime(2001, 3, 1), 7, "years"},
-      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 14)}, &kDateHourMinute, xHour,
-       RefTime(2001, 3, 1, 10), 4, "hours"},
-      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 30)}, &kDateHourMinute, xMinute,
-       RefTime(2001, 3, 1, 10), 30, "minutes"},
-      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 5)}, &kDateHourMinute, xMinute,
-       RefTime(2001, 3, 1, 10), 0, "seconds vary, format ends at minutes"},
-      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 5)}, &kDateTimeMs, xSecond,
-       RefTime(2001, 3, 1, 10), 5, "seconds"},
-      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 0, 7)}, &kDateTimeMs, xThousandth,
-       RefTime(2001, 3, 1, 10), 7, "thousandths"},
-      {{RefTime(2001, 3, 1), RefTime(2001, 3, 1)}, &kDayMonthYear, xDay, RefTime(2001, 3, 1), 0,
+      {{RefTime(2001, 1, 1), RefTime(2001, 1, 2), RefTime(2001, 1, 3)},
+       &kDayMonthYear,
+       xDay,
+       RefTime(2001, 1, 1),
+       2,
+       "days"},
+      {{RefTime(2001, 1, 1), RefTime(2001, 1, 2), RefTime(2001, 5, 3)},
+       &kMonthYear,
+       xMonthNumber,
+       RefTime(2001, 1, 1),
+       4,
+       "days vary, format shows months"},
+      {{RefTime(2001, 3, 1), RefTime(2003, 3, 1), RefTime(2008, 3, 1)},
+       &kDayMonthYear,
+       xYear,
+       RefTime(2001, 3, 1),
+       7,
+       "years"},
+      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 14)},
+       &kDateHourMinute,
+       xHour,
+       RefTime(2001, 3, 1, 10),
+       4,
+       "hours"},
+      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 30)},
+       &kDateHourMinute,
+       xMinute,
+       RefTime(2001, 3, 1, 10),
+       30,
+       "minutes"},
+      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 5)},
+       &kDateHourMinute,
+       xMinute,
+       RefTime(2001, 3, 1, 10),
+       0,
+       "seconds vary, format ends at minutes"},
+      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 5)},
+       &kDateTimeMs,
+       xSecond,
+       RefTime(2001, 3, 1, 10),
+       5,
+       "seconds"},
+      {{RefTime(2001, 3, 1, 10), RefTime(2001, 3, 1, 10, 0, 0, 7)},
+       &kDateTimeMs,
+       xThousandth,
+       RefTime(2001, 3, 1, 10),
+       7,
+       "thousandths"},
+      {{RefTime(2001, 3, 1), RefTime(2001, 3, 1)},
+       &kDayMonthYear,
+       xDay,
+       RefTime(2001, 3, 1),
+       0,
        "no difference: the format's finest part"},
   };
   for (const ColumnRow& row : kRows) Check(row);
@@ -121,10 +181,18 @@ TEST_F(UnitOfTime, FinestVaryingFieldBoundedByTheFormat) {
 
 TEST_F(UnitOfTime, ComparesWithTheFirstValueAndTracksTheExtremes) {
   const ColumnRow kRows[] = {
-      {{RefTime(2001, 6, 1), RefTime(2001, 1, 1), RefTime(2001, 12, 1)}, &kDayMonthYear,
-       xMonthNumber, RefTime(2001, 1, 1), 11, "unordered"},
-      {{RefTime(2001, 6, 1), RefTime(2001, 6, 1, 3), RefTime(2001, 6, 4, 3)}, &kDateHourMinute,
-       xHour, RefTime(2001, 6, 1), 75, "hours against the first value"},
+      {{RefTime(2001, 6, 1), RefTime(2001, 1, 1), RefTime(2001, 12, 1)},
+       &kDayMonthYear,
+       xMonthNumber,
+       RefTime(2001, 1, 1),
+       11,
+       "unordered"},
+      {{RefTime(2001, 6, 1), RefTime(2001, 6, 1, 3), RefTime(2001, 6, 4, 3)},
+       &kDateHourMinute,
+       xHour,
+       RefTime(2001, 6, 1),
+       75,
+       "hours against the first value"},
   };
   for (const ColumnRow& row : kRows) Check(row);
 }
@@ -132,8 +200,16 @@ TEST_F(UnitOfTime, ComparesWithTheFirstValueAndTracksTheExtremes) {
 TEST_F(UnitOfTime, SkipsMissingAndUnusableValues) {
   const ColumnRow kRows[] = {
       {{Missing(), RefTime(2001, 1, 1), kNaN, RefTime(2001, 1, 5), kInf, Missing()},
-       &kDayMonthYear, xDay, RefTime(2001, 1, 1), 4, "holes in the column"},
-      {{Missing(), RefTime(2001, 1, 1), Missing()}, &kDayMonthYear, xDay, 0, 0,
+       &kDayMonthYear,
+       xDay,
+       RefTime(2001, 1, 1),
+       4,
+       "holes in the column"},
+      {{Missing(), RefTime(2001, 1, 1), Missing()},
+       &kDayMonthYear,
+       xDay,
+       0,
+       0,
        "one value: the format's finest part, minimum and span 0"},
       {{Missing(), Missing()}, &kDayMonthYear, xDay, 0, 0, "only missing values"},
       {{}, &kDayMonthYear, xDay, 0, 0, "empty column"},
@@ -147,8 +223,12 @@ TEST_F(UnitOfTime, FormatWithoutPartsHasNoUnit) {
   // previous format: here one without parts.
   Access::mSetParts(m_time, {});
   const std::vector<unsigned> kNoParts(4, 0u);
-  const ColumnRow row = {{RefTime(2001, 1, 1), RefTime(2001, 3, 1)}, &kNoParts, xNoPart,
-                         RefTime(2001, 1, 1), 0, "no parts, no report"};
+  const ColumnRow row = {{RefTime(2001, 1, 1), RefTime(2001, 3, 1)},
+                         &kNoParts,
+                         xNoPart,
+                         RefTime(2001, 1, 1),
+                         0,
+                         "no parts, no report"};
   Check(row);
 }
 

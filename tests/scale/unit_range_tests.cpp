@@ -139,9 +139,9 @@ TEST_F(UnitRange, UnknownUnitReports) {
 
 TEST_F(UnitRange, CountsAgreeWithSteppingForEveryUnit) {
   // The count is the number of steps from the start at or before the end.
-  const xTimePartsEnum kUnits[] = {xYear,   xQuarterLabelFirst, xMonthNumber, xWeekLabelFirst,
-                                   xDay,    xHour,              xMinute,      xSecond,
-                                   xTenth,  xHundredth,         xThousandth};
+  const xTimePartsEnum kUnits[] = {
+      xYear,  xQuarterLabelFirst, xMonthNumber, xWeekLabelFirst, xDay, xHour, xMinute, xSecond,
+      xTenth, xHundredth,         xThousandth};
   const double kStart = RefTime(2000, 1, 31, 13, 14, 15, 160);
   const double kSpans[] = {0.0, 0.0001, 0.02, 0.4, 1.0, 6.5, 45.0, 400.0, 3000.0};
   for (xTimePartsEnum unit : kUnits) {
