@@ -111,13 +111,14 @@ TEST(CvntimeProcess, OutputsAndExitCodes) {
     std::vector<std::string> vsArgs;
     std::string sIn, sOut;
     int iExit;
-    std::string sErr;
+    std::string sErr = "";
   } kRows[] = {
       {{"read", "3/15/2020", "", "*", "junk", "3/15/2020 6:00 PM"}, "",
        "43905\n*\n*\n*\n43905.75\n", 1, "cvntime: 1 of 5 texts could not be read\n"},
       // A byte-order mark, CRLF line ends and a last line without a line end.
-      {{"read"}, "\xEF\xBB\xBF" "3/15/2020\r\n3/16/2020\n\n3/17/2020", "43905\n43906\n*\n43907\n", 0, ""},
-      {{"read"}, "", "", 0, ""},
+      {{"read"}, "\xEF\xBB\xBF" "3/15/2020\r\n3/16/2020\n\n3/17/2020",
+       "43905\n43906\n*\n43907\n", 0},
+      {{"read"}, "", "", 0},
       // Invalid UTF-8 is unreadable, not fatal.
       {{"read"}, "\xFF\xFE\n3/15/2020\n\xC3\n", "*\n43905\n*\n", 1,
        "cvntime: 2 of 3 texts could not be read\n"},
@@ -126,23 +127,25 @@ TEST(CvntimeProcess, OutputsAndExitCodes) {
       {{"read", "12:45:30", "12/31/1999 23:59:59"}, "", "0.53159722222222228\n*\n", 1,
        "cvntime: 1 of 2 texts could not be read\n"},
       {{"read", "--reset", "12:45:30", "12/31/1999 23:59:59"}, "",
-       "0.53159722222222228\n36525.999988425923\n", 0, ""},
+       "0.53159722222222228\n36525.999988425923\n", 0},
       {{"convert", "--reset", "--to", "m/d/yyyy hh:mm:ss"}, "12:45:30\n12/31/1999 23:59:59\n",
-       "12/30/1899 12:45:30\n12/31/1999 23:59:59\n", 0, ""},
+       "12/30/1899 12:45:30\n12/31/1999 23:59:59\n", 0},
       // Under an elapsed format "-" starts a value, not an option.
-      {{"read", "--format", "[h]:mm", "1:30", "-1:30", "36:00"}, "", "0.0625\n-0.0625\n1.5\n", 0, ""},
+      {{"read", "--format", "[h]:mm", "1:30", "-1:30", "36:00"}, "", "0.0625\n-0.0625\n1.5\n", 0},
       {{"write", "--format", "m/d/yyyy", "36526", "36526.5", "*", "abc"}, "",
        "1/1/2000\n1/1/2000\n*\n*\n", 1, "cvntime: 1 of 4 values could not be read\n"},
-      {{"write", "--format", "m/d/yyyy hh:mm", "--day-number", "36526.5"}, "", "36526 12:00\n", 0, ""},
-      {{"write", "--format", "[h]:mm:ss", "1.5", "-0.25"}, "", "36:00:00\n-6:00:00\n", 0, ""},
+      {{"write", "--format", "m/d/yyyy hh:mm", "--day-number", "36526.5"}, "", "36526 12:00\n",
+       0},
+      {{"write", "--format", "[h]:mm:ss", "1.5", "-0.25"}, "", "36:00:00\n-6:00:00\n", 0},
       // A value the writer cannot show is "*", but a readable number is no failure.
-      {{"write", "--format", "mmmm d, yyyy"}, "36526\n1e7\n", "January 1, 2000\n*\n", 0, ""},
+      {{"write", "--format", "mmmm d, yyyy"}, "36526\n1e7\n", "January 1, 2000\n*\n", 0},
       {{"convert", "--from", "m/d/yyyy", "--to", "yyyy-mm-dd"}, "3/15/2020\n\njunk\n12/31/1999\n",
        "2020-03-15\n*\n*\n1999-12-31\n", 1, "cvntime: 1 of 4 texts could not be read\n"},
       // The reader meets an elapsed format; the writer's absolute format holds.
-      {{"convert", "--from", "[h]:mm", "--to", "hh:mm:ss"}, "1:30\n2:45\n", "01:30:00\n02:45:00\n", 0, ""},
-      {{"--locale", "C", "read", "3/15/2020"}, "", "43905\n", 0, ""},
-      {{"read", "3/15/2020", "--locale", "POSIX"}, "", "43905\n", 0, ""},
+      {{"convert", "--from", "[h]:mm", "--to", "hh:mm:ss"}, "1:30\n2:45\n",
+       "01:30:00\n02:45:00\n", 0},
+      {{"--locale", "C", "read", "3/15/2020"}, "", "43905\n", 0},
+      {{"read", "3/15/2020", "--locale", "POSIX"}, "", "43905\n", 0},
   };
   // clang-format on
   for (const auto& row : kRows) {
