@@ -1,118 +1,105 @@
-// Test access to the private calendar members of CmTimeCls, and small
-// independent reference computations shared by the calendar tests.
+// Test access to the private calendar members of CmTimeCls, their
+// out-parameters turned into results; an independent day-number reference
+// and the ODBC record as an array, shared by the calendar tests.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <initializer_list>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 #include "CmTimeCls.h"
 
 struct CmTimeClsTestAccess {
-  static bool mIsLeapYear(const CmTimeCls& o, int year) { return o.mIsLeapYear(year); }
-  static void mNumJulianDays(const CmTimeCls& o, int year, int* days, bool* before1900) {
-    o.mNumJulianDays(year, days, before1900);
-  }
-  static int mToJulianDay(const CmTimeCls& o, int year, int month, int day) {
-    int iDayNumber = 0;
-    o.mToJulianDay(year, month, day, &iDayNumber);
-    return iDayNumber;
-  }
-  static int mToJulianDayOfYear(const CmTimeCls& o, int year, int dayOfYear) {
-    int iDayNumber = 0;
-    o.mToJulianDay(year, dayOfYear, &iDayNumber);
-    return iDayNumber;
-  }
-  static void mFromJulianDay(const CmTimeCls& o, int dayNumber, int* year, int* month, int* day,
-                             int* week, xTimeExtractEnum how) {
-    o.mFromJulianDay(dayNumber, year, month, day, week, how);
-  }
-  static void mGetMonthAndDay(const CmTimeCls& o, int year, int week, int* month, int* day) {
-    o.mGetMonthAndDay(year, week, month, day);
-  }
-  static int mGetDayOfWeek(const CmTimeCls& o, int dayNumber) { return o.mGetDayOfWeek(dayNumber); }
-  static int mGetDayOfWeek(const CmTimeCls& o, int year, int month, int day) {
-    return o.mGetDayOfWeek(year, month, day);
-  }
-  static double mToTimeOfDay(const CmTimeCls& o, int hour, int minute, int second, int ms) {
-    double dTimeOfDay = 0.0;
-    o.mToTimeOfDay(hour, minute, second, ms, &dTimeOfDay);
-    return dTimeOfDay;
-  }
-  static void mFromTimeOfDay(const CmTimeCls& o, double timeOfDay, int* hour, int* minute,
-                             int* second, int* ms) {
-    o.mFromTimeOfDay(timeOfDay, hour, minute, second, ms);
-  }
-  static void mToDayThousandths(const CmTimeCls& o, double t, int* dayNumber, double* timeOfDay) {
-    o.mToDayThousandths(t, dayNumber, timeOfDay);
-  }
-  static void mTimeOfDay(const CmTimeCls& o, double t, int* hour, int* minute, int* second,
-                         int* ms) {
-    o.mTimeOfDay(t, hour, minute, second, ms);
-  }
-  static void mAddThousandths(const CmTimeCls& o, double ms, CmTimeCls::xNumtimStruct* p) {
-    o.mAddThousandths(ms, p);
-  }
-  static double mToDaysFraction(const CmTimeCls& o, CmTimeCls::xNumtimStruct* p) {
-    double t = 0.0;
-    o.mToDaysFraction(p, &t);
-    return t;
-  }
-  static int miDayOfWeek(const CmTimeCls& o, double t, CmString& name) {
-    return o.miDayOfWeek(t, name);
-  }
-  static int mFindWeek(const CmTimeCls& o, int dayOfYear, int year, xTimeExtractEnum how) {
-    return o.mFindWeek(dayOfYear, year, how);
-  }
-  static int mGetDaysInFirstWeek(const CmTimeCls& o, int year, int month) {
-    return o.mGetDaysInFirstWeek(year, month);
-  }
-  static int mGetWeeksInYear(const CmTimeCls& o, int year) { return o.mGetWeeksInYear(year); }
-  static int mIsMonthName(const CmTimeCls& o, const wchar_t* text, bool* abbreviation) {
-    return o.mIsMonthName(text, abbreviation);
-  }
+  using C = const CmTimeCls&;
+  using Ymd = std::array<int, 3>;        // year, month, day
+  using Clock = std::array<int, 4>;      // hour, minute, second, thousandths
+  using Split = std::pair<int, double>;  // day number, time of day (ms)
+  using Parts = std::vector<CmTimeCls::xTimePartsStruct>;
 
-  static void mSetStartDay(CmTimeCls& o, int startDay) { o.m_iStartDayOfWeek = startDay; }
-  static void mSetBaseYear(CmTimeCls& o, int baseYear) { o.m_iBaseYear = baseYear; }
-  // Replaces the current format's parts (at most seven).
-  static void mSetParts(CmTimeCls& o, std::initializer_list<CmTimeCls::xTimePartsStruct> parts) {
-    int iCount = 0;
-    for (const auto& xPart : parts) {
-      if (iCount == CmTimeCls::kMaxParts) break;
-      o.m_xParts[iCount++] = xPart;
-    }
-    o.m_iNumParts = iCount;
+  // Short forwarding members, laid out like a table.
+  // clang-format off
+  static bool mIsLeapYear(C o, int y) { return o.mIsLeapYear(y); }
+  static int mDayNumber(C o, int y, int m, int d) {
+    int n{}; o.mToJulianDay(y, m, d, &n); return n;
   }
+  static int mYearDayNumber(C o, int y, int yd) { int n{}; o.mToJulianDay(y, yd, &n); return n; }
+  static Ymd mDate(C o, int n) {
+    Ymd x{}; o.mFromJulianDay(n, &x[0], &x[1], &x[2], nullptr, xExtractWeekFromJanuary); return x;
+  }
+  static int mWeek(C o, int n, xTimeExtractEnum how) {
+    int w{}; o.mFromJulianDay(n, nullptr, nullptr, nullptr, &w, how); return w;
+  }
+  static std::pair<int, bool> mNumJulianDays(C o, int y) {
+    std::pair<int, bool> x{}; o.mNumJulianDays(y, &x.first, &x.second); return x;
+  }
+  static int mWeekday(C o, int n) { return o.mGetDayOfWeek(n); }
+  static int mWeekday(C o, int y, int m, int d) { return o.mGetDayOfWeek(y, m, d); }
+  static double mMs(C o, int h, int mi, int s, int ms) {
+    double t{}; o.mToTimeOfDay(h, mi, s, ms, &t); return t;
+  }
+  static Clock mClock(C o, double ms) {
+    Clock x{}; o.mFromTimeOfDay(ms, &x[0], &x[1], &x[2], &x[3]); return x;
+  }
+  static Split mSplit(C o, double t) {
+    Split x{}; o.mToDayThousandths(t, &x.first, &x.second); return x;
+  }
+  static Split mAdd(C o, Split x, double ms) {
+    CmTimeCls::xNumtimStruct n{x.first, x.second}; o.mAddThousandths(ms, &n);
+    return {n.iDayNumber, n.dTimeOfDay};
+  }
+  static int mFindWeek(C o, int yd, int y, xTimeExtractEnum how) { return o.mFindWeek(yd, y, how); }
+  static int mDaysInFirstWeek(C o, int y, int m) { return o.mGetDaysInFirstWeek(y, m); }
+  static int mWeeksInYear(C o, int y) { return o.mGetWeeksInYear(y); }
+  // The month and day on which week w of year y begins, as 100 * month + day.
+  static int mWeekStart(C o, int y, int w) {
+    int m{}, d{}; o.mGetMonthAndDay(y, w, &m, &d); return 100 * m + d;
+  }
+  static int miDayOfWeek(C o, double t, CmString& name) { return o.miDayOfWeek(t, name); }
+  static int mIsMonthName(C o, const wchar_t* text, bool* abbrev) {
+    return o.mIsMonthName(text, abbrev);
+  }
+  static void mSetStartDay(CmTimeCls& o, int startDay) { o.m_iStartDayOfWeek = startDay; }
+  // Replaces the current format's parts (at most seven).
+  static void mSetParts(CmTimeCls& o, const Parts& parts) {
+    o.m_iNumParts = 0;
+    for (const auto& x : parts) {
+      if (o.m_iNumParts < CmTimeCls::kMaxParts) o.m_xParts[o.m_iNumParts++] = x;
+    }
+  }
+  // clang-format on
 };
 
 namespace calendar_test {
 
-// Julian Day Number of a Gregorian date by the Fliegel - Van Flandern
-// formula (truncating division, valid for years after -4800), and back.
-// Written independently of the library's civil-day algorithms.
-inline std::int64_t mReferenceJdn(std::int64_t y, std::int64_t m, std::int64_t d) {
+// Day number of a Gregorian date through the Julian Day Number of the
+// Fliegel - Van Flandern formula (truncating division, years after -4800),
+// written independently of the library's civil-day algorithms. JDN 2415019
+// is 30 December 1899, day 0.
+inline int mReferenceDayNumber(std::int64_t y, std::int64_t m, std::int64_t d) {
   const std::int64_t a = (m - 14) / 12;
-  return (1461 * (y + 4800 + a)) / 4 + (367 * (m - 2 - 12 * a)) / 12 -
-         (3 * ((y + 4900 + a) / 100)) / 4 + d - 32075;
+  return static_cast<int>((1461 * (y + 4800 + a)) / 4 + (367 * (m - 2 - 12 * a)) / 12 -
+                          (3 * ((y + 4900 + a) / 100)) / 4 + d - 32075 - 2415019);
 }
 
-inline void mReferenceDate(std::int64_t jdn, std::int64_t* y, int* m, int* d) {
-  std::int64_t l = jdn + 68569;
-  const std::int64_t n = (4 * l) / 146097;
-  l = l - (146097 * n + 3) / 4;
-  const std::int64_t i = (4000 * (l + 1)) / 1461001;
-  l = l - (1461 * i) / 4 + 31;
-  const std::int64_t j = (80 * l) / 2447;
-  *d = static_cast<int>(l - (2447 * j) / 80);
-  l = j / 11;
-  *m = static_cast<int>(j + 2 - 12 * l);
-  *y = 100 * (n - 49) + i + l;
+// An ODBC timestamp record as year, month, day, hour, minute, second and
+// fraction (ns), written from t over a record of stray bytes, and read.
+using Record = std::array<long long, 7>;
+inline Record mToOdbc(const CmTimeCls& o, double t) {
+  tagTIMESTAMP_STRUCT ts;
+  std::memset(&ts, 0x5A, sizeof ts);
+  o.mCorvaneTimeToODBC(t, &ts);
+  return {ts.year, ts.month, ts.day, ts.hour, ts.minute, ts.second, ts.fraction};
 }
-
-// Julian Day Number of 30 December 1899, day 0.
-constexpr std::int64_t kJdnOfDayZero = 2415019;
-
-inline int mReferenceDayNumber(int y, int m, int d) {
-  return static_cast<int>(mReferenceJdn(y, m, d) - kJdnOfDayZero);
+inline double mFromOdbc(const CmTimeCls& o, const Record& x) {
+  using U = decltype(tagTIMESTAMP_STRUCT::month);
+  tagTIMESTAMP_STRUCT ts{
+      static_cast<decltype(ts.year)>(x[0]),    U(x[1]), U(x[2]), U(x[3]), U(x[4]), U(x[5]),
+      static_cast<decltype(ts.fraction)>(x[6])};
+  double t = 0.0;
+  o.mODBCToCorvaneTime(&ts, &t);
+  return t;
 }
 
 }  // namespace calendar_test

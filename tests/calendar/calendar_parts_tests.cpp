@@ -1,221 +1,271 @@
-// Extraction of single calendar and clock parts (mGet), weekday names, and
-// the integer formatting that writes them.
+// Week numbers under every first day of the week and year start, floors to
+// every unit, extraction of single parts (mGet) with the widths of the
+// current format, and the month and weekday name tables.
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cwchar>
-#include <limits>
+#include <cmath>
 #include <string>
 
 #include "CmRegionalSettings.h"
 #include "calendar/calendar_access.h"
-#include "time/calendar/calendar_math.h"
+#include "platform/settings_guard.h"
 
 using A = CmTimeClsTestAccess;
-using P = CmTimeCls::xTimePartsStruct;
+using calendar_test::mReferenceDayNumber;
 
 namespace {
 
-constexpr double kMsPerDay = 86400000.0;
+constexpr xTimeExtractEnum kJan = xExtractWeekFromJanuary, kApr = xExtractWeekFromApril,
+                           kJul = xExtractWeekFromJuly, kOct = xExtractWeekFromOctober;
+constexpr double kMs = 86400000.0;                 // per day
+constexpr double kAug15 = 45519 + 38730250 / kMs;  // 15 August 2024, a Thursday, 10:45:30.250
 
-// Runs with the built-in English settings and name tables; restores both.
-class CalendarParts : public testing::Test {
- protected:
-  void SetUp() override {
-    m_xSaved = mGetRegionalSettings();
-    mSetRegionalSettings(mBuiltInRegionalSettings());
-    mInitTimeClassMonthNames();
-    A::mSetStartDay(m_o, 6);
-    A::mSetParts(m_o, {});
-  }
-  void TearDown() override {
-    mSetRegionalSettings(m_xSaved);
-    mInitTimeClassMonthNames();
-  }
-
-  std::wstring mText(double t, int what, int* number) {
-    CmString sText(L"stale");
-    *number = m_o.mGet(t, static_cast<xTimeExtractEnum>(what), sText);
-    return sText.str();
-  }
-
-  CmTimeCls m_o;
-  CmRegionalSettings m_xSaved;
-};
-
-std::wstring mLabel(int id) { return CmString(id).str(); }
+// The text mGet writes for part what of t, with the number it returns.
+std::pair<int, std::wstring> mGet(const CmTimeCls& o, double t, int what) {
+  CmString sText(L"stale");
+  const int iNumber = o.mGet(t, static_cast<xTimeExtractEnum>(what), sText);
+  return {iNumber, sText.str()};
+}
 
 }  // namespace
 
-TEST_F(CalendarParts, ResourceLabels) {
-  EXPECT_EQ(mLabel(55673), L"Q");
-  EXPECT_EQ(mLabel(55676), L"Wk");
-}
-
-// 15 August 2024, a Thursday, at 10:45:30.250, with no parts in the format.
-TEST_F(CalendarParts, EveryExtractionWithoutFormatParts) {
-  const double t = 45519 + (10 * 3600000 + 45 * 60000 + 30250) / kMsPerDay;
-  const std::wstring sQ = mLabel(55673);
-  const std::wstring sWk = mLabel(55676);
-  struct {
-    int iWhat, iNumber;
-    std::wstring sText;
-  } const kRows[] = {
-      {0, 24, L"24"},        {1, 2024, L"2024"},    {2, 3, sQ + L"3"},     {3, 3, L"3" + sQ},
-      {4, 8, L"8"},          {5, 8, L"August"},     {6, 8, L"Aug"},        {7, 33, sWk + L"33"},
-      {8, 33, L"33" + sWk},  {9, 15, L"15"},        {10, 3, L"Thu"},       {11, 10, L"10"},
-      {12, 45, L"45"},       {13, 30, L"30"},       {14, 2, L"2"},         {15, 25, L"25"},
-      {16, 250, L"250"},     {17, 33, sWk + L"33"}, {18, 20, sWk + L"20"}, {19, 7, sWk + L"07"},
-      {20, 46, sWk + L"46"}, {21, -1, L""},         {-1, -1, L""},         {INT_MAX, -1, L""},
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(row.iWhat);
-    int iNumber = 0;
-    EXPECT_EQ(mText(t, row.iWhat, &iNumber), row.sText);
-    EXPECT_EQ(iNumber, row.iNumber);
+TEST(Weeks, KnownWeekNumbers) {
+  CmTimeCls o;
+  // First day of the week (0 = Monday), year start, date, week number. With
+  // Sunday first, 2023 begins on one and 2022 has a one-day first week; 2000
+  // is a leap year with 54 week numbers. Other extraction values count the
+  // weeks of the calendar year. Before the year start the weeks run on
+  // from the previous calendar year's start across the new calendar year,
+  // so a Monday 1 January begins a new week there (counting from the same
+  // calendar year's start would give 40).
+  // clang-format off
+  const std::tuple<int, xTimeExtractEnum, A::Ymd, int> kRows[] = {
+      {6, kJan, {2023, 1, 1}, 1}, {6, kJan, {2023, 1, 8}, 2}, {6, kJan, {2022, 1, 1}, 1},
+      {6, kJan, {2022, 1, 2}, 2}, {6, kJan, {2000, 12, 31}, 54}, {0, kJan, {2024, 12, 31}, 53},
+      {6, xExtractWeekLabelFirst, {2024, 8, 15}, 33}, {6, xExtractYear4, {2024, 8, 15}, 33},
+      {6, kApr, {2024, 8, 15}, 20}, {6, kJul, {2024, 8, 15}, 7}, {6, kOct, {2024, 8, 15}, 46},
+      {0, kApr, {2025, 1, 1}, 40}, {0, kApr, {2025, 3, 31}, 53}, {0, kApr, {2024, 1, 1}, 41}};
+  // clang-format on
+  for (const auto& [iStartDay, eHow, x, iWeek] : kRows) {
+    A::mSetStartDay(o, iStartDay);
+    EXPECT_EQ(A::mWeek(o, mReferenceDayNumber(x[0], x[1], x[2]), eHow), iWeek)
+        << x[0] << "-" << x[1] << "-" << x[2];
+  }
+  // With Monday first, 2024 (a leap year beginning on a Monday) has 53
+  // week numbers; with Sunday first, 2000 (one beginning on a Saturday) 54.
+  // A start day outside 0..6 is taken modulo 7: INT_MAX is a Tuesday.
+  for (const auto& [iStartDay, y, iFirst, iWeeks] :
+       {std::array{0, 2024, 7, 53}, {6, 2000, 1, 54}, {INT_MAX, 2024, 1, 54}}) {
+    A::mSetStartDay(o, iStartDay);
+    EXPECT_TRUE(A::mDaysInFirstWeek(o, y, 1) == iFirst && A::mWeeksInYear(o, y) == iWeeks) << y;
   }
 }
 
-// 1 January 2024 (a Monday) at 01:02:03.004: small numbers show the widths.
-TEST_F(CalendarParts, WidthsFromTheCurrentFormat) {
-  const double t = 45292 + (1 * 3600000 + 2 * 60000 + 3004) / kMsPerDay;
-  const std::wstring sWk = mLabel(55676);
-  struct {
-    std::initializer_list<P> xParts;
-    int iWhat;
-    std::wstring sText;
-  } const kRows[] = {
-      {{}, 0, L"24"},
-      {{}, 4, L"1"},
-      {{{xMonthNumber, 2}}, 4, L"01"},
-      {{{xMonthNumber, 1}}, 4, L"1"},
-      {{{xYear, 4}, {xMonthNumber, 2}}, 4, L"01"},
-      {{}, 7, sWk + L"01"},
-      {{{xWeekLabelFirst, 1}}, 7, sWk + L"1"},
-      {{{xWeekLabelFirst, 2}}, 17, sWk + L"01"},
-      {{}, 8, L"01" + sWk},
-      {{{xWeekNumberFirst, 1}}, 8, L"1" + sWk},
-      {{{xWeekLabelFirst, 1}}, 8, L"01" + sWk},  // the other week part has no say
-      {{}, 9, L"1"},
-      {{{xDay, 2}}, 9, L"01"},
-      {{{xHour, 2}}, 11, L"01"},
-      {{{xMinute, 2}}, 12, L"02"},
-      {{{xSecond, 2}}, 13, L"03"},
-      {{{xSecond, 1}}, 13, L"3"},
-      {{}, 16, L"4"},
-      {{{xThousandth, 3}}, 16, L"004"},
-      {{{xThousandth, 3}}, 15, L"00"},
-      {{{xThousandth, 3}}, 14, L"0"},
-      {{{xThousandth, 1}}, 16, L"4"},
-      {{{xThousandth, 2}}, 16, L"04"},
-      {{{xThousandth, 1}}, 14, L"0"},  // width -1: left-justified in one place
-      {{{xThousandth, -5}}, 16, L"4    "},
-      {{{xDay, INT_MIN}}, 9, L"1" + std::wstring(63, L' ')},  // capped width
-      {{{xDay, INT_MAX}}, 9, std::wstring(63, L'0') + L"1"},
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(testing::Message() << row.iWhat << " with " << row.xParts.size() << " parts");
-    A::mSetParts(m_o, row.xParts);
-    int iNumber = 0;
-    EXPECT_EQ(mText(t, row.iWhat, &iNumber), row.sText);
-  }
-}
-
-TEST_F(CalendarParts, WeekdaysAndNames) {
-  const wchar_t* const kNames[] = {L"Mon", L"Tue", L"Wed", L"Thu", L"Fri", L"Sat", L"Sun"};
-  for (int i = 0; i < 14; ++i) {
-    const double t = 45292 + i + 0.99;  // from Monday 1 January 2024
-    SCOPED_TRACE(i);
-    int iNumber = 0;
-    EXPECT_EQ(mText(t, xExtractDayOfWeek, &iNumber), kNames[i % 7]);
-    EXPECT_EQ(iNumber, i % 7);
-    CmString sName(L"stale");
-    EXPECT_EQ(A::miDayOfWeek(m_o, t, sName), i % 7);
-    EXPECT_EQ(sName, kNames[i % 7]);
-  }
-  CmString sName;
-  EXPECT_EQ(A::miDayOfWeek(m_o, -0.25, sName), 4);  // 29 December 1899, a Friday
-  EXPECT_EQ(A::miDayOfWeek(m_o, 0.0, sName), 5);
-}
-
-TEST_F(CalendarParts, YearsAcrossDigitCounts) {
-  struct {
-    int iYear;
-    std::wstring sYear2, sYear4;
-  } const kRows[] = {
-      {1000, L"00", L"1000"}, {1909, L"09", L"1909"}, {4000, L"00", L"4000"},
-      {1, L"01", L"0001"},    {99, L"99", L"0099"},   {10000, L"00", L"10000"},
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(row.iYear);
-    double t = 0.0;
-    m_o.mGenerateCorvaneTime(row.iYear, 6, 1, 0, 0, 0, 0, &t);
-    int iNumber = 0;
-    EXPECT_EQ(mText(t, xExtractYear2, &iNumber), row.sYear2);
-    EXPECT_EQ(mText(t, xExtractYear4, &iNumber), row.sYear4);
-    EXPECT_EQ(iNumber, row.iYear);
-  }
-}
-
-// A value of any size gives some text and number, never a crash; the
-// missing-value code and NaN are not checked here (the callers do that).
-TEST_F(CalendarParts, AnyDoubleIsDefined) {
-  const double kValues[] = {std::numeric_limits<double>::quiet_NaN(),
-                            std::numeric_limits<double>::infinity(),
-                            -std::numeric_limits<double>::infinity(),
-                            std::numeric_limits<double>::max(),
-                            std::numeric_limits<double>::lowest(),
-                            -0.0,
-                            -1e-300,
-                            2147483647.0,
-                            -2147483648.0};
-  for (double t : kValues) {
-    SCOPED_TRACE(t);
-    for (int iWhat = 0; iWhat <= 20; ++iWhat) {
-      int iNumber = 0;
-      const std::wstring sText = mText(t, iWhat, &iNumber);
-      EXPECT_FALSE(sText.empty()) << iWhat;
+// For every first day of the week and year start, over many years: the
+// year start is in week 1, the week goes up by one exactly on each
+// start-of-week day, a calendar year's last week is its week count, and
+// each week begins on the day mGetMonthAndDay gives. Weeks and days
+// outside the year stay defined.
+TEST(Weeks, SequenceInvariants) {
+  CmTimeCls o;
+  for (int iStartDay = 0; iStartDay < 7; ++iStartDay) {
+    A::mSetStartDay(o, iStartDay);
+    for (xTimeExtractEnum eHow : {kJan, kApr, kJul, kOct}) {
+      const int iStartMonth = eHow == kJan ? 1 : eHow == kApr ? 4 : eHow == kJul ? 7 : 10;
+      int iPrevious = A::mWeek(o, mReferenceDayNumber(1996, 1, 1) - 1, eHow);
+      for (int n = mReferenceDayNumber(1996, 1, 1); n <= mReferenceDayNumber(2031, 12, 31); ++n) {
+        const auto [y, m, d] = A::mDate(o, n);
+        const int w = A::mWeek(o, n, eHow);
+        const bool bNewWeek = A::mWeekday(o, n) == iStartDay;
+        ASSERT_EQ(w, d == 1 && m == iStartMonth ? 1 : iPrevious + bNewWeek)
+            << n << " " << eHow << " " << iStartDay;
+        ASSERT_TRUE(eHow != kJan || m != 12 || d != 31 || w == A::mWeeksInYear(o, y)) << y;
+        ASSERT_TRUE(eHow != kJan || !bNewWeek ||
+                    A::mWeekStart(o, y, w) == (w == 1 ? 101 : 100 * m + d))
+            << n;
+        iPrevious = w;
+      }
     }
   }
-  int iNumber = 0;
-  EXPECT_EQ(mText(std::numeric_limits<double>::lowest(), xExtractYear2, &iNumber), L"-11");
-  EXPECT_EQ(iNumber, -11);  // year -5877711: the remainder keeps its sign
-  EXPECT_EQ(mText(std::numeric_limits<double>::max(), xExtractYear4, &iNumber), L"5881510");
+  EXPECT_EQ(A::mWeekStart(o, 2022, -5), 101);
+  EXPECT_EQ(A::mFindWeek(o, 0, 2024, kJan), A::mWeek(o, mReferenceDayNumber(2023, 12, 31), kJan));
+  const int iFar = A::mWeekStart(o, 2022, INT_MAX);
+  EXPECT_TRUE(iFar >= 101 && iFar <= 1231) << iFar;
+  A::mFindWeek(o, INT_MIN, INT_MIN, kOct);  // no overflow: the sanitizer build watches
 }
 
-// The digit writers agree with the C library's printf for the formats they
-// stand for.
-TEST(CalendarFormatting, MatchesPrintf) {
-  const int kValues[] = {INT_MIN, -123456, -1000, -99, -10, -9,  -5,  -1,    0,
-                         1,       5,       9,     10,  99,  100, 999, 12345, INT_MAX};
-  for (int iValue : kValues) {
-    for (int iWidth = -12; iWidth <= 12; ++iWidth) {
-      wchar_t szExpected[64];
-      std::swprintf(szExpected, 64, L"%0*d", iWidth, iValue);
-      std::wstring sActual;
-      cvn::detail::mAppendZeroPadded(sActual, iValue, iWidth);
-      ASSERT_EQ(sActual, szExpected) << iValue << " width " << iWidth;
-    }
-    for (int iDigits = -1; iDigits <= 12; ++iDigits) {
-      wchar_t szExpected[64];
-      std::swprintf(szExpected, 64, L"%.*d", iDigits, iValue);
-      std::wstring sActual;
-      cvn::detail::mAppendInt(sActual, iValue, iDigits);
-      ASSERT_EQ(sActual, szExpected) << iValue << " digits " << iDigits;
-    }
-    wchar_t szTwo[32];
-    wchar_t szFour[32];
-    std::swprintf(szTwo, 32, L"%2.2d", iValue);
-    std::swprintf(szFour, 32, L"%4.4d", iValue);
-    std::wstring sTwo;
-    std::wstring sFour;
-    cvn::detail::mAppendInt(sTwo, iValue, 2);
-    cvn::detail::mAppendInt(sFour, iValue, 4);
-    EXPECT_EQ(sTwo, szTwo);
-    EXPECT_EQ(sFour, szFour);
+TEST(Floor, EveryUnit) {
+  const CmTimeCls o;
+  const double t = kAug15;
+  // Value, unit, floor. No unit clears everything, like a year; quarters
+  // floor to 1 January, weeks to the first of the month, sub-second units
+  // keep the thousandths whole, the time of day is rounded first. The date
+  // and the clock parts come from one split: a value a hair below midnight
+  // floors within the next day, where it is shown (a carried whole day
+  // too). Values that name no day come back as they are.
+  // clang-format off
+  const std::tuple<double, int, double> kRows[] = {
+      {t, xNoPart, 45292}, {t, xYear, 45292}, {t, xQuarterLabelFirst, 45292},
+      {t, xQuarterNumberFirst, 45292}, {t, xMonthNumber, 45505}, {t, xMonthName, 45505},
+      {t, xWeekLabelFirst, 45505}, {t, xWeekNumberFirst, 45505}, {t, xDay, 45519},
+      {t, xHour, 45519 + 36000000 / kMs}, {t, xMinute, 45519 + 38700000 / kMs},
+      {t, xSecond, 45519 + 38730000 / kMs}, {t, xHundredth, t}, {t, xTenth, t}, {t, xThousandth, t},
+      {t, 99, t}, {t + 0.4 / kMs, xThousandth, t}, {-0.25, xDay, -1}, {-0.25, xHour, -0.25},
+      {-0.25, xYear, -363}, {-328716 + 0.7, xMonthName, -328716}, {45520 - 1e-10, xDay, 45520},
+      {45520 - 1e-10, xThousandth, 45520}, {45520 - 2e-9, xMinute, 45520},
+      {45520 - 1e-8, xSecond, 45519 + 86399000 / kMs}, {-1e-10, xDay, 0},
+      {HUGE_VAL, xDay, HUGE_VAL}, {-HUGE_VAL, xYear, -HUGE_VAL}, {1e300, xYear, 1e300},
+      {2147483647.5, xYear, 2147483647.5}};
+  // clang-format on
+  for (const auto& [dValue, iUnit, dFloor] : kRows) {
+    EXPECT_EQ(o.mGetFloor(dValue, static_cast<xTimePartsEnum>(iUnit)), dFloor)
+        << dValue << " " << iUnit;
   }
-  std::wstring sAppended(L"ab");
-  cvn::detail::mAppendZeroPadded(sAppended, 7, 3);
-  EXPECT_EQ(sAppended, L"ab007");  // appends, keeps what was there
+  EXPECT_TRUE(std::isnan(o.mGetFloor(std::nan(""), xDay)));
+}
+
+// Every extraction of 15 August 2024, 10:45:30.250, under the widths of the
+// format's parts (none: "%d", and "%2.2d" for weeks). The thousandths
+// widths count the letters of the thousandth part, less 2 for tenths and
+// 1 for hundredths; a negative width left-justifies; widths are capped.
+// Years across digit counts; weekday names from Monday 1 January 2024; a
+// value of any size gives some text.
+TEST(CalendarParts, Extraction) {
+  CmTimeCls o;
+  A::mSetStartDay(o, 6);
+  const std::wstring sQ = CmString(55673).str(), sWk = CmString(55676).str(), sNone;
+  using P = A::Parts;
+  // clang-format off
+  const std::tuple<P, int, int, std::wstring> kRows[] = {
+      {{}, 0, 24, L"24"}, {{}, 1, 2024, L"2024"}, {{}, 2, 3, sQ + L"3"}, {{}, 3, 3, L"3" + sQ},
+      {{}, 4, 8, L"8"}, {{{xMonthNumber, 2}}, 4, 8, L"08"},
+      {{{xYear, 4}, {xMonthNumber, 3}}, 4, 8, L"008"}, {{}, 5, 8, L"August"}, {{}, 6, 8, L"Aug"},
+      {{}, 7, 33, sWk + L"33"}, {{}, 8, 33, L"33" + sWk},
+      {{{xWeekLabelFirst, 3}}, 7, 33, sWk + L"033"}, {{{xWeekNumberFirst, 3}}, 8, 33, L"033" + sWk},
+      {{{xWeekLabelFirst, 3}}, 8, 33, L"33" + sWk}, {{}, 9, 15, L"15"},
+      {{{xDay, 3}}, 9, 15, L"015"}, {{}, 10, 3, L"Thu"}, {{}, 11, 10, L"10"},
+      {{{xHour, 3}}, 11, 10, L"010"}, {{}, 12, 45, L"45"}, {{{xMinute, 3}}, 12, 45, L"045"},
+      {{}, 13, 30, L"30"}, {{{xSecond, 3}}, 13, 30, L"030"}, {{}, 14, 2, L"2"}, {{}, 15, 25, L"25"},
+      {{}, 16, 250, L"250"}, {{{xThousandth, 4}}, 14, 2, L"02"},
+      {{{xThousandth, 4}}, 15, 25, L"025"}, {{{xThousandth, 4}}, 16, 250, L"0250"},
+      {{{xThousandth, 1}}, 14, 2, L"2"}, {{{xThousandth, -5}}, 16, 250, L"250  "},
+      {{{xDay, INT_MIN}}, 9, 15, L"15" + std::wstring(62, L' ')}, {{}, 17, 33, sWk + L"33"},
+      {{}, 18, 20, sWk + L"20"}, {{}, 19, 7, sWk + L"07"},
+      {{{xWeekLabelFirst, 1}}, 20, 46, sWk + L"46"}, {{}, 21, -1, sNone}, {{}, -1, -1, sNone},
+      {{}, INT_MAX, -1, sNone}};
+  const std::tuple<int, const wchar_t*, const wchar_t*> kYears[] = {
+      {1000, L"00", L"1000"}, {1909, L"09", L"1909"}, {1, L"01", L"0001"},
+      {10000, L"00", L"10000"}};
+  // clang-format on
+  for (const auto& [vParts, iWhat, iNumber, sText] : kRows) {
+    A::mSetParts(o, vParts);
+    EXPECT_EQ(mGet(o, kAug15, iWhat), std::make_pair(iNumber, sText))
+        << iWhat << ", " << vParts.size() << " parts";
+  }
+  A::mSetParts(o, {});
+  for (const auto& [y, s2, s4] : kYears) {
+    EXPECT_EQ(mGet(o, mReferenceDayNumber(y, 6, 1), xExtractYear2),
+              std::make_pair(y % 100, std::wstring(s2)));
+    EXPECT_EQ(mGet(o, mReferenceDayNumber(y, 6, 1), xExtractYear4),
+              std::make_pair(y, std::wstring(s4)));
+  }
+  for (int i = -2; i < 14; ++i) {
+    CmString sName;
+    EXPECT_EQ(A::miDayOfWeek(o, 45292 + i + 0.75, sName), (i + 7) % 7);
+    EXPECT_EQ(mGet(o, 45292 + i + 0.75, xExtractDayOfWeek),
+              std::make_pair((i + 7) % 7, sName.str()));
+  }
+  for (double t : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e308, -1e308, -1e-300, 2147483647.0}) {
+    for (int iWhat = 0; iWhat <= 20; ++iWhat)
+      EXPECT_NE(mGet(o, t, iWhat).second, L"") << t << " " << iWhat;
+  }
+}
+
+namespace {
+
+// Each test loads its own names; the built-in English ones, which the
+// tables hold at load, are loaded again afterwards.
+class NameTables : public testing::Test {
+ protected:
+  void TearDown() override { mLoad(mBuiltInRegionalSettings()); }
+  static void mLoad(const CmRegionalSettings& settings) {
+    const cvn::test::RegionalSettingsGuard xGuard(settings);
+    mInitTimeClassMonthNames();
+  }
+  CmTimeCls m_o;
+};
+
+}  // namespace
+
+// Abbreviations that end with a full stop, as the French ones do. Names
+// that are not available or do not fit their buffers (31 characters for
+// full names, 7 for abbreviations, terminator included) leave their
+// entries as they were.
+TEST_F(NameTables, AbbreviationsEndingWithAFullStop) {
+  CmRegionalSettings x = mBuiltInRegionalSettings();
+  // clang-format off
+  for (auto [pValue, pszText] : {
+           std::pair{&x.sMonthAbbrevs[0], L"janv."}, {&x.sMonthAbbrevs[1], L"f\u00E9vr."},
+           {&x.sMonthAbbrevs[2], L"mars"}, {&x.sMonthNames[0], L"janvier"},
+           {&x.sMonthNames[11], L"d\u00E9cembre"}, {&x.sDayAbbrevs[0], L"lun."},
+           {&x.sDayAbbrevs[1], L".."}, {&x.sMonthAbbrevs[3], L"abcdefg"},
+           {&x.sMonthAbbrevs[4], L"abcdef"},
+           {&x.sMonthNames[5], L"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"}}) {
+    *pValue = pszText;
+  }
+  // clang-format on
+  x.sMonthNames[6].reset();
+  mLoad(x);
+  EXPECT_TRUE(CmTimeCls::gbAbbrevMonthNames);
+  // Table entry and its text: the stop kept in the upper-case abbreviation
+  // only; a name without a stop kept whole; weekday abbreviations as given,
+  // and without the stop.
+  // clang-format off
+  const std::pair<const wchar_t*, const wchar_t*> kEntries[] = {
+      {CmTimeCls::gszMonthAbbrev[0], L"janv"}, {CmTimeCls::gszMonthAbbrevUpper[0], L"JANV."},
+      {CmTimeCls::gszMonthAbbrevUpperNoStop[0], L"JANV"},
+      {CmTimeCls::gszMonthAbbrevUpper[1], L"F\u00C9VR."}, {CmTimeCls::gszMonthAbbrev[2], L"mars"},
+      {CmTimeCls::gszMonthAbbrevUpper[2], L"MARS"}, {CmTimeCls::gszMonthAbbrev[3], L"Apr"},
+      {CmTimeCls::gszMonthAbbrevUpper[4], L"ABCDEF"}, {CmTimeCls::gszMonthName[5], L"June"},
+      {CmTimeCls::gszMonthName[6], L"July"}, {CmTimeCls::gszMonthNameUpper[11], L"D\u00C9CEMBRE"},
+      {CmTimeCls::gszDayAbbrev[0], L"lun."}, {CmTimeCls::gszDayAbbrevNoStop[0], L"lun"},
+      {CmTimeCls::gszDayAbbrevNoStop[1], L"."}};
+  // Upper-case text, month, abbreviation flag.
+  const std::tuple<const wchar_t*, int, bool> kRows[] = {
+      {L"JANV.", 1, true}, {L"JANV", 1, true}, {L"JANVIER", 1, false}, {L"F\u00C9VR", 2, true},
+      {L"JUN", 6, true}, {L"JUNE", 6, false}, {L"D\u00C9CEMBRE", 12, false}, {L"janv", 0, false},
+      {L"JAN", 0, false}, {L"JANUARY", 0, false}, {L"", 0, false}, {L"JANV..", 0, false},
+      {nullptr, 0, false}};
+  // clang-format on
+  for (const auto& [pszEntry, pszText] : kEntries) EXPECT_STREQ(pszEntry, pszText);
+  for (const auto& [pszText, iMonth, bAbbrev] : kRows) {
+    bool bGot = !bAbbrev;
+    EXPECT_EQ(A::mIsMonthName(m_o, pszText, &bGot), iMonth) << iMonth;
+    EXPECT_EQ(bGot, bAbbrev) << iMonth;
+  }
+  std::vector<CmString> vDays{L"stale"}, vMonths{L"stale"};
+  m_o.mGetDayAbbreviations(vDays);
+  m_o.mGetMonthAbbreviations(vMonths);
+  EXPECT_EQ(vDays, (std::vector<CmString>{L"lun.", L"..", L"Wed", L"Thu", L"Fri", L"Sat", L"Sun"}));
+  EXPECT_TRUE(vMonths.size() == 12 && vMonths[0] == L"janv" && vMonths[11] == L"Dec");
+  // Part extraction writes the names without the stop.
+  EXPECT_EQ(mGet(m_o, 45292.0, xExtractDayOfWeek).second, L"lun");
+  EXPECT_EQ(mGet(m_o, 45292.0, xExtractMonthAbbrev).second, L"janv");
+  EXPECT_EQ(mGet(m_o, 45292.0, xExtractMonthName).second, L"janvier");
+}
+
+// Numbers for abbreviated month names select full names in the default
+// formats; names that are not numbers set the flag back.
+TEST_F(NameTables, NumericAbbreviationsSelectFullNames) {
+  CmRegionalSettings x = mBuiltInRegionalSettings();
+  for (int i = 0; i < 12; ++i) x.sMonthAbbrevs[i] = std::to_wstring(i + 1);
+  mLoad(x);
+  EXPECT_FALSE(CmTimeCls::gbAbbrevMonthNames);
+  bool bAbbrev = false;
+  EXPECT_EQ(A::mIsMonthName(m_o, L"10", &bAbbrev), 10);
+  EXPECT_TRUE(bAbbrev);
+  mLoad(mBuiltInRegionalSettings());
+  EXPECT_TRUE(CmTimeCls::gbAbbrevMonthNames);
 }

@@ -1,5 +1,6 @@
-// The settings in force, the locale-information reads with their buffer
-// limits, the two-digit-year window text and the environment's choice.
+// The settings in force: the built-in values, the locale-information reads
+// with their buffer limits, the two-digit-year window text, the choice the
+// environment makes, and the clock that tests install.
 
 #include <gtest/gtest.h>
 
@@ -16,218 +17,148 @@ namespace {
 
 namespace cp = cvn::platform;
 
-TEST(RegionalSettings, BuiltInIsUnitedStatesEnglish) {
-  const CmRegionalSettings x = mBuiltInRegionalSettings();
-  EXPECT_EQ(x.sFirstDayOfWeek, L"6");
-  EXPECT_EQ(x.sShortDate, L"M/d/yyyy");
-  EXPECT_EQ(x.sTimeFormat, L"h:mm:ss tt");
-  EXPECT_EQ(x.sAM, L"AM");
-  EXPECT_EQ(x.sPM, L"PM");
-  EXPECT_EQ(x.sDateSep, L"/");
-  EXPECT_EQ(x.sMonthNames[0], L"January");
-  EXPECT_EQ(x.sMonthNames[8], L"September");
-  EXPECT_EQ(x.sMonthNames[11], L"December");
-  EXPECT_EQ(x.sMonthAbbrevs[0], L"Jan");
-  EXPECT_EQ(x.sMonthAbbrevs[11], L"Dec");
-  EXPECT_EQ(x.sDayNames[0], L"Monday");
-  EXPECT_EQ(x.sDayNames[6], L"Sunday");
-  EXPECT_EQ(x.sDayAbbrevs[0], L"Mon");
-  EXPECT_EQ(x.sDayAbbrevs[6], L"Sun");
-  EXPECT_FALSE(x.sTwoDigitYearMax.has_value());
-  for (const auto& s : x.sMonthAbbrevs) EXPECT_EQ(s->size(), 3u);
-  for (const auto& s : x.sDayAbbrevs) EXPECT_EQ(s->size(), 3u);
+// Every value of the settings in force read through its type code into a
+// buffer of the given size ("#" when it is not returned).
+std::wstring mRead(unsigned type, int chars) {
+  wchar_t szBuffer[64];
+  std::wmemset(szBuffer, L'#', 64);
+  const int iWritten = cp::mGetLocaleInfo(type, szBuffer, chars);
+  const std::wstring sValue = iWritten > 0 ? szBuffer : L"#";
+  return iWritten == (iWritten > 0 ? static_cast<int>(sValue.size()) + 1 : 0) ? sValue
+                                                                              : L"bad count";
 }
 
-TEST(RegionalSettings, SetAndGetAndRestore) {
-  const CmRegionalSettings xBefore = mGetRegionalSettings();
-  {
-    CmRegionalSettings x = mBuiltInRegionalSettings();
-    x.sShortDate = L"dd.MM.yyyy";
-    const cvn::test::RegionalSettingsGuard xGuard(x);
-    EXPECT_EQ(mGetRegionalSettings().sShortDate, L"dd.MM.yyyy");
-  }
-  EXPECT_EQ(mGetRegionalSettings().sShortDate, xBefore.sShortDate);
-}
-
-// Fills every value with text of the given length, so that the buffer
-// limit alone decides.
-CmRegionalSettings mSettingsOfLength(size_t n) {
-  CmRegionalSettings x;
-  const std::wstring s(n, L'x');
-  x.sFirstDayOfWeek = x.sShortDate = x.sTimeFormat = x.sAM = x.sPM = x.sDateSep = s;
-  for (auto& v : x.sMonthNames) v = s;
-  for (auto& v : x.sMonthAbbrevs) v = s;
-  for (auto& v : x.sDayNames) v = s;
-  for (auto& v : x.sDayAbbrevs) v = s;
-  x.sTwoDigitYearMax = s;
-  return x;
-}
-
-TEST(GetLocaleInfo, BufferLimits) {
-  // The sizes the library's readers use: a value fits with its terminator.
-  const struct {
-    unsigned iType;
-    int iChars;
-  } kRows[] = {
-      {cp::kLocaleIFirstDayOfWeek, 31},
-      {cp::kLocaleSShortDate, 20},
-      {cp::kLocaleSTimeFormat, 20},
-      {cp::kLocaleS1159, 9},
-      {cp::kLocaleS2359, 9},
-      {cp::kLocaleSDate, 4},
-      {cp::kLocaleSMonthName1, 31},
-      {cp::kLocaleSMonthName1 + 11, 31},
-      {cp::kLocaleSAbbrevMonthName1, 7},
-      {cp::kLocaleSAbbrevMonthName1 + 11, 7},
-      {cp::kLocaleSDayName1, 31},
-      {cp::kLocaleSDayName1 + 6, 31},
-      {cp::kLocaleSAbbrevDayName1, 7},
-      {cp::kLocaleSAbbrevDayName1 + 6, 7},
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(testing::Message() << std::hex << row.iType);
-    const auto n = static_cast<size_t>(row.iChars);
-    {
-      const cvn::test::RegionalSettingsGuard xGuard(mSettingsOfLength(n - 1));
-      wchar_t szBuffer[40];
-      std::wmemset(szBuffer, L'#', 40);
-      EXPECT_EQ(cp::mGetLocaleInfo(row.iType, szBuffer, row.iChars), row.iChars);
-      EXPECT_EQ(std::wstring(szBuffer), std::wstring(n - 1, L'x'));
-    }
-    {
-      const cvn::test::RegionalSettingsGuard xGuard(mSettingsOfLength(n));
-      wchar_t szBuffer[40];
-      std::wmemset(szBuffer, L'#', 40);
-      EXPECT_EQ(cp::mGetLocaleInfo(row.iType, szBuffer, row.iChars), 0);
-      EXPECT_EQ(szBuffer[0], L'#');  // untouched
-    }
-  }
-}
-
-TEST(GetLocaleInfo, ServesEachValueByItsCode) {
+TEST(RegionalSettings, BuiltInValuesByTypeCode) {
   const cvn::test::RegionalSettingsGuard xGuard(mBuiltInRegionalSettings());
-  const struct {
-    unsigned iType;
-    const wchar_t* pszExpected;
-  } kRows[] = {
-      {cp::kLocaleIFirstDayOfWeek, L"6"},
-      {cp::kLocaleSShortDate, L"M/d/yyyy"},
-      {cp::kLocaleSTimeFormat, L"h:mm:ss tt"},
-      {cp::kLocaleS1159, L"AM"},
-      {cp::kLocaleS2359, L"PM"},
-      {cp::kLocaleSDate, L"/"},
-      {0x2A, L"Monday"},
-      {0x30, L"Sunday"},
-      {0x31, L"Mon"},
-      {0x37, L"Sun"},
-      {0x38, L"January"},
-      {0x43, L"December"},
-      {0x44, L"Jan"},
-      {0x4F, L"Dec"},
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(testing::Message() << std::hex << row.iType);
-    wchar_t szBuffer[64] = {};
-    EXPECT_EQ(cp::mGetLocaleInfo(row.iType, szBuffer, 64),
-              static_cast<int>(std::wcslen(row.pszExpected)) + 1);
-    EXPECT_STREQ(szBuffer, row.pszExpected);
-  }
+  // United States English, weekdays Monday first, no window end.
+  // clang-format off
+  const std::pair<unsigned, const wchar_t*> kRows[] = {
+      {cp::kLocaleIFirstDayOfWeek, L"6"}, {cp::kLocaleSShortDate, L"M/d/yyyy"},
+      {cp::kLocaleSTimeFormat, L"h:mm:ss tt"}, {cp::kLocaleS1159, L"AM"}, {cp::kLocaleS2359, L"PM"},
+      {cp::kLocaleSDate, L"/"}, {0x2A, L"Monday"}, {0x30, L"Sunday"}, {0x31, L"Mon"},
+      {0x37, L"Sun"}, {0x38, L"January"}, {0x40, L"September"}, {0x43, L"December"}, {0x44, L"Jan"},
+      {0x4F, L"Dec"}};
+  // clang-format on
+  for (const auto& [iType, pszValue] : kRows)
+    EXPECT_EQ(mRead(iType, 64), pszValue) << std::hex << iType;
+  wchar_t szBuffer[8];
+  EXPECT_FALSE(cp::mReadTwoDigitYearMax(szBuffer, 8));
 }
 
-TEST(GetLocaleInfo, ErrorCases) {
+// A value fits its buffer with the terminator, or is not returned and the
+// buffer is left alone: the sizes the library's readers use, one character
+// short and exact.
+TEST(RegionalSettings, BufferLimits) {
+  // clang-format off
+  const std::pair<unsigned, int> kRows[] = {
+      {cp::kLocaleIFirstDayOfWeek, 31}, {cp::kLocaleSShortDate, 20}, {cp::kLocaleSTimeFormat, 20},
+      {cp::kLocaleS1159, 9}, {cp::kLocaleS2359, 9}, {cp::kLocaleSDate, 4},
+      {cp::kLocaleSMonthName1, 31}, {cp::kLocaleSMonthName1 + 11, 31},
+      {cp::kLocaleSAbbrevMonthName1, 7}, {cp::kLocaleSAbbrevMonthName1 + 11, 7},
+      {cp::kLocaleSDayName1, 31}, {cp::kLocaleSDayName1 + 6, 31}, {cp::kLocaleSAbbrevDayName1, 7},
+      {cp::kLocaleSAbbrevDayName1 + 6, 7}};
+  // clang-format on
+  for (const auto& [iType, iChars] : kRows) {
+    for (const size_t n : {static_cast<size_t>(iChars) - 1, static_cast<size_t>(iChars)}) {
+      CmRegionalSettings x;
+      const std::wstring s(n, L'x');
+      x.sFirstDayOfWeek = x.sShortDate = x.sTimeFormat = x.sAM = x.sPM = x.sDateSep = s;
+      for (int i = 0; i < 12; ++i) x.sMonthNames[i] = x.sMonthAbbrevs[i] = s;
+      for (int i = 0; i < 7; ++i) x.sDayNames[i] = x.sDayAbbrevs[i] = s;
+      const cvn::test::RegionalSettingsGuard xGuard(x);
+      EXPECT_EQ(mRead(iType, iChars), n < static_cast<size_t>(iChars) ? s : L"#")
+          << std::hex << iType << " " << n;
+    }
+  }
+  // A value that cannot be read, an empty one, unknown codes, no buffer.
   CmRegionalSettings x = mBuiltInRegionalSettings();
-  x.sAM.reset();  // cannot be read
-  x.sPM = L"";    // read, empty
+  x.sAM.reset();
+  x.sPM = L"";
   const cvn::test::RegionalSettingsGuard xGuard(x);
-  wchar_t szBuffer[16];
-  std::wmemset(szBuffer, L'#', 16);
-  EXPECT_EQ(cp::mGetLocaleInfo(cp::kLocaleS1159, szBuffer, 16), 0);
-  EXPECT_EQ(szBuffer[0], L'#');
-  EXPECT_EQ(cp::mGetLocaleInfo(cp::kLocaleS2359, szBuffer, 16), 1);
-  EXPECT_EQ(szBuffer[0], L'\0');
-  for (unsigned iType : {0u, 0x29u + 0x1000u, 0x50u, 0x1Eu, 0xFFFFFFFFu, 0x27u}) {
-    SCOPED_TRACE(iType);
-    EXPECT_EQ(cp::mGetLocaleInfo(iType, szBuffer, 16), 0);
-  }
-  EXPECT_EQ(cp::mGetLocaleInfo(cp::kLocaleSDate, nullptr, 16), 0);
-  EXPECT_EQ(cp::mGetLocaleInfo(cp::kLocaleSDate, szBuffer, 0), 0);
-  EXPECT_EQ(cp::mGetLocaleInfo(cp::kLocaleSDate, szBuffer, -1), 0);
+  EXPECT_TRUE(mRead(cp::kLocaleS1159, 16) == L"#" && mRead(cp::kLocaleS2359, 16) == L"");
+  for (unsigned iType : {0u, 0x1029u, 0x50u, 0x1Eu, 0xFFFFFFFFu, 0x27u})
+    EXPECT_EQ(mRead(iType, 16), L"#") << iType;
+  wchar_t szBuffer[4];
+  EXPECT_EQ(cp::mGetLocaleInfo(cp::kLocaleSDate, nullptr, 16) +
+                cp::mGetLocaleInfo(cp::kLocaleSDate, szBuffer, 0) +
+                cp::mGetLocaleInfo(cp::kLocaleSDate, szBuffer, -1),
+            0);
 }
 
-TEST(TwoDigitYearMax, ReadsTheWindowEndText) {
-  const struct {
-    const wchar_t* pszValue;  // null: not set
-    int iChars;
-    bool bOk;
-  } kRows[] = {
-      {nullptr, 5, false}, {L"2029", 5, true}, {L"2099", 5, true},  {L"20500", 5, false},
-      {L"2050", 4, false}, {L"", 5, true},     {L"2050", 0, false},
-  };
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(testing::Message()
-                 << (row.pszValue ? row.pszValue : L"(unset)") << " in " << row.iChars);
+TEST(RegionalSettings, TwoDigitYearWindowText) {
+  // Window end (null: not set), buffer size, read.
+  // clang-format off
+  const std::tuple<const wchar_t*, int, bool> kRows[] = {
+      {nullptr, 5, false}, {L"2029", 5, true}, {L"20500", 5, false}, {L"2050", 4, false},
+      {L"", 5, true}, {L"2050", 0, false}};
+  // clang-format on
+  for (const auto& [pszValue, iChars, bOk] : kRows) {
     CmRegionalSettings x = mBuiltInRegionalSettings();
-    if (row.pszValue != nullptr) x.sTwoDigitYearMax = row.pszValue;
+    if (pszValue != nullptr) x.sTwoDigitYearMax = pszValue;
     const cvn::test::RegionalSettingsGuard xGuard(x);
     wchar_t szBuffer[8];
     std::wmemset(szBuffer, L'#', 8);
-    EXPECT_EQ(cp::mReadTwoDigitYearMax(szBuffer, row.iChars), row.bOk);
-    if (row.bOk) {
-      EXPECT_STREQ(szBuffer, row.pszValue);
-    } else {
-      EXPECT_EQ(szBuffer[0], L'#');
-    }
+    EXPECT_EQ(cp::mReadTwoDigitYearMax(szBuffer, iChars), bOk) << iChars;
+    EXPECT_EQ(std::wstring(szBuffer, bOk ? std::wcslen(szBuffer) : 1), bOk ? pszValue : L"#")
+        << iChars;
   }
   EXPECT_FALSE(cp::mReadTwoDigitYearMax(nullptr, 5));
 }
 
-// A fake environment for the settings chosen at load.
 std::map<std::string, std::string> gxEnvironment;
 const char* mFakeGetenv(const char* name) {
   const auto it = gxEnvironment.find(name);
   return it == gxEnvironment.end() ? nullptr : it->second.c_str();
 }
 
-TEST(SettingsFromEnvironment, CLocalesAndMissingLocalesGiveTheBuiltIn) {
-  const std::map<std::string, std::string> kRows[] = {
+// The C locales, empty variables, locales that are not installed and odd
+// names give the built-in settings; the first variable that is set and
+// not empty names the locale; the window end comes from its own variable.
+TEST(RegionalSettings, EnvironmentChoice) {
+  const CmRegionalSettings xBuiltIn = mBuiltInRegionalSettings();
+  const std::map<std::string, std::string> kBuiltIn[] = {
       {},
       {{"LANG", "C"}},
       {{"LC_ALL", "POSIX"}, {"LANG", "xx_YY.UTF-8"}},
       {{"LC_TIME", "C.UTF-8"}},
       {{"LC_ALL", ""}, {"LC_TIME", ""}, {"LANG", "C.utf8"}},
-      {{"LC_ALL", "xx_YY.UTF-8"}},  // not installed
+      {{"LC_ALL", "xx_YY.UTF-8"}},
       {{"LC_ALL", "../../etc/passwd"}},
-  };
-  const CmRegionalSettings xBuiltIn = mBuiltInRegionalSettings();
-  for (const auto& row : kRows) {
-    SCOPED_TRACE(row.size());
-    gxEnvironment = row;
+      {{"CVN_TWO_DIGIT_YEAR_MAX", ""}}};
+  for (const auto& xEnvironment : kBuiltIn) {
+    gxEnvironment = xEnvironment;
     const CmRegionalSettings x = cvn::detail::mSettingsFromEnvironment(&mFakeGetenv);
-    EXPECT_EQ(x.sShortDate, xBuiltIn.sShortDate);
-    EXPECT_EQ(x.sTimeFormat, xBuiltIn.sTimeFormat);
-    EXPECT_EQ(x.sFirstDayOfWeek, xBuiltIn.sFirstDayOfWeek);
-    EXPECT_FALSE(x.sTwoDigitYearMax.has_value());
+    EXPECT_TRUE(x.sShortDate == xBuiltIn.sShortDate && x.sTimeFormat == xBuiltIn.sTimeFormat &&
+                x.sFirstDayOfWeek == xBuiltIn.sFirstDayOfWeek && !x.sTwoDigitYearMax)
+        << xEnvironment.size();
   }
   EXPECT_EQ(cvn::detail::mSettingsFromEnvironment(nullptr).sShortDate, xBuiltIn.sShortDate);
-}
-
-TEST(SettingsFromEnvironment, WindowEndVariable) {
   gxEnvironment = {{"LC_ALL", "C"}, {"CVN_TWO_DIGIT_YEAR_MAX", "2050"}};
   EXPECT_EQ(cvn::detail::mSettingsFromEnvironment(&mFakeGetenv).sTwoDigitYearMax, L"2050");
-  gxEnvironment = {{"CVN_TWO_DIGIT_YEAR_MAX", ""}};
-  EXPECT_FALSE(cvn::detail::mSettingsFromEnvironment(&mFakeGetenv).sTwoDigitYearMax.has_value());
-}
-
-TEST(SettingsFromEnvironment, FirstNonEmptyVariableWins) {
-  // LC_ALL is empty, so LC_TIME names the locale; LANG is not looked at.
-  gxEnvironment = {{"LC_ALL", ""}, {"LC_TIME", "de_DE.UTF-8"}, {"LANG", "C"}};
   CmRegionalSettings xGerman;
-  if (!mRegionalSettingsFromLocale("de_DE.UTF-8", &xGerman)) {
-    GTEST_SKIP() << "de_DE.UTF-8 is not installed";
-  }
-  EXPECT_EQ(cvn::detail::mSettingsFromEnvironment(&mFakeGetenv).sShortDate, xGerman.sShortDate);
+  if (!mRegionalSettingsFromLocale("de_DE.UTF-8", &xGerman)) GTEST_SKIP() << "de_DE.UTF-8 missing";
+  gxEnvironment = {{"LC_ALL", ""}, {"LC_TIME", "de_DE.UTF-8"}, {"LANG", "C"}};
   EXPECT_EQ(cvn::detail::mSettingsFromEnvironment(&mFakeGetenv).sMonthNames[2],
             xGerman.sMonthNames[2]);
+}
+
+void mFixedClock(cp::xLocalClock* out) { *out = cp::xLocalClock{80, 74, 13, 5, 9, 321}; }
+
+// An installed clock is used until it is removed; the system clock's
+// fields lie in their ranges.
+TEST(Clock, InstalledAndSystemClock) {
+  cp::mSetClockForTesting(&mFixedClock);
+  cp::xLocalClock x{};
+  cp::mLocalNow(&x);
+  cp::mSetClockForTesting(nullptr);
+  EXPECT_TRUE(x.iYearsSince1900 == 80 && x.iDayOfYear == 74 && x.iHour == 13 && x.iMinute == 5 &&
+              x.iSecond == 9 && x.iMillisecond == 321);
+  cp::mLocalNow(&x);
+  EXPECT_TRUE(x.iYearsSince1900 >= 70 && x.iDayOfYear >= 0 && x.iDayOfYear <= 365 && x.iHour >= 0 &&
+              x.iHour <= 23 && x.iMinute >= 0 && x.iMinute <= 59 && x.iSecond >= 0 &&
+              x.iSecond <= 60 && x.iMillisecond >= 0 && x.iMillisecond <= 999 &&
+              !(x.iYearsSince1900 == 80 && x.iMillisecond == 321));
+  cp::mLocalNow(nullptr);  // no crash
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
 cvn_add_test(platform_tests
   ${CMAKE_CURRENT_LIST_DIR}/regional_settings_tests.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/locale_conversion_tests.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/clock_tests.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/locale_conversion_tests.cpp)
