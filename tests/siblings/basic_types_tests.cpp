@@ -26,9 +26,8 @@ TEST(BasicTypes, MissingValueAndTolerances) {
   for (double d : {0.0, -328716.0, 767377.0, -1.0e299, -1.0e301, std::nan(""), -kInf}) {
     EXPECT_FALSE(mIsNumericMissing(d)) << d;
   }
-  EXPECT_EQ(mGetEps(), DBL_EPSILON);
-  EXPECT_TRUE(mGetNearlyZero() > 0.0 && mGetNearlyZero() < 1.0e-100);
-  EXPECT_EQ(mGetMaxInteger(), 2147483647.0);
+  EXPECT_TRUE(mGetEps() == DBL_EPSILON && mGetNearlyZero() > 0.0 && mGetNearlyZero() < 1.0e-100 &&
+              mGetMaxInteger() == 2147483647.0);
 }
 
 TEST(BasicTypes, ToIntgTruncatesAndSaturates) {
@@ -53,30 +52,26 @@ TEST(BasicTypes, BitFields) {
   // bits of the value count; fields are clipped to bits 0..31; no bits or
   // a field wholly outside leave the word.
   // clang-format off
-  const std::array<long long, 5> kSet[] = {
+  const std::tuple<unsigned, int, int, unsigned, unsigned> kSet[] = {
       {0, 0, 4, 0xF, 0xF}, {0, 4, 4, 0xAB, 0xB0}, {0xFFFFFFFF, 8, 8, 0, 0xFFFF00FF},
       {0, 28, 4, 0x9, 0x90000000}, {0, 0, 32, 0x12345678, 0x12345678}, {0, 30, 4, 0xF, 0xC0000000},
       {0, -2, 4, 0xF, 0x3}, {0, 31, 1, 1, 0x80000000}, {0, 32, 4, 0xF, 0}, {0, -40, 4, 0xF, 0},
       {0x55, 0, 0, 0xFF, 0x55}, {0x55, 0, -3, 0xFF, 0x55}, {0, INT_MAX, 5, 0xFF, 0},
       {0, INT_MIN, 5, 0xFF, 0}, {0, 0, INT_MAX, 0xFFFFFFFF, 0xFFFFFFFF}};
   // Word, last bit, bit count, mGetBits: bits outside the word read as 0.
-  const std::array<long long, 4> kGet[] = {
+  const std::tuple<unsigned, int, int, unsigned> kGet[] = {
       {0xB0, 7, 4, 0xB}, {0x12345678, 31, 32, 0x12345678}, {0x80000000, 31, 1, 1}, {0xF, 1, 4, 0xC},
       {0xF0000000, 33, 4, 0x3}, {0xFFFFFFFF, 40, 4, 0}, {0xFFFFFFFF, 5, 0, 0},
       {0xFFFFFFFF, 5, -1, 0}, {0xFFFFFFFF, INT_MAX, INT_MAX, 0x7FFFFFFF},
       {0xFFFFFFFF, INT_MIN, 3, 0}, {0xFFFFFFFF, 31, INT_MAX, 0}};
   // clang-format on
   for (const auto& [uWord, iFirst, iCount, uValue, uExpected] : kSet) {
-    unsigned uBits = static_cast<unsigned>(uWord);
-    mSetBits(&uBits, static_cast<int>(iFirst), static_cast<int>(iCount),
-             static_cast<unsigned>(uValue));
+    unsigned uBits = uWord;
+    mSetBits(&uBits, iFirst, iCount, uValue);
     EXPECT_EQ(uBits, uExpected) << iFirst << "," << iCount;
   }
   for (const auto& [uWord, iLast, iCount, uExpected] : kGet) {
-    EXPECT_EQ(
-        mGetBits(static_cast<unsigned>(uWord), static_cast<int>(iLast), static_cast<int>(iCount)),
-        uExpected)
-        << iLast << "," << iCount;
+    EXPECT_EQ(mGetBits(uWord, iLast, iCount), uExpected) << iLast << "," << iCount;
   }
   mSetBits(nullptr, 0, 4, 1u);  // no crash
   // Every field written by its lowest bit reads back by its highest bit and
@@ -110,14 +105,13 @@ TEST(Math, RoundingHalfAwayFromZero) {
     EXPECT_TRUE(std::isnan(mRound(std::nan(""), iPlaces))) << iPlaces;
     EXPECT_TRUE(mRound(kInf, iPlaces) == kInf && mRound(-kInf, iPlaces) == -kInf) << iPlaces;
   }
-  for (const auto& [dValue, dExpected] : {std::pair{0.4999999, 0.0},
-                                          {0.5, 1.0},
-                                          {-0.5, -1.0},
-                                          {86399999.5, 86400000.0},
-                                          {86399999.49, 86399999.0},
-                                          {kInf, kInf}}) {
+  // clang-format off
+  const std::pair<double, double> kNearest[] = {
+      {0.4999999, 0.0}, {0.5, 1.0}, {-0.5, -1.0}, {86399999.5, 86400000.0},
+      {86399999.49, 86399999.0}, {kInf, kInf}};
+  // clang-format on
+  for (const auto& [dValue, dExpected] : kNearest)
     EXPECT_EQ(mNearestInteger(dValue), dExpected) << dValue;
-  }
   EXPECT_TRUE(std::isnan(mNearestInteger(std::nan(""))));
 }
 
