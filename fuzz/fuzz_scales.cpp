@@ -68,7 +68,11 @@ int mTakeCode(FuzzedDataProvider& fdp) {
   return fdp.ConsumeIntegral<int>();
 }
 
-void mCheckAscending(const std::vector<double>& ticks, double lowest, const std::string& context) {
+// Not instrumented for coverage: it walks every tick and gives libFuzzer
+// nothing to learn from, while costing a fifth of the run time.
+__attribute__((no_sanitize("coverage"))) void mCheckAscending(const std::vector<double>& ticks,
+                                                               double lowest,
+                                                               const std::string& context) {
   if (ticks.size() > kMaxTicks) mFail("more ticks than the bound", context);
   for (size_t i = 0; i < ticks.size(); ++i) {
     if (!std::isfinite(ticks[i]) || mIsNumericMissing(ticks[i])) {
