@@ -123,13 +123,19 @@ void mCheckRead(CmTimeCls& t, const std::wstring& text, const std::string& conte
   // only when text is written with the decimal symbol it is read with.
   // Nor under a date format without separators that is not a full compact
   // date ("yymm" writes "2605" and reads a four-digit year from it).
-  const std::wstring& sNow = Access::mState(t).sText;
-  const bool bNoSeparator = sNow.find_first_of(L"/-.,QW ") == std::wstring::npos;
-  const bool bFullCompact = sNow.find(L'y') != std::wstring::npos &&
+  // Nor under a format of two or more date parts written without a date
+  // separator ("MMMD," writes "Dec9"), unless it is a full compact date.
+  const cvn::fuzz::xFormatState xNow = Access::mState(t);
+  const std::wstring& sNow = xNow.sText;
+  const bool bCompactText = sNow.find_first_of(L"/-.,QW ") == std::wstring::npos;
+  const bool bFullCompact = bCompactText && sNow.find(L'y') != std::wstring::npos &&
                             sNow.find(L'm') != std::wstring::npos &&
                             sNow.find(L'd') != std::wstring::npos;
+  int iDateParts = 0;
+  for (const auto& p : xNow.vParts) iDateParts += p.first >= xYear && p.first <= xDay ? 1 : 0;
+  const bool bUnseparated = iDateParts >= 2 && xNow.sDateSep.empty() && !bFullCompact;
   if (bOk && !bMissing && mGetInputDecimal() == mGetOutputDecimal() && Access::mNumParts(t) > 0 &&
-      (!bNoSeparator || bFullCompact || sNow.find(L':') != std::wstring::npos) && Access::mState(t).sText == xBefore.sText && !Access::mReadElapsed(t) && !bElapsedBefore &&
+      !bUnseparated && Access::mState(t).sText == xBefore.sText && !Access::mReadElapsed(t) && !bElapsedBefore &&
       !CmTimeCls::m_bElapsedTimeFlag && t.mValidCorvaneTime(v) && !mHasWeekPart(t)) {
     CmString sWritten;
     t.mCorvaneTimeToStr(v, false, sWritten, 0);
