@@ -3,6 +3,7 @@
 // canonical form with the widest text it can produce.
 
 #include "CmTimeCls.h"
+#include "time/format/format_memo.h"
 #include "time/format/select_state.h"
 
 namespace cvn::detail {
@@ -92,6 +93,8 @@ int mFormatWidth(int numParts, const CmTimeCls::xTimePartsStruct* parts, bool b2
 
 bool CmTimeCls::mSetFormat(const wchar_t* format) {
   if (format == nullptr || format[0] == L'\0') return false;
+  // A text accepted before under the same inputs is not parsed again.
+  if (CmTimeFormatImpl::mSetRememberedFormat(*this, format)) return true;
   // An own copy: the caller may pass this object's text or a list entry.
   const CmString sFormat(format);
   const eFormatType eOldFormat = m_eFormat;
@@ -119,6 +122,7 @@ bool CmTimeCls::mSetFormat(const wchar_t* format) {
     m_eAMPMFormat = eAMPMFormat;
     m_sDateTimeFmt = sFormat;  // as given, not the canonical text
     cvn::detail::mSetClassFlagsFromText(m_sDateTimeFmt);
+    CmTimeFormatImpl::mRememberFormat(*this);
     return true;
   }
 

@@ -1,5 +1,6 @@
 list(APPEND CVN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/select_format.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/format_memo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/legal_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/locale_defaults.cpp
   ${CMAKE_CURRENT_LIST_DIR}/locale_init.cpp
