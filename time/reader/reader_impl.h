@@ -132,6 +132,13 @@ struct CmTimeReaderImpl {
                                   const wchar_t* dateSep, const wchar_t* timeSep, bool b24Hour,
                                   EAMPMFormat ampmFormat, CmString& out);
 
+  // The steady read (steady_read.cpp): mParseAbsTime of a text typed as
+  // the current numeric format shows it, with the same fields and the same
+  // effect on t, without the split and the format rewrite; false (t as the
+  // full trial's first step leaves it) for every other text.
+  static bool mReadSteady(CmTimeCls& t, const wchar_t* text, int* year, int* month, int* day,
+                          int* hour, int* minute, int* second, int* thousandth);
+
   // Reads text as a whole integer the way the recogniser's number tokens
   // are read: numeric (mIsNumeric), free of the input decimal symbol, and
   // read by "%d". False (out untouched) otherwise.

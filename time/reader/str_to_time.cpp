@@ -129,6 +129,11 @@ bool CmTimeCls::mValidateTime(const wchar_t* text, xNumtimStruct* out) {
 bool CmTimeCls::mParseAbsTime(const wchar_t* text, int* year, int* month, int* day, int* hour,
                               int* minute, int* second, int* thousandth) {
   if (text == nullptr) text = L"";
+  // Most texts of a column are typed as the current format shows them.
+  if (CmTimeReaderImpl::mReadSteady(*this, text, year, month, day, hour, minute, second,
+                                    thousandth)) {
+    return true;
+  }
   // The saved format and candidate (a) live in per-thread scratch texts
   // that keep their capacity; a trial never runs inside another.
   thread_local CmString tlsSaved;
