@@ -62,30 +62,36 @@ TEST_F(ReaderTest, ReadsMonthNames) {
       {L"mmmm d, yyyy", L"Mar 15,2020", mTime(2020'03'15)},
       {L"d-mmm-yy", L"1-Dec-99", mTime(1999'12'01)},
   });
-  // Other names, abbreviations with a full stop, loaded into the shared tables.
-  const xNameTablesGuard xTables;
-  CmRegionalSettings x = mBuiltInRegionalSettings();
-  const std::tuple<int, const wchar_t*, const wchar_t*> kFrench[] = {
-      {0, L"janvier", L"janv."},
-      {1, L"f\u00E9vrier", L"f\u00E9vr."},
-      {7, L"ao\u00FBt", L"ao\u00FBt"},
-      {11, L"d\u00E9cembre", L"d\u00E9c."}};
-  for (auto [i, pszFull, pszAbbrev] : kFrench) {
-    x.sMonthNames[i] = pszFull;
-    x.sMonthAbbrevs[i] = pszAbbrev;
+  // Other names, abbreviations with a full stop, loaded into the shared tables;
+  // the built-in names, those the tables start with, come back at scope end.
+  {
+    struct xBuiltInNames {
+      ~xBuiltInNames() {
+        mSetRegionalSettings(mBuiltInRegionalSettings());
+        mInitTimeClassMonthNames();
+      }
+    } xRestore;
+    CmRegionalSettings x = mBuiltInRegionalSettings();
+    const std::tuple<int, const wchar_t*, const wchar_t*> kFrench[] = {
+        {0, L"janvier", L"janv."},
+        {1, L"f\u00E9vrier", L"f\u00E9vr."},
+        {7, L"ao\u00FBt", L"ao\u00FBt"},
+        {11, L"d\u00E9cembre", L"d\u00E9c."}};
+    for (auto [i, pszFull, pszAbbrev] : kFrench) {
+      x.sMonthNames[i] = pszFull;
+      x.sMonthAbbrevs[i] = pszAbbrev;
+    }
+    mSetRegionalSettings(x);
+    mInitTimeClassMonthNames();
+    mCheckReads({
+        {L"d mmm yyyy", L"15 janv. 2020", mTime(2020'01'15)},
+        {L"d mmm yyyy", L"15 JANV 2020", mTime(2020'01'15)},
+        {L"d mmm yyyy", L"29 F\u00C9VR. 2020", mTime(2020'02'29)},
+        {L"d mmm yyyy", L"1 ao\u00FBt 2020", mTime(2020'08'01)},
+        {L"d mmm yyyy", L"31 d\u00E9cembre 1999", mTime(1999'12'31), L"d mmmm yyyy"},
+        {L"d mmm yyyy", L"15 Jan 2020", kNo},
+    });
   }
-  mSetRegionalSettings(x);
-  mInitTimeClassMonthNames();
-  mCheckReads({
-      {L"d mmm yyyy", L"15 janv. 2020", mTime(2020'01'15)},
-      {L"d mmm yyyy", L"15 JANV 2020", mTime(2020'01'15)},
-      {L"d mmm yyyy", L"29 F\u00C9VR. 2020", mTime(2020'02'29)},
-      {L"d mmm yyyy", L"1 ao\u00FBt 2020", mTime(2020'08'01)},
-      {L"d mmm yyyy", L"31 d\u00E9cembre 1999", mTime(1999'12'31), L"d mmmm yyyy"},
-      {L"d mmm yyyy", L"15 Jan 2020", kNo},
-  });
-  mSetRegionalSettings(mBuiltInRegionalSettings());
-  mInitTimeClassMonthNames();
   mCheckReads({{L"d mmm yyyy", L"15 Jan 2020", mTime(2020'01'15)},
                {L"d mmm yyyy", L"15 janv. 2020", kNo}});
 }

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
@@ -132,30 +131,6 @@ inline std::string mNarrow(const std::wstring& s) {
     out += c >= 0x20 && c < 0x7F ? std::string(1, char(c)) : "\\u" + std::to_string(c);
   return out;
 }
-
-// The shared month and weekday name tables, put back at scope end.
-class xNameTablesGuard {
-#define CVN_NAME_TABLES(X)                                                            \
-  X(gszMonthAbbrevUpper)                                                              \
-  X(gszMonthAbbrevUpperNoStop) X(gszMonthAbbrev) X(gszMonthName) X(gszMonthNameUpper) \
-      X(gszDayAbbrev) X(gszDayAbbrevNoStop) X(gszDayName)
-#define CVN_FIELD(n) decltype(CmTimeCls::n) n;
-#define CVN_SAVE(n) std::memcpy(n, CmTimeCls::n, sizeof n);
-#define CVN_RESTORE(n) std::memcpy(CmTimeCls::n, n, sizeof n);
-  CVN_NAME_TABLES(CVN_FIELD)
-  bool m_bAbbrev = CmTimeCls::gbAbbrevMonthNames;
-
- public:
-  xNameTablesGuard() { CVN_NAME_TABLES(CVN_SAVE) }
-  ~xNameTablesGuard() {
-    CVN_NAME_TABLES(CVN_RESTORE)
-    CmTimeCls::gbAbbrevMonthNames = m_bAbbrev;
-  }
-#undef CVN_NAME_TABLES
-#undef CVN_FIELD
-#undef CVN_SAVE
-#undef CVN_RESTORE
-};
 
 // One read and what must come of it: the value (the missing-value code: the
 // text is refused) and the format text afterwards (null: the starting one).
