@@ -116,15 +116,22 @@ void mInitTimeClassMonthNames() {
 int CmTimeCls::mIsMonthName(const wchar_t* upperText, bool* abbreviation) const {
   *abbreviation = false;
   if (upperText == nullptr) return 0;
+  // Texts that differ in their first character are never equal, so only
+  // the entries that begin like the text are compared in full.
+  const wchar_t cFirst = upperText[0];
   for (int i = 0; i < 12; ++i) {
-    if (mStrCompare(upperText, gszMonthAbbrevUpper[i]) == 0 ||
-        mStrCompare(upperText, gszMonthAbbrevUpperNoStop[i]) == 0) {
+    if ((gszMonthAbbrevUpper[i][0] == cFirst &&
+         mStrCompare(upperText, gszMonthAbbrevUpper[i]) == 0) ||
+        (gszMonthAbbrevUpperNoStop[i][0] == cFirst &&
+         mStrCompare(upperText, gszMonthAbbrevUpperNoStop[i]) == 0)) {
       *abbreviation = true;
       return i + 1;
     }
   }
   for (int i = 0; i < 12; ++i) {
-    if (mStrCompare(upperText, gszMonthNameUpper[i]) == 0) return i + 1;
+    if (gszMonthNameUpper[i][0] == cFirst && mStrCompare(upperText, gszMonthNameUpper[i]) == 0) {
+      return i + 1;
+    }
   }
   return 0;
 }
