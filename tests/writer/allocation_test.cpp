@@ -10,8 +10,7 @@
 
 namespace {
 
-// Heap allocations made while counting is on.
-bool gbCounting = false;
+bool gbCounting = false;  // heap allocations are counted while set
 long gnAllocations = 0;
 
 }  // namespace
@@ -30,35 +29,22 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 TEST_F(WriterTest, SteadyStateWritesDoNotAllocate) {
-  struct {
-    const wchar_t* sFormat;
-    int iShowFlags;
-  } const kCases[] = {
-      {L"m/d/yyyy h:mm:ss", 0},
-      {L"mmmm d, yyyy h:mm:ss AM/PM", 0},
-      {L"dd-mmm-yy hh:mm:ss.sss", 0},
-      {L"yyyyQq", 0},
-      {L"wwWkyyyy", 0},
-      {L"m/d/yyyy h:mm:ss", 127},
-      {L"[h]:mm:ss.ss", 0},
-  };
-  mFormat({});  // fixed designators
-  CmString sText;
-  CmString sDate;
-  CmString sTime;
-  for (const auto& row : kCases) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(row.sFormat)));
-    ASSERT_TRUE(m_time.mSetFormat(row.sFormat));
-    // The first pass over the column gives the strings their room; the
-    // second must not allocate.
+  for (const auto& row :
+       {std::make_pair(L"m/d/yyyy h:mm:ss", 0), std::make_pair(L"mmmm d, yyyy h:mm:ss AM/PM", 0),
+        std::make_pair(L"dd-mmm-yy hh:mm:ss.sss", 0), std::make_pair(L"yyyyQq", 0),
+        std::make_pair(L"wwWkyyyy", 0), std::make_pair(L"m/d/yyyy h:mm:ss", 127),
+        std::make_pair(L"[h]:mm:ss.ss", 0)}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(row.first)));
+    ASSERT_TRUE(m_time.mSetFormat(row.first));
+    CmString sText, sDate, sTime;
+    // The first pass gives the strings their room; the second must not
+    // allocate. Times from 1 January 2000 on, about 7 hours apart.
     for (int iPass = 0; iPass < 2; ++iPass) {
       gnAllocations = 0;
       gbCounting = iPass == 1;
       for (int i = 0; i < 2000; ++i) {
-        // Varied times from 1 January 2000 on, about 7 hours apart.
-        const double t = 36526.0 + i * 0.29712345;
-        m_time.mCorvaneTimeToStr(t, false, sText, sDate, sTime, row.iShowFlags);
-        m_time.mCorvaneTimeToStr(t, true, sText, row.iShowFlags);
+        m_time.mCorvaneTimeToStr(36526.0 + i * 0.29712345, false, sText, sDate, sTime, row.second);
+        m_time.mCorvaneTimeToStr(36526.0 + i * 0.29712345, true, sText, row.second);
       }
       gbCounting = false;
     }

@@ -70,17 +70,16 @@ TEST(TextBuilder, FillsExactlyToItsEdge) {
 // caller's string.
 TEST_F(WriterTest, LongSeparatorsWriteWhole) {
   const std::wstring sSep(200, L'~');
-  mFormat(mMdyHms(), sSep.c_str(), L"::");
-  const xWritten x = mWrite(mAt(kJan1st2000 + 74, 22, 30, 45));  // 15 March 2000
-  EXPECT_EQ(x.sText, L"3" + sSep + L"15" + sSep + L"2000 22::30::45");
-  EXPECT_EQ(x.sDate, L"3" + sSep + L"15" + sSep + L"2000");
-  EXPECT_EQ(x.sTime, L"22::30::45");
+  mFormat("N1 D1 Y4 h1 m2 s2", sSep.c_str(), L"::");
+  const std::wstring sDate = L"3" + sSep + L"15" + sSep + L"2000";
+  EXPECT_EQ(mWrite(mAt(kJan1st2000 + 74, 22, 30, 45)),  // 15 March 2000
+            sDate + L" 22::30::45|" + sDate + L"|22::30::45");
 }
 
 // One string passed as text and as the date or time text ends as the whole
 // text, as it did when the write appended to it directly.
 TEST_F(WriterTest, SharedOutputStringsHoldTheWholeText) {
-  mFormat(mMdyHms());
+  mFormat("N1 D1 Y4 h1 m2 s2");
   const double t = mAt(kJan1st2000 + 74, 22, 30, 45);
   CmString sShared;
   CmString sOther;

@@ -1,85 +1,126 @@
-// Fixture of the writer tests: a time object whose format the test sets
-// field by field, with the class-wide state it touches restored afterwards.
+// Shared by the writer tests: a time object whose format is set part by
+// part from a short spec (independent of the format parser), with the
+// class-wide state it touches restored, and a recorder of mAssert reports.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "CmString.h"
 #include "CmTimeCls.h"
-#include "tests/writer/writer_access.h"
+#include "CvnMessaging.h"
 
-using Part = CmTimeClsTestAccess::Part;
+struct CmTimeClsTestAccess {
+  // A spec is blank-separated tokens: a kind letter and a count ("N1 D1 Y4
+  // h1 m2 s2" is m/d/yyyy h:mm:ss), "E" for an elapsed format, "P<style>"
+  // for a 12-hour clock with that AM/PM style (P alone: " AM").
+  static constexpr const char* kKinds = "0YQqNAFWwDhmsutf?";  // kinds 0 to 16
+  static void mSet(CmTimeCls& t, const std::string& spec, const wchar_t* dateSep,
+                   const wchar_t* timeSep) {
+    std::istringstream in(spec);
+    std::string sToken;
+    t.m_iNumParts = 0;
+    t.m_b24Hour = true;
+    t.m_eAMPMFormat = CmTimeCls::eAmPmUpperSpaced;
+    CmTimeCls::m_bElapsedTimeFlag = false;
+    while (in >> sToken) {
+      const int n = sToken.size() > 1 ? std::stoi(sToken.substr(1)) : 0;
+      if (sToken[0] == 'E') {
+        CmTimeCls::m_bElapsedTimeFlag = true;
+      } else if (sToken[0] == 'P') {
+        t.m_b24Hour = false;
+        t.m_eAMPMFormat = static_cast<CmTimeCls::EAMPMFormat>(n);
+      } else {
+        const auto eKind = static_cast<xTimePartsEnum>(std::string(kKinds).find(sToken[0]));
+        t.m_xParts[t.m_iNumParts++] = {eKind, n};
+      }
+    }
+    t.m_sDateSep = dateSep;
+    t.m_sTimeSep = timeSep;
+  }
+  // The part list back as a spec (kinds and counts only).
+  static std::string mSpec(const CmTimeCls& t) {
+    std::string s;
+    for (int i = 0; i < t.m_iNumParts; ++i) {
+      s += (i ? " " : "") + std::string(1, kKinds[t.m_xParts[i].ePart]) +
+           std::to_string(t.m_xParts[i].iCount);
+    }
+    return s;
+  }
+  static void mSetNumParts(CmTimeCls& t, int n) { t.m_iNumParts = n; }
+  static bool m24Hour(const CmTimeCls& t) { return t.m_b24Hour; }
+  static void mSetFixed(CmTimeCls& t) {
+    t.m_iStartDayOfWeek = 6;  // weeks begin on Sunday
+    t.m_sAMDefault = L"AM", t.m_sPMDefault = L"PM", t.m_sAMDefaultLower = L"am";
+    t.m_sPMDefaultLower = L"pm", t.m_sAM = L"VORM.", t.m_sPM = L"NACHM.";
+    t.m_sAMLower = L"vorm.", t.m_sPMLower = L"nachm.";
+    t.m_sShortDateFmt = L"m/d/yyyy", t.m_sTimeFmt = L"h:mm:ss";  // the regional formats
+  }
+  static void mSetRegionalTime(CmTimeCls& t, const wchar_t* f) { t.m_sTimeFmt = f; }
+  static const CmString& mDateTimeFmt(const CmTimeCls& t) { return t.m_sDateTimeFmt; }
+};
 
-// The three results of one write.
-struct xWritten {
-  std::wstring sText;
-  std::wstring sDate;
-  std::wstring sTime;
+// Records mAssert reports as "expression file line" while it lives.
+struct AssertLog {
+  AssertLog() : pPrevious(mSetAssertHandler(&Record)) { Reports().clear(); }
+  ~AssertLog() { mSetAssertHandler(pPrevious); }
+  static std::vector<std::string>& Reports() {
+    static std::vector<std::string> v;
+    return v;
+  }
+  static void Record(const char* e, const char* f, unsigned l) {
+    Reports().push_back(std::string(e) + " " + f + " " + std::to_string(l));
+  }
+  CmAssertHandler pPrevious;
 };
 
 class WriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
     m_bSavedElapsed = CmTimeCls::m_bElapsedTimeFlag;
-    m_cSavedInputDecimal = mGetInputDecimal();
-    m_cSavedOutputDecimal = mGetOutputDecimal();
-    CmTimeCls::m_bElapsedTimeFlag = false;
+    m_cSavedInput = mGetInputDecimal();
+    m_cSavedOutput = mGetOutputDecimal();
     mSetInputDecimal(L'.');
     mSetOutputDecimal(L'.');
-    CmTimeClsTestAccess::mSetStartDayOfWeek(m_time, 6);
+    CmTimeClsTestAccess::mSetFixed(m_time);
   }
   void TearDown() override {
     CmTimeCls::m_bElapsedTimeFlag = m_bSavedElapsed;
-    mSetInputDecimal(m_cSavedInputDecimal);
-    mSetOutputDecimal(m_cSavedOutputDecimal);
+    mSetInputDecimal(m_cSavedInput);
+    mSetOutputDecimal(m_cSavedOutput);
   }
-
-  // Sets an absolute format (the elapsed flag cleared).
-  void mFormat(const std::vector<Part>& parts, const wchar_t* dateSep = L"/",
-               const wchar_t* timeSep = L":", bool b24Hour = true,
-               CmTimeCls::EAMPMFormat style = CmTimeCls::eAmPmUpperSpaced) {
-    CmTimeClsTestAccess::mSetFormatFields(m_time, parts, dateSep, timeSep, b24Hour, style);
-    CmTimeCls::m_bElapsedTimeFlag = false;
+  void mFormat(const std::string& spec, const wchar_t* dateSep = L"/",
+               const wchar_t* timeSep = L":") {
+    CmTimeClsTestAccess::mSet(m_time, spec, dateSep, timeSep);
   }
-  // Sets an elapsed format (24-hour unless told otherwise).
-  void mElapsedFormat(const std::vector<Part>& parts, bool b24Hour = true) {
-    CmTimeClsTestAccess::mSetFormatFields(m_time, parts, L"/", L":", b24Hour);
-    CmTimeCls::m_bElapsedTimeFlag = true;
-  }
-
-  xWritten mWrite(double t, bool bDayNumber = false, int showFlags = 0) const {
-    CmString sText(L"stale");
-    CmString sDate(L"stale");
-    CmString sTime(L"stale");
+  // The text, date text and time text of a write, joined by '|'.
+  std::wstring mWrite(double t, bool bDayNumber = false, int showFlags = 0) const {
+    CmString sText(L"stale"), sDate(L"stale"), sTime(L"stale");
     m_time.mCorvaneTimeToStr(t, bDayNumber, sText, sDate, sTime, showFlags);
-    return {sText.str(), sDate.str(), sTime.str()};
+    return sText.str() + L"|" + sDate.str() + L"|" + sTime.str();
+  }
+  // The text alone, from the short form.
+  std::wstring mText(double t, bool bDayNumber = false, int showFlags = 0) const {
+    CmString sText(L"stale");
+    m_time.mCorvaneTimeToStr(t, bDayNumber, sText, showFlags);
+    return sText.str();
   }
 
   CmTimeCls m_time;
 
  private:
   bool m_bSavedElapsed = false;
-  wchar_t m_cSavedInputDecimal = L'.';
-  wchar_t m_cSavedOutputDecimal = L'.';
+  wchar_t m_cSavedInput = L'.', m_cSavedOutput = L'.';
 };
 
 // Corvane time of a day number and a clock time.
-inline double mAt(int dayNumber, int hour, int minute = 0, int second = 0, int thousandths = 0) {
-  return dayNumber +
-         (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + thousandths) / 86400000.0;
+inline double mAt(int dayNumber, int hour, int minute = 0, int second = 0, double ms = 0) {
+  return dayNumber + (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + ms) / 86400000.0;
 }
 
-// Common formats, as parts.
-inline std::vector<Part> mMdyHms() {  // m/d/yyyy h:mm:ss
-  return {{xMonthNumber, 1}, {xDay, 1}, {xYear, 4}, {xHour, 1}, {xMinute, 2}, {xSecond, 2}};
-}
-inline std::vector<Part> mMdy() { return {{xMonthNumber, 1}, {xDay, 1}, {xYear, 4}}; }
-inline std::vector<Part> mHms() { return {{xHour, 1}, {xMinute, 2}, {xSecond, 2}}; }
-
-// Day numbers used below.
 constexpr int kJan1st2000 = 36526;  // a Saturday
 constexpr int kJan1st1000 = -328716;
 constexpr int kDec31st4000 = 767376;
