@@ -150,10 +150,11 @@ TEST_F(NiceScale, EachUnit) {
     EXPECT_DOUBLE_EQ(m_dScaleMin, std::min(dMin - 0.06 * (dMax - dMin), ticks.front()));
     EXPECT_DOUBLE_EQ(m_dScaleMax, std::max(dMax + 0.06 * (dMax - dMin), ticks.back()));
   }
-  // Ends not asked for keep their variables; with nowhere to write, no crash.
+  // Ends not asked for keep their variables; with nowhere to write, no
+  // crash; a part count beyond the array is read as the array.
   Scale(kD, Y(2001), T(2010, 12, 31), 4, 8, false);
   EXPECT_EQ(m_dScaleMin + m_dScaleMax, 2 * kUnset);
-  Access::mSetParts(m_time, kD);
+  Access::mSetParts(m_time, kD, 99);
   Ticks ticks;
   m_time.mFindNiceScale(Y(2001), Y(2010), 4, 8, true, true, nullptr, nullptr, ticks);
   EXPECT_EQ(ticks.size(), 6u);
@@ -194,19 +195,10 @@ TEST_F(NiceScale, UndefinedInputs) {
   Ticks vTwo = {0, 10};
   cvn::detail::mTrimScaleTicks(vTwo, -1, 0);
   EXPECT_EQ(vTwo, Ticks{0});
-  // A part count beyond the array is read as the array.
-  Access::mSetParts(m_time, kD, 99);
-  Ticks ticks;
-  m_time.mFindNiceScale(Y(2001), Y(2010), 4, 8, false, false, nullptr, nullptr, ticks);
-  EXPECT_EQ(ticks.size(), 6u);
 }
 
-class TickGenerators : public testing::Test {
- protected:
-  CmTimeCls m_time;
-};
-
-TEST_F(TickGenerators, Rows) {
+TEST(TickGenerators, Rows) {
+  CmTimeCls time;
   // 'N' mGenerateNewTimes(code, increments, start, lowest, count); 'D'
   // mGenerateSpecialDayMonthTimes(code, increments, start, lowest, day of
   // month, count).
@@ -276,11 +268,11 @@ TEST_F(TickGenerators, Rows) {
     Ticks ticks = {-1.0};  // cleared first
     AssertLog log;
     if (row.cOp == 'N') {
-      m_time.mGenerateNewTimes(row.iCode, row.vIncrements, row.dStart, row.dLowest, row.iCount,
-                               ticks);
+      time.mGenerateNewTimes(row.iCode, row.vIncrements, row.dStart, row.dLowest, row.iCount,
+                             ticks);
     } else {
-      m_time.mGenerateSpecialDayMonthTimes(row.iCode, row.vIncrements, row.dStart, row.dLowest,
-                                           row.iDay, row.iCount, ticks);
+      time.mGenerateSpecialDayMonthTimes(row.iCode, row.vIncrements, row.dStart, row.dLowest,
+                                         row.iDay, row.iCount, ticks);
     }
     ExpectTicks(ticks, row.vTicks);
     EXPECT_TRUE(log.Reports().empty());
@@ -288,7 +280,7 @@ TEST_F(TickGenerators, Rows) {
   // A day-month code without a rule: the condition reported, no ticks.
   Ticks ticks;
   AssertLog log;
-  m_time.mGenerateSpecialDayMonthTimes(4, {1}, kJan1, 0, 1, 5, ticks);
+  time.mGenerateSpecialDayMonthTimes(4, {1}, kJan1, 0, 1, 5, ticks);
   EXPECT_TRUE(ticks.empty());
   EXPECT_EQ(log.Reports(),
             std::vector<std::string>{
@@ -298,13 +290,13 @@ TEST_F(TickGenerators, Rows) {
                 "(iTimeUnits == CmTimeUnit::mInstance()->mDayMonth()) || (iTimeUnits == "
                 "CmTimeUnit::mInstance()->mDayMonthYear()) time 4162"});
   // However many ticks are asked for, a call ends and keeps at most 100000.
-  m_time.mGenerateNewTimes(0, {1}, kJan1, kJan1, INT_MAX, ticks);
+  time.mGenerateNewTimes(0, {1}, kJan1, kJan1, INT_MAX, ticks);
   EXPECT_EQ(ticks.size(), static_cast<size_t>(kMaxTicks));
-  m_time.mGenerateSpecialDayMonthTimes(8, {1}, kJan1, 0, 1, INT_MAX, ticks);
+  time.mGenerateSpecialDayMonthTimes(8, {1}, kJan1, 0, 1, INT_MAX, ticks);
   EXPECT_EQ(ticks.size(), static_cast<size_t>(kMaxTicks));
   for (int iDay = 1; iDay <= 31; ++iDay) {
     for (int iStep : {1, 5, 7, 29, 31, 46}) {
-      m_time.mGenerateSpecialDayMonthTimes(8, {iStep}, T(2001, 1, 17), 0, iDay, 50, ticks);
+      time.mGenerateSpecialDayMonthTimes(8, {iStep}, T(2001, 1, 17), 0, iDay, 50, ticks);
       EXPECT_LE(ticks.size(), 50u);
       EXPECT_TRUE(std::is_sorted(ticks.begin(), ticks.end()));
     }
