@@ -1,5 +1,10 @@
-include(${CMAKE_CURRENT_LIST_DIR}/parser_tests.cmake OPTIONAL)
-include(${CMAKE_CURRENT_LIST_DIR}/selection_tests.cmake OPTIONAL)
+# Format model: parser, generator, selection and legal-format lists, locale
+# initialisation and packed format words, in one program with one access header.
+cvn_add_test(format_tests
+  ${CMAKE_CURRENT_LIST_DIR}/parse_generate_tests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/selection_tests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/locale_tests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/packed_tests.cpp)
 
 # The memo of accepted formats against parsing every text (own access header).
 cvn_add_test(format_memo_tests ${CMAKE_CURRENT_LIST_DIR}/format_memo_tests.cpp)
