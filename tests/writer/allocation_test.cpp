@@ -29,22 +29,21 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 TEST_F(WriterTest, SteadyStateWritesDoNotAllocate) {
-  for (const auto& row :
-       {std::make_pair(L"m/d/yyyy h:mm:ss", 0), std::make_pair(L"mmmm d, yyyy h:mm:ss AM/PM", 0),
-        std::make_pair(L"dd-mmm-yy hh:mm:ss.sss", 0), std::make_pair(L"yyyyQq", 0),
-        std::make_pair(L"wwWkyyyy", 0), std::make_pair(L"m/d/yyyy h:mm:ss", 127),
-        std::make_pair(L"[h]:mm:ss.ss", 0)}) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(row.first)));
-    ASSERT_TRUE(m_time.mSetFormat(row.first));
+  for (const wchar_t* sFormat :
+       {L"m/d/yyyy h:mm:ss", L"mmmm d, yyyy h:mm:ss AM/PM", L"dd-mmm-yy hh:mm:ss.sss", L"yyyyQq",
+        L"wwWkyyyy", L"[h]:mm:ss.ss"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(sFormat)));
+    ASSERT_TRUE(m_time.mSetFormat(sFormat));
     CmString sText, sDate, sTime;
     // The first pass gives the strings their room; the second must not
-    // allocate. Times from 1 January 2000 on, about 7 hours apart.
+    // allocate. Times from 1 January 2000 on, about 7 hours apart, under
+    // the format, the day number and show flags.
     for (int iPass = 0; iPass < 2; ++iPass) {
       gnAllocations = 0;
       gbCounting = iPass == 1;
       for (int i = 0; i < 2000; ++i) {
-        m_time.mCorvaneTimeToStr(36526.0 + i * 0.29712345, false, sText, sDate, sTime, row.second);
-        m_time.mCorvaneTimeToStr(36526.0 + i * 0.29712345, true, sText, row.second);
+        m_time.mCorvaneTimeToStr(36526.0 + i * 0.29712345, false, sText, sDate, sTime, 0);
+        m_time.mCorvaneTimeToStr(36526.0 + i * 0.29712345, true, sText, sDate, sTime, 127);
       }
       gbCounting = false;
     }

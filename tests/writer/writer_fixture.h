@@ -79,10 +79,8 @@ struct AssertLog {
 
 class WriterTest : public ::testing::Test {
  protected:
+  // The decimal symbols are '.', the elapsed flag is restored afterwards.
   void SetUp() override {
-    m_bSavedElapsed = CmTimeCls::m_bElapsedTimeFlag;
-    m_cSavedInput = mGetInputDecimal();
-    m_cSavedOutput = mGetOutputDecimal();
     mSetInputDecimal(L'.');
     mSetOutputDecimal(L'.');
     CmTimeClsTestAccess::mSetFixed(m_time);
@@ -112,8 +110,8 @@ class WriterTest : public ::testing::Test {
   CmTimeCls m_time;
 
  private:
-  bool m_bSavedElapsed = false;
-  wchar_t m_cSavedInput = L'.', m_cSavedOutput = L'.';
+  const bool m_bSavedElapsed = CmTimeCls::m_bElapsedTimeFlag;
+  const wchar_t m_cSavedInput = mGetInputDecimal(), m_cSavedOutput = mGetOutputDecimal();
 };
 
 // Corvane time of a day number and a clock time.
