@@ -63,9 +63,9 @@ TEST_F(WriterTest, Texts) {
       {"D2 N2 Q1 Y4", mAt(36616, 23, 59, 59, 700), L"01/04/Q1/2000"},
       // Date separators " " and ", ": ", " before the year of month name,
       // day, year; " " otherwise. Any other separator as it is.
-      {"F4 D1 Y4", kMar, L"March 5, 2000", L" "},
+      {"F4 D1 Y4", kMar, L"March 5, 2000", L", "},
       {"A3 D1 Y4 h1 m2", kMar, L"Mar 5, 2000 16:07", L" "},
-      {"D1 F4 Y4", kMar, L"5 March 2000", L", "},
+      {"D1 F4 Y4", kMar, L"5 March 2000", L" "},
       {"F4 D1 Y4", kMar, L"March  5  2000", L"  "},
       {kDT, kOct, L"10.6.2000 14h05h09", L".", L"h"},
       {kDT, kOct, L"10\u00e96\u00e92000 14\u4e2d05\u4e2d09", L"\u00e9", L"\u4e2d"},
