@@ -39,7 +39,7 @@ const std::vector<Part> kMdy = {{xMonthNumber, 1}, {xDay, 1}, {xYear, 4}};
 const std::vector<Part> kMdyHms = {{xMonthNumber, 1}, {xDay, 1},    {xYear, 4},
                                    {xHour, 1},        {xMinute, 2}, {xSecond, 2}};
 
-TEST(SteadyRead, ServesNumericFormatsOnly) {
+TEST(SteadyRead, ServesTheUsualFormatsOnly) {
   struct {
     std::vector<Part> vParts;
     const wchar_t* sDateSep;
@@ -52,13 +52,18 @@ TEST(SteadyRead, ServesNumericFormatsOnly) {
       {kMdyHms, L".", false, 0, true},   // " AM/PM"
       {kMdyHms, L"/", false, 1, false},  // " am/pm"
       {kMdyHms, L"/", false, 2, false},  // "AM/PM"
-      {kMdy, L" ", true, 0, false},      // blank separator
+      {kMdy, L" ", true, 0, true},       // blanks in a date alone
       {kMdy, L", ", true, 0, false},
       {kMdy, L"//", true, 0, false},
       {{{xYear, 2}, {xMonthNumber, 2}, {xDay, 2}}, L"-", true, 0, true},
       {{{xYear, 3}, {xMonthNumber, 2}, {xDay, 2}}, L"-", true, 0, false},  // year of 3
-      {{{xMonthAbbrev, 3}, {xDay, 1}, {xYear, 4}}, L"-", true, 0, false},  // a name
-      {{{xMonthNumber, 1}, {xDay, 1}}, L"/", true, 0, false},              // two date parts
+      {{{xMonthAbbrev, 3}, {xDay, 1}, {xYear, 4}}, L"-", true, 0, true},   // a name
+      {{{xMonthName, 4}, {xDay, 1}, {xYear, 4}}, L" ", true, 0, true},
+      {{{xMonthName, 3}, {xDay, 1}, {xYear, 4}}, L" ", true, 0, false},
+      {{{xMonthName, 4}, {xMonthNumber, 1}, {xYear, 4}}, L" ", true, 0, false},  // two months
+      {{{xMonthName, 4}, {xDay, 1}, {xYear, 4}, {xHour, 1}, {xMinute, 2}}, L"/", true, 0, false},
+      {{{xMonthNumber, 1}, {xDay, 1}, {xYear, 4}, {xHour, 1}, {xMinute, 2}}, L" ", true, 0, false},
+      {{{xMonthNumber, 1}, {xDay, 1}}, L"/", true, 0, false},  // two date parts
       {{{xMonthNumber, 1}, {xMonthNumber, 1}, {xYear, 4}}, L"/", true, 0, false},
       {{{xHour, 1}, {xMinute, 2}}, L"", true, 0, true},
       {{{xHour, 2}, {xMinute, 2}, {xSecond, 2}}, L"", false, 0, true},
@@ -78,12 +83,35 @@ TEST(SteadyRead, ServesNumericFormatsOnly) {
   EXPECT_FALSE(mLayout(kMdyHms, L"/", true, 0, L".").bServed);  // the clock needs ':'
 }
 
+// English month names, as the built-in tables hold them.
+int mEnglishMonth(const void*, const wchar_t* upperText, bool* abbreviation) {
+  static const wchar_t* const kNames[12] = {L"JANUARY",   L"FEBRUARY", L"MARCH",    L"APRIL",
+                                            L"MAY",       L"JUNE",     L"JULY",     L"AUGUST",
+                                            L"SEPTEMBER", L"OCTOBER",  L"NOVEMBER", L"DECEMBER"};
+  for (int i = 0; i < 12; ++i) {
+    if (std::wcsncmp(upperText, kNames[i], 3) == 0 && std::wcslen(upperText) == 3) {
+      *abbreviation = true;
+      return i + 1;
+    }
+  }
+  for (int i = 0; i < 12; ++i) {
+    if (std::wcscmp(upperText, kNames[i]) == 0) {
+      *abbreviation = false;
+      return i + 1;
+    }
+  }
+  return 0;
+}
+const cvn::detail::xMonthNames kEnglish{&mEnglishMonth, nullptr};
+
 TEST(SteadyRead, ReadsTextsAsTheFormatShowsThem) {
   const xSteadyLayout xMdyHms = mLayout(kMdyHms);
   const xSteadyLayout xMdyHmsAmPm = mLayout(kMdyHms, L"/", false, 0);
   const xSteadyLayout xPadded =
       mLayout({{xMonthNumber, 2}, {xDay, 2}, {xYear, 2}, {xHour, 2}, {xMinute, 2}});
   const xSteadyLayout xClock = mLayout({{xHour, 1}, {xMinute, 2}}, L"", false, 0);
+  const xSteadyLayout xDayName = mLayout({{xDay, 1}, {xMonthName, 4}, {xYear, 4}}, L" ");
+  const xSteadyLayout xAbbrev = mLayout({{xDay, 2}, {xMonthAbbrev, 3}, {xYear, 2}}, L"-");
   struct {
     const xSteadyLayout* pLayout;
     const wchar_t* sText;
@@ -135,11 +163,25 @@ TEST(SteadyRead, ReadsTextsAsTheFormatShowsThem) {
       {&xClock, L"10:30 PM", true, {1899, 12, 30, 22, 30, 0}},  // a time alone: day 0
       {&xClock, L"10:30", false, {}},
       {&xClock, L"", false, {}},
+      {&xDayName, L"15 March 2020", true, {2020, 3, 15, 0, 0, 0}},
+      {&xDayName, L"15 Mar 2020", true, {2020, 3, 15, 0, 0, 0}},  // narrower is fine
+      {&xDayName, L"15 march 2020", true, {2020, 3, 15, 0, 0, 0}},
+      {&xDayName, L"31 April 2020", false, {}},
+      {&xDayName, L"15 Marc 2020", false, {}},  // no name
+      {&xDayName, L"15 Ma 2020", false, {}},    // too short to be taken here
+      {&xDayName, L"15 3 2020", false, {}},
+      {&xDayName, L"15  March 2020", false, {}},
+      {&xDayName, L"15 March, 2020", false, {}},
+      {&xDayName, L"30 September 2020", true, {2020, 9, 30, 0, 0, 0}},
+      {&xDayName, L"30 Septemberxxxxx 2020", false, {}},  // past the letters taken
+      {&xAbbrev, L"15-Mar-20", true, {2020, 3, 15, 0, 0, 0}},
+      {&xAbbrev, L"15-March-20", false, {}},  // would widen "mmm"
+      {&xAbbrev, L"15-Mar-2020", false, {}},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(row.sText)));
     xSteadyFields f{-1, -1, -1, -1, -1, -1};
-    ASSERT_EQ(mReadSteadyText(*row.pLayout, row.sText, 29, 1900, &f), row.bRead);
+    ASSERT_EQ(mReadSteadyText(*row.pLayout, row.sText, 29, 1900, kEnglish, &f), row.bRead);
     if (!row.bRead) continue;
     EXPECT_EQ(f.iYear, row.xFields.iYear);
     EXPECT_EQ(f.iMonth, row.xFields.iMonth);
@@ -187,6 +229,8 @@ struct xSettings {
   const wchar_t* sAM;  // null: the built-in ones
   const wchar_t* sPM;
   bool bStaleElapsedFlag;  // another object left an elapsed format
+  bool bGermanNames = false;
+  bool bLongNames = false;  // names that make the longest dates the reader takes
 };
 const xSettings kSettings[] = {
     {L'.', L'.', 29, 1900, nullptr, nullptr, false},
@@ -196,7 +240,37 @@ const xSettings kSettings[] = {
     {L'.', L'.', 29, 1900, L"vorm.", L"nachm.", false},
     {L'.', L'.', 29, 1900, L"A", L"P", false},
     {L'.', L'.', 29, 1900, L"PM", L"AM", false},
+    {L',', L',', 29, 1900, nullptr, nullptr, false, true},
+    {L'.', L'.', 29, 1900, L"MA", L"NA", false, true},
+    {L'.', L'.', 29, 1900, L"MARCH", L"APRIL", false},  // designators that begin like names
+    {L'.', L'.', 29, 1900, nullptr, nullptr, false, false, true},
 };
+
+// The class-wide month tables with German names: a full stop after some
+// abbreviations, a letter outside ASCII in March.
+void mUseGermanNames() {
+  static const wchar_t* const kNames[12] = {L"Januar",    L"Februar", L"M\u00e4rz", L"April",
+                                            L"Mai",       L"Juni",    L"Juli",      L"August",
+                                            L"September", L"Oktober", L"November",  L"Dezember"};
+  static const wchar_t* const kAbbrevs[12] = {L"Jan.", L"Feb.", L"M\u00e4rz", L"Apr.",
+                                              L"Mai",  L"Juni", L"Juli",      L"Aug.",
+                                              L"Sep.", L"Okt.", L"Nov.",      L"Dez."};
+  for (int i = 0; i < 12; ++i) {
+    std::wstring sName = kNames[i];
+    std::wstring sAbbrev = kAbbrevs[i];
+    std::wstring sNoStop = sAbbrev;
+    if (!sNoStop.empty() && sNoStop.back() == L'.') sNoStop.pop_back();
+    auto fUpper = [](std::wstring t) {
+      for (wchar_t& c : t) c = mToUpper(c);
+      return t;
+    };
+    std::wcscpy(CmTimeCls::gszMonthName[i], sName.c_str());
+    std::wcscpy(CmTimeCls::gszMonthNameUpper[i], fUpper(sName).c_str());
+    std::wcscpy(CmTimeCls::gszMonthAbbrev[i], sAbbrev.c_str());
+    std::wcscpy(CmTimeCls::gszMonthAbbrevUpper[i], fUpper(sAbbrev).c_str());
+    std::wcscpy(CmTimeCls::gszMonthAbbrevUpperNoStop[i], fUpper(sNoStop).c_str());
+  }
+}
 
 // Random texts: mostly numbers laid out as a format shows them, with the
 // widths, values, separators and designators varied, some of them edited,
@@ -218,6 +292,24 @@ class xTextMaker {
   unsigned mBelow(unsigned n) { return static_cast<unsigned>(m_xRandom() % n); }
   wchar_t mPick(const wchar_t* chars) { return chars[mBelow(std::wcslen(chars))]; }
 
+  // A month as a word: a name or an abbreviation from the tables in force,
+  // in their case, upper or lower case, now and then cut short.
+  std::wstring mMonthWord() {
+    const unsigned m = mBelow(12);
+    std::wstring s;
+    switch (mBelow(4)) {
+      case 0: s = CmTimeCls::gszMonthName[m]; break;
+      case 1: s = CmTimeCls::gszMonthAbbrev[m]; break;
+      case 2: s = CmTimeCls::gszMonthNameUpper[m]; break;
+      default: s = CmTimeCls::gszMonthAbbrevUpperNoStop[m]; break;
+    }
+    if (mBelow(4) == 0) {
+      for (wchar_t& c : s) c = mToLower(c);
+    }
+    if (mBelow(8) == 0 && s.size() > 1) s.resize(mBelow(static_cast<unsigned>(s.size())) + 1);
+    return s;
+  }
+
   // A number: mostly in the range of a date or clock field, with leading
   // zeros now and then, sometimes any width.
   std::wstring mNumber(int hi) {
@@ -233,7 +325,11 @@ class xTextMaker {
     const wchar_t cSep = mBelow(4) == 0 ? mPick(L"/-.: ") : L"/-./"[mBelow(4)];
     for (unsigned i = 0; i < uDate; ++i) {
       if (i > 0) s += mBelow(20) == 0 ? mPick(L"/-.") : cSep;
-      s += mNumber(i == 2 ? (mBelow(2) ? 2100 : 99) : (i == 0 ? 12 : 31));
+      if (i < 2 && mBelow(5) == 0) {
+        s += mMonthWord();
+      } else {
+        s += mNumber(i == 2 ? (mBelow(2) ? 2100 : 99) : (i == 0 ? 12 : 31));
+      }
     }
     const unsigned uClock = mBelow(4) == 0 ? mBelow(5) : (mBelow(3) == 0 ? 0 : 2 + mBelow(2));
     for (unsigned i = 0; i < uClock; ++i) {
@@ -277,6 +373,11 @@ class SteadyReadTest : public ::testing::Test {
  protected:
   void SetUp() override {
     m_pHandler = mSetAssertHandler(&mCountReport);
+    std::memcpy(m_aNames, CmTimeCls::gszMonthName, sizeof m_aNames);
+    std::memcpy(m_aNamesUpper, CmTimeCls::gszMonthNameUpper, sizeof m_aNamesUpper);
+    std::memcpy(m_aAbbrevs, CmTimeCls::gszMonthAbbrev, sizeof m_aAbbrevs);
+    std::memcpy(m_aAbbrevsUpper, CmTimeCls::gszMonthAbbrevUpper, sizeof m_aAbbrevsUpper);
+    std::memcpy(m_aNoStop, CmTimeCls::gszMonthAbbrevUpperNoStop, sizeof m_aNoStop);
     m_cInput = mGetInputDecimal();
     m_cOutput = mGetOutputDecimal();
     m_bElapsed = CmTimeCls::m_bElapsedTimeFlag;
@@ -284,6 +385,7 @@ class SteadyReadTest : public ::testing::Test {
     mSetRegionalSettings(mBuiltInRegionalSettings());
   }
   void TearDown() override {
+    mRestoreNames();
     mSetAssertHandler(m_pHandler);
     cvn::detail::mSetSteadyReadEnabled(true);
     mSetInputDecimal(m_cInput);
@@ -316,7 +418,35 @@ class SteadyReadTest : public ::testing::Test {
     ASSERT_EQ(sFast, sFull) << testing::PrintToString(text);
   }
 
+  void mRestoreNames() {
+    std::memcpy(CmTimeCls::gszMonthName, m_aNames, sizeof m_aNames);
+    std::memcpy(CmTimeCls::gszMonthNameUpper, m_aNamesUpper, sizeof m_aNamesUpper);
+    std::memcpy(CmTimeCls::gszMonthAbbrev, m_aAbbrevs, sizeof m_aAbbrevs);
+    std::memcpy(CmTimeCls::gszMonthAbbrevUpper, m_aAbbrevsUpper, sizeof m_aAbbrevsUpper);
+    std::memcpy(CmTimeCls::gszMonthAbbrevUpperNoStop, m_aNoStop, sizeof m_aNoStop);
+  }
+  void mNamesFor(const xSettings& settings) {
+    mRestoreNames();
+    if (settings.bGermanNames) mUseGermanNames();
+    if (settings.bLongNames) {
+      // 13 to 16 letters: with a day and a year, 21 to 24 characters.
+      const wchar_t* const kLong[4] = {L"Augustaugusta", L"Septemberseptem", L"Octoberoctobers",
+                                       L"Novembernovember"};
+      for (int i = 0; i < 4; ++i) {
+        std::wstring sUpper = kLong[i];
+        for (wchar_t& c : sUpper) c = mToUpper(c);
+        std::wcscpy(CmTimeCls::gszMonthName[7 + i], kLong[i]);
+        std::wcscpy(CmTimeCls::gszMonthNameUpper[7 + i], sUpper.c_str());
+      }
+    }
+  }
+
  private:
+  wchar_t m_aNames[12][32];
+  wchar_t m_aNamesUpper[12][32];
+  wchar_t m_aAbbrevs[12][8];
+  wchar_t m_aAbbrevsUpper[12][8];
+  wchar_t m_aNoStop[12][8];
   CmAssertHandler m_pHandler = nullptr;
   wchar_t m_cInput = L'.';
   wchar_t m_cOutput = L'.';
@@ -329,6 +459,7 @@ TEST_F(SteadyReadTest, SameAsFullReaderOnRandomTexts) {
   for (const xSettings& xSet : kSettings) {
     mSetInputDecimal(xSet.cInput);
     mSetOutputDecimal(xSet.cOutput);
+    mNamesFor(xSet);
     CmTimeCls xFast;
     CmTimeCls xFull;
     for (CmTimeCls* p : {&xFast, &xFull}) {
@@ -381,10 +512,14 @@ TEST_F(SteadyReadTest, SameAsFullReaderOnColumns) {
       {L"yyyy-mm-dd", "ymd", L'-', true, false, 4, 0},
       {L"h:mm AM/PM", "", L'\0', false, true, 0, 2},
       {L"hh:mm:ss", "", L'\0', true, false, 0, 3},
+      {L"d mmmm yyyy", "dNy", L' ', false, false, 4, 0},  // N: the month's name
+      {L"dd-mmm-yy", "dAy", L'-', true, false, 2, 0},     // A: its abbreviation
+      {L"mmm d yyyy", "Ady", L' ', false, false, 4, 0},
   };
   for (const xSettings& xSet : kSettings) {
     mSetInputDecimal(xSet.cInput);
     mSetOutputDecimal(xSet.cOutput);
+    mNamesFor(xSet);
     for (const auto& col : kColumns) {
       SCOPED_TRACE(testing::PrintToString(std::wstring(col.sFormat)) + " decimal " +
                    testing::PrintToString(std::wstring(1, xSet.cInput)) + " AM " +
@@ -395,7 +530,7 @@ TEST_F(SteadyReadTest, SameAsFullReaderOnColumns) {
         CmTimeClsTestAccess::mSetTwoDigitWindow(*p, xSet.iWindowMax, xSet.iWindowBase);
         if (xSet.sAM != nullptr) CmTimeClsTestAccess::mSetDesignators(*p, xSet.sAM, xSet.sPM);
       }
-      for (int i = 0; i < 12000; ++i) {
+      for (int i = 0; i < 8000; ++i) {
         if (i % 500 == 0) {
           xFast.mSetFormat(col.sFormat);
           xFull.mSetFormat(col.sFormat);
@@ -406,6 +541,12 @@ TEST_F(SteadyReadTest, SameAsFullReaderOnColumns) {
           if (p != col.sDateOrder) sText += col.cSep;
           if (*p == 'm') sText += fNumber(fBelow(13), col.bPadded);  // 0 is no month
           if (*p == 'd') sText += fNumber(1 + fBelow(31), col.bPadded);
+          if (*p == 'N' || *p == 'A') {
+            // Mostly the form the format shows, now and then the other.
+            const int iMonth = fBelow(12);
+            const bool bName = fBelow(10) == 0 ? *p != 'N' : *p == 'N';
+            sText += bName ? CmTimeCls::gszMonthName[iMonth] : CmTimeCls::gszMonthAbbrev[iMonth];
+          }
           if (*p == 'y') {
             const int iYear = col.iYearDigits == 2 ? fBelow(100) : 990 + fBelow(3030);
             sText += (col.iYearDigits == 2 && iYear < 10 ? L"0" : L"") + std::to_wstring(iYear);

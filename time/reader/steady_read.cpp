@@ -24,8 +24,31 @@ bool mIsSteadyDatePart(xTimePartsEnum part, int count) {
     case xYear: return count == 2 || count == 4;
     case xMonthNumber:
     case xDay: return count == 1 || count == 2;
+    case xMonthAbbrev: return count == 3;
+    case xMonthName: return count == 4;
     default: return false;
   }
+}
+
+bool mIsMonthPart(xTimePartsEnum part) {
+  return part == xMonthNumber || part == xMonthAbbrev || part == xMonthName;
+}
+
+// Reads the run of letters at *p into upper (room for kMaxMonthLetters + 1),
+// upper-cased as the reader upper-cases a month token. Returns the count,
+// 0 for a run that is too short or too long to be taken here.
+constexpr int kMaxMonthLetters = 15;
+int mLetterRun(const wchar_t** p, wchar_t* upper) {
+  int n = 0;
+  const wchar_t* q = *p;
+  while (mReaderIsAlpha(*q)) {
+    if (n == kMaxMonthLetters) return 0;
+    upper[n++] = mToUpper(*q);
+    ++q;
+  }
+  upper[n] = L'\0';
+  *p = q;
+  return n >= 3 ? n : 0;
 }
 
 // Reads the run of ASCII digits at *p, at most maxDigits of them (one more
@@ -63,22 +86,29 @@ xSteadyLayout mSteadyLayout(int numParts, const CmTimeCls::xTimePartsStruct* par
   while (i < numParts && parts[i].ePart >= xYear && parts[i].ePart <= xDay) {
     if (x.iNumDate == 3 || !mIsSteadyDatePart(parts[i].ePart, parts[i].iCount)) return x;
     for (int j = 0; j < x.iNumDate; ++j) {
-      if (x.aeDate[j] == parts[i].ePart) return x;
+      if (x.aeDate[j] == parts[i].ePart ||
+          (mIsMonthPart(x.aeDate[j]) && mIsMonthPart(parts[i].ePart))) {
+        return x;
+      }
     }
+    if (parts[i].ePart == xMonthAbbrev || parts[i].ePart == xMonthName) x.bMonthName = true;
     x.aeDate[x.iNumDate] = parts[i].ePart;
     x.aiDateCount[x.iNumDate] = parts[i].iCount;
     ++x.iNumDate;
     ++i;
   }
   if (x.iNumDate != 0 && x.iNumDate != 3) return x;
+  const int iClock = numParts - i;
   if (x.iNumDate == 3) {
     if (dateSep == nullptr || dateSepLen != 1) return x;
     const wchar_t c = dateSep[0];
-    if (c != L'/' && c != L'-' && c != L'.') return x;
+    // Blanks and month names only in a date alone: a clock after them is
+    // found by counting blanks, which the steady read does not follow.
+    if (c != L'/' && c != L'-' && c != L'.' && !(c == L' ' && iClock == 0)) return x;
+    if (x.bMonthName && iClock != 0) return x;
     x.cDateSep = c;
   }
   // Then the clock: hour, minutes and optionally seconds.
-  const int iClock = numParts - i;
   if (iClock != 0) {
     if (iClock != 2 && iClock != 3) return x;
     if (parts[i].ePart != xHour || (parts[i].iCount != 1 && parts[i].iCount != 2)) return x;
@@ -96,13 +126,24 @@ xSteadyLayout mSteadyLayout(int numParts, const CmTimeCls::xTimePartsStruct* par
 }
 
 bool mReadSteadyText(const xSteadyLayout& layout, const wchar_t* text, int windowMax,
-                     int windowBase, xSteadyFields* out) {
+                     int windowBase, const xMonthNames& names, xSteadyFields* out) {
   if (!layout.bServed || text == nullptr) return false;
   const wchar_t* p = text;
   xSteadyFields f{1899, 12, 30, 0, 0, 0};  // a time alone lies on day 0
   if (layout.iNumDate == 3) {
     for (int k = 0; k < 3; ++k) {
       if (k > 0 && *p++ != layout.cDateSep) return false;
+      if (layout.aeDate[k] == xMonthAbbrev || layout.aeDate[k] == xMonthName) {
+        wchar_t szUpper[kMaxMonthLetters + 1];
+        if (mLetterRun(&p, szUpper) == 0 || names.pLookup == nullptr) return false;
+        bool bAbbreviation = false;
+        const int iMonth = names.pLookup(names.pContext, szUpper, &bAbbreviation);
+        if (iMonth < 1 || iMonth > 12) return false;
+        // A full name under "mmm" would widen the format to "mmmm".
+        if (!bAbbreviation && layout.aeDate[k] == xMonthAbbrev) return false;
+        f.iMonth = iMonth;
+        continue;
+      }
       const wchar_t* pStart = p;
       int v = 0;
       const int n = mDigitRun(&p, layout.aeDate[k] == xYear ? 4 : 2, &v);
@@ -148,6 +189,8 @@ bool mReadSteadyText(const xSteadyLayout& layout, const wchar_t* text, int windo
     }
   }
   if (*p != L'\0') return false;
+  // A date alone is all date text, which holds so many characters at most.
+  if (layout.iNumClock == 0 && p - text > CmTimeReaderImpl::kMaxDateText) return false;
   *out = f;
   return true;
 }
@@ -211,6 +254,12 @@ bool mStateIs(const xSteadyMemo& m, const CmString& text, int numParts,
   return true;
 }
 
+// The object's month-name lookup, for the text reader above.
+int mLookUpMonth(const void* context, const wchar_t* upperText, bool* abbreviation) {
+  return CmTimeReaderImpl::mMonthOfName(*static_cast<const CmTimeCls*>(context), upperText,
+                                        abbreviation);
+}
+
 }  // namespace
 
 #define CVN_STEADY_DESIGNATORS(t)                                                \
@@ -225,8 +274,8 @@ bool CmTimeReaderImpl::mReadSteady(CmTimeCls& t, const wchar_t* text, int* year,
   if (!cd::mSteadyReadEnabled() || text == nullptr) return false;
   // The current format is tried as it stands only outside elapsed reads.
   if (CmTimeCls::m_bElapsedTimeFlag || t.m_bReadElapsed) return false;
-  // Numbers, their separators and a designator; a digit first.
-  if (!(text[0] >= L'0' && text[0] <= L'9')) return false;
+  // Numbers, month names, their separators and a designator.
+  if (!(text[0] >= L'0' && text[0] <= L'9') && !cvn::detail::mReaderIsAlpha(text[0])) return false;
   const wchar_t cIn = mGetInputDecimal();
   const wchar_t cOut = mGetOutputDecimal();
   if ((cIn != L'.' && cIn != L',') || (cOut != L'.' && cOut != L',')) return false;
@@ -263,11 +312,11 @@ bool CmTimeReaderImpl::mReadSteady(CmTimeCls& t, const wchar_t* text, int* year,
                                   t.m_sDateSep.length(), t.m_sTimeSep.c_str(),
                                   t.m_sTimeSep.length(), t.m_b24Hour, t.m_eAMPMFormat);
     // A designator reads as the steady read takes it (" AM" morning, " PM"
-    // afternoon, neither regional) only under the usual designators.
-    if (!t.m_b24Hour && !(t.m_sAM == L"AM" && t.m_sPM == L"PM" && t.m_sAMDefault == L"AM" &&
-                          t.m_sPMDefault == L"PM")) {
-      m.xLayout.bServed = false;
-    }
+    // afternoon, neither regional), and no word of a month name can start
+    // one, only under the usual designators.
+    const bool bUsualDesignators =
+        t.m_sAM == L"AM" && t.m_sPM == L"PM" && t.m_sAMDefault == L"AM" && t.m_sPMDefault == L"PM";
+    if ((!t.m_b24Hour || m.xLayout.bMonthName) && !bUsualDesignators) m.xLayout.bServed = false;
     // The full reader sets the text it generates from the fields: only a
     // canonical text stays current.
     m.bCanonical = false;
@@ -280,8 +329,9 @@ bool CmTimeReaderImpl::mReadSteady(CmTimeCls& t, const wchar_t* text, int* year,
   }
   if (!m.xLayout.bServed || !m.bCanonical || m.xLayout.cDateSep == cIn) return false;
 
+  const cd::xMonthNames xNames{&mLookUpMonth, &t};
   cd::xSteadyFields xFields{};
-  if (!cd::mReadSteadyText(m.xLayout, text, t.m_iTwoDigitYearMax, t.m_iTwoDigitYearBase,
+  if (!cd::mReadSteadyText(m.xLayout, text, t.m_iTwoDigitYearMax, t.m_iTwoDigitYearBase, xNames,
                            &xFields)) {
     return false;
   }
