@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -133,9 +134,18 @@ TEST(CalendarInlinePath, GenerateEqualsMembers) {
   for (int i = 0; i < 1000000; ++i) {
     std::array<int, 7> x{};  // year, month, day, hour, minute, second, thousandths
     for (int& v : x) v = i % 8 == 0 ? xAny(xRandom) : xNear(xRandom);
+    // A date without a clock takes a short way: no clock at all in a third
+    // of the cases, a clock of one part in another.
+    if (i % 3 != 2) {
+      for (int k = 3; k < 7; ++k) {
+        if (i % 3 == 0 || k != 3 + i % 4) x[static_cast<size_t>(k)] = 0;
+      }
+    }
     double t = 0.0;
     ASSERT_TRUE(o.mGenerateCorvaneTime(x[0], x[1], x[2], x[3], x[4], x[5], x[6], &t));
-    ASSERT_EQ(t, A::mDayNumber(o, x[0], x[1], x[2]) + A::mMs(o, x[3], x[4], x[5], x[6]) / kMs) << i;
+    const double dExpected =
+        A::mDayNumber(o, x[0], x[1], x[2]) + A::mMs(o, x[3], x[4], x[5], x[6]) / kMs;
+    ASSERT_EQ(std::memcmp(&t, &dExpected, sizeof t), 0) << i;  // bit for bit: no -0
   }
 }
 

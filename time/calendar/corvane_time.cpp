@@ -93,8 +93,15 @@ bool CmTimeCls::mGenerateCorvaneTime(int year, int month, int day, int hour, int
                                      int thousandths, double* t) const {
   // mToJulianDay and mToTimeOfDay, inline.
   const int iDayNumber = detail::mSaturateToInt(detail::mDayNumberFromCivil(year, month, day));
+  if (t == nullptr) return true;
+  // A date without a clock (the usual date column) is its day number: the
+  // time of day would add exactly +0.
+  if ((hour | minute | second | thousandths) == 0) {
+    *t = iDayNumber;
+    return true;
+  }
   const double dTimeOfDay = mClockToMs(hour, minute, second, thousandths);
-  if (t != nullptr) *t = iDayNumber + dTimeOfDay / detail::kMsPerDayD;
+  *t = iDayNumber + dTimeOfDay / detail::kMsPerDayD;
   return true;
 }
 
