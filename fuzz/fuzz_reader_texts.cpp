@@ -134,8 +134,11 @@ void mCheckRead(CmTimeCls& t, const std::wstring& text, const std::string& conte
   int iDateParts = 0;
   for (const auto& p : xNow.vParts) iDateParts += p.first >= xYear && p.first <= xDay ? 1 : 0;
   const bool bUnseparated = iDateParts >= 2 && xNow.sDateSep.empty() && !bFullCompact;
+  // Nor under a 24-hour format of one clock part: a bare number is no time
+  // ("H" writes "0", which it does not read).
+  const bool bBareNumber = iDateParts == 0 && xNow.vParts.size() < 2 && xNow.b24Hour;
   if (bOk && !bMissing && mGetInputDecimal() == mGetOutputDecimal() && Access::mNumParts(t) > 0 &&
-      !bUnseparated && Access::mState(t).sText == xBefore.sText && !Access::mReadElapsed(t) && !bElapsedBefore &&
+      !bUnseparated && !bBareNumber && Access::mState(t).sText == xBefore.sText && !Access::mReadElapsed(t) && !bElapsedBefore &&
       !CmTimeCls::m_bElapsedTimeFlag && t.mValidCorvaneTime(v) && !mHasWeekPart(t)) {
     CmString sWritten;
     t.mCorvaneTimeToStr(v, false, sWritten, 0);
