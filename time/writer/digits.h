@@ -49,6 +49,23 @@ inline void mAppendWidth(Out& out, std::int64_t value, int width) {
   mAppendPrintfInt(out, value, width, -1, true);
 }
 
+// "%04.4i": four digits for the years a write shows (1000 to 4000, and
+// every value 0 to 9999), printf's field for any other value.
+template <class Out>
+inline void mAppendFourDigits(Out& out, std::int64_t value) {
+  if (value >= 0 && value <= 9999) {
+    const int v = static_cast<int>(value);
+    const wchar_t szDigits[4] = {
+        static_cast<wchar_t>(L'0' + v / 1000), static_cast<wchar_t>(L'0' + v / 100 % 10),
+        static_cast<wchar_t>(L'0' + v / 10 % 10), static_cast<wchar_t>(L'0' + v % 10)};
+    // Two pieces of two, which a text builder copies in place.
+    out.append(szDigits, 2);
+    out.append(szDigits + 2, 2);
+    return;
+  }
+  mAppendPrintfInt(out, value, 4, 4, true);
+}
+
 // "%d".
 template <class Out>
 void mAppendPlain(Out& out, std::int64_t value) {

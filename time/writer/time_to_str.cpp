@@ -11,6 +11,7 @@
 #include "CmTimeCls.h"
 #include "CvnBasicTypes.h"
 #include "CvnMessaging.h"
+#include "time/calendar/calendar_math.h"
 #include "time/writer/digits.h"
 #include "time/writer/text_builder.h"
 #include "time/writer/writer_impl.h"
@@ -69,14 +70,23 @@ bool CmTimeWriterImpl::mSplitAbsolute(const CmTimeCls& time, double t, xShownVal
   if (v > mGetMaxInteger()) return false;
   // The split saturates far-off values and carries a time of day of one
   // whole day into the next day, so the hour comes out as 0 to 23.
-  double dTimeOfDay = 0.0;
-  time.mToDayThousandths(v, &out->iDayNumber, &dTimeOfDay);
+  // mToDayThousandths, mFromJulianDay and mFromTimeOfDay, inline: every
+  // value of a column goes through them.
+  const cvn::detail::xDaySplit xSplit = cvn::detail::mSplitCorvaneTime(v);
+  out->iDayNumber = xSplit.iDayNumber;
   // The quick bound, in 64 bits: the day number may be saturated at INT_MIN.
   if ((static_cast<std::int64_t>(out->iDayNumber) - 367) / 366 > 3000) return false;
-  time.mFromJulianDay(out->iDayNumber, &out->iYear, &out->iMonth, &out->iDay, nullptr,
-                      xExtractWeekFromJanuary);
+  const cvn::detail::xCivilDate xDate = cvn::detail::mCivilFromDayNumber(out->iDayNumber);
+  out->iYear = cvn::detail::mSaturateToInt(xDate.iYear);
+  out->iMonth = xDate.iMonth;
+  out->iDay = xDate.iDay;
   if (out->iYear < 1000 || out->iYear > 4000) return false;
-  time.mFromTimeOfDay(dTimeOfDay, &out->iHour, &out->iMinute, &out->iSecond, &out->iThousandths);
+  // The split gives a whole number of milliseconds in [0, 86400000).
+  const int iMs = static_cast<int>(xSplit.dTimeOfDay);
+  out->iHour = iMs / cvn::detail::kMsPerHour;
+  out->iMinute = iMs % cvn::detail::kMsPerHour / cvn::detail::kMsPerMinute;
+  out->iSecond = iMs % cvn::detail::kMsPerMinute / cvn::detail::kMsPerSecond;
+  out->iThousandths = iMs % cvn::detail::kMsPerSecond;
   return true;
 }
 
@@ -191,7 +201,7 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
           if (iCount == 2) {
             mAppendPrintfInt(xText, xValue.iYear % 100, 2, 2, true);  // "%02.2i"
           } else {
-            mAppendPrintfInt(xText, xValue.iYear, 4, 4, true);  // "%04.4i"
+            cvn::detail::mAppendFourDigits(xText, xValue.iYear);  // "%04.4i"
           }
           break;
         case xQuarterLabelFirst:

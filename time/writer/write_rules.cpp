@@ -73,8 +73,14 @@ xDateSeparatorRule mDateSeparatorRule(const wchar_t* dateSep, const xWriterParts
   // Case-insensitive equality compares character by character, so only a
   // separator of the same length can equal "WK" or "Q".
   const size_t iLength = std::wcslen(dateSep);
-  xRule.bNone = (iLength == 2 && mStrCompareIgnore(dateSep, L"WK") == 0) ||
-                (iLength == 1 && mStrCompareIgnore(dateSep, L"Q") == 0);
+  // An ASCII first character other than the letter's two cases cannot
+  // compare equal; any other goes to the full comparison.
+  auto fMayBe = [](wchar_t c, wchar_t upper) {
+    return c >= 0x80 || c < 0 || c == upper || c == upper - L'A' + L'a';
+  };
+  xRule.bNone =
+      (iLength == 2 && fMayBe(dateSep[0], L'W') && mStrCompareIgnore(dateSep, L"WK") == 0) ||
+      (iLength == 1 && fMayBe(dateSep[0], L'Q') && mStrCompareIgnore(dateSep, L"Q") == 0);
   xRule.bBlankStyle = (iLength == 1 && dateSep[0] == L' ') ||
                       (iLength == 2 && dateSep[0] == L',' && dateSep[1] == L' ');
   xRule.bMonthDayYear =
