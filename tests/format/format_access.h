@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,7 @@ struct CmTimeClsTestAccess {
     const bool bOk = t.mParseFormat(format, sDateSep, sTimeSep, &n, xParts, &b24Hour, &eStyle);
     const bool bElapsedAfter = CmTimeCls::m_bElapsedTimeFlag;
     if (pCanonical != nullptr) {
-      *pCanonical = bOk ? mGenerate(t, std::vector<Part>(xParts, xParts + n), sDateSep.c_str(),
+      *pCanonical = bOk ? mGenerate(t, mPartCodes(n, xParts), sDateSep.c_str(),
                                     b24Hour ? -1 : eStyle, std::wcschr(format, L'[') != nullptr)
                         : L"";
     }
@@ -79,14 +80,16 @@ struct CmTimeClsTestAccess {
            (b24Hour && eStyle != 0 ? L"?" : L"") +
            (sTimeSep.str() != L":" ? L"|" + sTimeSep.str() : L"") + (bElapsedAfter ? L"|[" : L"");
   }
-  static std::wstring mCanonical(CmTimeCls& t, const wchar_t* format) {
-    std::wstring s;
-    mParse(t, format, false, &s);
-    return s;
-  }
-  // Style -1: a 24-hour format. The time separator is ":".
-  static std::wstring mGenerate(const CmTimeCls& t, const std::vector<Part>& parts,
+  // Generates from parts given as codes; style -1: a 24-hour format. The
+  // time separator is ":".
+  static std::wstring mGenerate(const CmTimeCls& t, const std::wstring& codes,
                                 const wchar_t* dateSep, int style, bool bElapsed) {
+    std::vector<Part> parts;
+    std::wistringstream in(codes);
+    for (std::wstring c; in >> c;) {
+      parts.push_back({static_cast<xTimePartsEnum>(std::stoi(c.substr(0, 1), nullptr, 16)),
+                       std::stoi(c.substr(1))});
+    }
     CmTimeCls::m_bElapsedTimeFlag = bElapsed;
     CmString sOut(L"stale");
     t.mGenerateFormat(static_cast<int>(parts.size()), parts.data(), dateSep, L":", style < 0,
@@ -117,9 +120,6 @@ struct CmTimeClsTestAccess {
     return t.m_sShortDateFmt.str() + L"|" + t.m_sTimeFmt.str() + L"|" + t.m_sAM.str() + L"|" +
            t.m_sAMLower.str() + L"|" + t.m_sAMDefault.str();
   }
-  static void mSetRegional(CmTimeCls& t, const wchar_t* shortDate, const wchar_t* timeFmt) {
-    t.m_sShortDateFmt = shortDate, t.m_sTimeFmt = timeFmt;
-  }
   // The default formats, then the count of older ones; mSetDefFmts sets them.
   static Strings mDefFmts(const CmTimeCls& t) {
     Strings v = mTexts(std::vector<CmString>(t.m_sDefFmts, t.m_sDefFmts + t.m_iNumDefFmts));
@@ -143,17 +143,14 @@ struct xAssertCapture {
 };
 
 // Runs each test under the built-in settings with one object made under
-// them; afterwards the lists are empty and the decimal symbols and the
-// month-name flag as they were.
+// them; afterwards the lists are empty and the decimal symbols as they were.
 class FormatTest : public ::testing::Test {
  protected:
   ~FormatTest() override {
     m_t.mDeleteAllFormats();
     mSetInputDecimal(m_cInput), mSetOutputDecimal(m_cOutput);
-    CmTimeCls::gbAbbrevMonthNames = m_bAbbrev;
   }
   RegionalSettingsGuard m_xSettings{mBuiltInRegionalSettings()};
   wchar_t m_cInput = mGetInputDecimal(), m_cOutput = mGetOutputDecimal();
-  bool m_bAbbrev = CmTimeCls::gbAbbrevMonthNames;
   CmTimeCls m_t;
 };
