@@ -10,6 +10,7 @@
 #include "CmString.h"
 #include "CmTimeCls.h"
 #include "platform/settings_guard.h"
+#include "regressions/regressions_access.h"
 
 namespace {
 
@@ -98,6 +99,33 @@ TEST(Regressions, MonthNameAfterADayIsNoDesignator) {
   CmString sText;
   t.mCorvaneTimeToStr(dRead, false, sText, 0);
   EXPECT_EQ(sText.str(), L"16 April 3230 07:09:59");
+}
+
+// Fault: decimals typed after the seconds ("8 5:05:22.55") under a format
+// with a day but no fraction part, of as many parts as the text or more,
+// were reported through mAssert ("iMatchPos >= 0") as a broken invariant,
+// though the text is a valid read; the fraction enters the new format as
+// read, as it does when the format has fewer parts than the text.
+TEST(Regressions, TypedDecimalsNeedNoFractionPart) {
+  const struct {
+    const wchar_t* sFormat;
+    const wchar_t* sText;
+    const wchar_t* sFollowed;  // the current format after the read
+  } kRows[] = {
+      {L"d/m h:mm:ss", L"8 5:05:22.55", L"d h:mm:ss.ss"},  // the found case, shortened
+      {L"d/m/yyyy h:mm:ss", L"8/3/2020 5:05:22.5", L"d/m/yyyy h:mm:ss.s"},
+      {L"h:mm:ss", L"5:05:22.125", L"h:mm:ss.sss"},  // fewer format parts, as before
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(std::string(row.sText, row.sText + std::wcslen(row.sText)));
+    cvn::test::ReportCapture xReports;
+    CmTimeCls t;
+    ASSERT_TRUE(t.mSetFormat(row.sFormat));
+    double dRead = 0.0;
+    EXPECT_TRUE(t.mStrToCorvaneTime(row.sText, &dRead));
+    EXPECT_EQ(t.mGetDateTimeFmt().str(), row.sFollowed);
+    EXPECT_TRUE(xReports.mGet().empty());
+  }
 }
 
 }  // namespace

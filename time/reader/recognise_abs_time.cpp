@@ -72,11 +72,13 @@ bool CmTimeReaderImpl::mFollowText(CmTimeCls& t, xRecognition* r) {
       if (mUnitOf(xPart.ePart) == xMonthNumber && xPart.ePart != xMonthNumber) {
         xPart.ePart = xPart.iCount >= 4 ? xMonthName : xMonthAbbrev;
       }
-    } else if (i < iNumFmt) {
+    } else if (i < iNumFmt && xPart.ePart != xThousandth) {
       // A text part without a match among as many parts as the format has
-      // is a broken invariant. Parts beyond the format's count are the
-      // extra precision typed (the decimals of "10:30:15.5" under
-      // "h:mm:ss"): they enter the new format as read, unreported.
+      // is a broken invariant. The decimals typed after the seconds are the
+      // one part a format need not have (the ".5" of "10:30:15.5" under
+      // "h:mm:ss", and of "8 5:05:22.5" under "d/m h:mm:ss", where the
+      // format has more parts than the text): they enter the new format as
+      // read, unreported.
       mAssert("iMatchPos >= 0", "time", 8793);
     }
     axNew[iNew++] = {xPart.ePart, xPart.iCount};
