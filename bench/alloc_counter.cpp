@@ -1,6 +1,10 @@
 // A replacement of the global operator new that counts every heap
 // allocation of the program (the library's included), and the shared time
 // objects of the benchmarks.
+//
+// Recorded run: 5 December 2026, 2 cores (nproc), Intel(R) Xeon(R) Processor
+// 2.6 GHz, g++ 12.2.0 -O3: no allocation per read, write or format set in
+// steady state (bench/README.md).
 
 #include <cstdlib>
 #include <new>

@@ -2,9 +2,9 @@
 // the closed-form calendar algorithms the library is measured against, and
 // the helpers that give every benchmark the same counters.
 //
-// Machine of the recorded run: 2 cores (nproc), Intel(R) Xeon(R) Processor,
-// Debian 12, g++ 12.2.0, Release (-O3), Google Benchmark 1.7.1, ICU 72.1,
-// 5 December 2026. Figures: bench/README.md.
+// Recorded run: 5 December 2026, 2 cores (nproc), Intel(R) Xeon(R) Processor
+// 2.6 GHz, Debian 12, g++ 12.2.0, Release (-O3), Google Benchmark 1.7.1,
+// ICU 72.1. Figures: bench/README.md.
 #pragma once
 
 #include <benchmark/benchmark.h>

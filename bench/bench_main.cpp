@@ -3,13 +3,16 @@
 // from the same run (medians when repetitions are asked for), with the
 // ratios and whether each target is met.
 //
-// Machine of the recorded run: 2 cores (nproc), Intel(R) Xeon(R) Processor,
-// g++ 12.2.0 -O3, 5 December 2026. The table of that run: bench/README.md.
+// Recorded run: 5 December 2026, 2 cores (nproc), Intel(R) Xeon(R) Processor
+// 2.6 GHz, g++ 12.2.0 -O3, Google Benchmark 1.7.1, ICU 72.1. The table of that
+// run: bench/README.md.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -75,6 +78,9 @@ double mNsPerUnit(benchmark::TimeUnit unit) {
 // value (the machine is shared, so time spent waiting does not count).
 class xTableReporter : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal, so that a saved report stays plain text.
+  xTableReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& reports) override {
     ConsoleReporter::ReportRuns(reports);
     for (const Run& r : reports) {
@@ -88,11 +94,13 @@ class xTableReporter : public benchmark::ConsoleReporter {
     }
   }
 
-  void mPrintTable() const {
-    std::printf(
-        "\n| case | library ns/value | allocs/value | peer | peer ns/value | ratio | "
-        "target | met |\n|---|---:|---:|---|---:|---:|---|---|\n");
-    for (const xRow& row : kRows) mPrintRow(row);
+  void mPrintTable() {
+    // On the reporter's own stream, after everything it has written.
+    std::ostream& out = GetOutputStream();
+    out << "\n| case | library ns/value | allocs/value | peer | peer ns/value | ratio | "
+           "target | met |\n|---|---:|---:|---|---:|---:|---|---|\n";
+    for (const xRow& row : kRows) mPrintRow(out, row);
+    out.flush();
   }
 
  private:
@@ -101,7 +109,7 @@ class xTableReporter : public benchmark::ConsoleReporter {
     return it == m_mFigures.end() ? nullptr : &it->second;
   }
 
-  void mPrintRow(const xRow& row) const {
+  void mPrintRow(std::ostream& out, const xRow& row) const {
     const xFigure* pCvn = mFind(std::string(row.sCase) + "/Cvn");
     if (pCvn == nullptr) return;  // filtered out of this run
     const xFigure* pPeer = row.sPeer ? mFind(std::string(row.sCase) + "/" + row.sPeer) : nullptr;
@@ -134,9 +142,12 @@ class xTableReporter : public benchmark::ConsoleReporter {
         break;
       case eTarget::kNone: break;
     }
-    std::printf("| %s | %.1f | %.3g | %s | %s | %s | %s | %s |\n", row.sCase, pCvn->dNsPerValue,
-                pCvn->dAllocsPerValue, row.sPeer ? row.sPeer : "", szPeer, szRatio, szTarget,
-                row.eKind == eTarget::kNone ? "" : (bMet ? "yes" : "NO"));
+    char szLine[256];
+    std::snprintf(szLine, sizeof szLine, "| %s | %.1f | %.3g | %s | %s | %s | %s | %s |\n",
+                  row.sCase, pCvn->dNsPerValue, pCvn->dAllocsPerValue, row.sPeer ? row.sPeer : "",
+                  szPeer, szRatio, szTarget,
+                  row.eKind == eTarget::kNone ? "" : (bMet ? "yes" : "NO"));
+    out << szLine;
   }
 
   std::map<std::string, xFigure> m_mFigures;

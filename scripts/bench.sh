@@ -37,4 +37,4 @@ cmake --build "$build" -j "$jobs" --target cvn_bench
 export LC_ALL=C
 "$build/bench/cvn_bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
   --benchmark_out="${out%.txt}.json" --benchmark_out_format=json --benchmark_color=false \
-  "$@" | tee -a "$out"
+  "$@" 2>&1 | tee -a "$out"
