@@ -18,8 +18,8 @@ using cvn::detail::xIntTable;
 
 // One base unit as the validators see it.
 struct xUnitRule {
-  int iBit;                 // the unit's bit in a code
   const xIntTable* pTable;  // its factor list
+  int iBit;                 // the unit's bit in a code
   int iMessage;             // the message number naming it
   int iMinStart;            // allowed tick start, inclusive
   int iMaxStart;
@@ -30,13 +30,13 @@ constexpr int kNumRules = 7;
 // The seven base units in validation order, bits taken from the catalogue.
 void mUnitRules(const CmTimeUnit& unit, xUnitRule (&rules)[kNumRules]) {
   using namespace cvn::detail;
-  rules[0] = {unit.mSecond(), &kMinuteFactorTable, kMsgSecond, 0, 59};
-  rules[1] = {unit.mMinute(), &kMinuteFactorTable, kMsgMinute, 0, 59};
-  rules[2] = {unit.mHour(), &kHourFactorTable, kMsgHour, 0, 23};
-  rules[3] = {unit.mDay(), &kDayFactorTable, kMsgDay, 1, 31};
-  rules[4] = {unit.mMonth(), &kYMonthFactorTable, kMsgMonth, 1, 12};
-  rules[5] = {unit.mQuarter(), &kQuarterFactorTable, kMsgQuarter, 1, 4};
-  rules[6] = {unit.mYear(), &kYearFactorTable, kMsgYear, 1000, 4000};
+  rules[0] = {&kMinuteFactorTable, unit.mSecond(), kMsgSecond, 0, 59};
+  rules[1] = {&kMinuteFactorTable, unit.mMinute(), kMsgMinute, 0, 59};
+  rules[2] = {&kHourFactorTable, unit.mHour(), kMsgHour, 0, 23};
+  rules[3] = {&kDayFactorTable, unit.mDay(), kMsgDay, 1, 31};
+  rules[4] = {&kYMonthFactorTable, unit.mMonth(), kMsgMonth, 1, 12};
+  rules[5] = {&kQuarterFactorTable, unit.mQuarter(), kMsgQuarter, 1, 4};
+  rules[6] = {&kYearFactorTable, unit.mYear(), kMsgYear, 1000, 4000};
 }
 
 bool mHasUnit(int code, int bit) {

@@ -36,12 +36,9 @@ int mDifferingUnit(const CmTimeCls& time, const CmTimeScaleImpl::xFields& a,
 xTimePartsEnum CmTimeCls::mFindUnitOfTime(const double* times, int count,
                                           const std::vector<unsigned int>& packedFormat,
                                           double* minimum, double* span) {
-  double dMinimumOut = 0.0;
-  double dSpanOut = 0.0;
-  double& rMinimum = minimum != nullptr ? *minimum : dMinimumOut;
-  double& rSpan = span != nullptr ? *span : dSpanOut;
-  rMinimum = 0.0;
-  rSpan = 0.0;
+  // Both results start at 0; a null receiver is skipped.
+  if (minimum != nullptr) *minimum = 0.0;
+  if (span != nullptr) *span = 0.0;
 
   mUnpackFormat(packedFormat);
   const int iMaxKind = CmTimeScaleImpl::mFinestPart(*this);
@@ -81,13 +78,15 @@ xTimePartsEnum CmTimeCls::mFindUnitOfTime(const double* times, int count,
       if (iUnit > iFound) iFound = iUnit;
     }
   }
-  rMinimum = dMinimum;
+  if (minimum != nullptr) *minimum = dMinimum;
 
   const int iUnit = (iFound != 0 && iFound < iMaxKind) ? iFound : iMaxKind;
   // A format without parts has no unit: the span stays 0 (no unit to count
   // in, and nothing to report).
   if (iUnit != xNoPart) {
-    mGetTimeDiff(dMinimum, dMaximum, static_cast<xTimePartsEnum>(iUnit), &rSpan);
+    double dSpan = 0.0;
+    mGetTimeDiff(dMinimum, dMaximum, static_cast<xTimePartsEnum>(iUnit), &dSpan);
+    if (span != nullptr) *span = dSpan;
   }
   return static_cast<xTimePartsEnum>(iUnit);
 }
