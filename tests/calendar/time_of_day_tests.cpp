@@ -7,11 +7,13 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
 
 #include "CvnBasicTypes.h"
+#include "CvnMath.h"
 #include "calendar/calendar_access.h"
 #include "platform/platform.h"
 
@@ -121,6 +123,50 @@ TEST(Odbc, EdgesBothWays) {
     const auto [y, m, d] = A::mDate(o, iDay);
     const auto [h, mi, s, ms] = A::mClock(o, dMs);
     EXPECT_EQ(mToOdbc(o, t), (Record{static_cast<short>(y), m, d, h, mi, s, ms * 1000000LL})) << t;
+  }
+}
+
+// The split as first written, the day number through the checked
+// double-to-int conversion; the library's now truncates in line after its
+// own range test.
+A::Split mReferenceSplit(double t) {
+  if (std::isnan(t)) return {0, 0.0};
+  const bool bNonNegative = t >= 0.0;
+  const double dShifted = bNonNegative ? t + 5e-10 : t - 5e-10;
+  if (!(dShifted > -2147483649.0 && dShifted < 2147483648.0)) {
+    return {dShifted > 0.0 ? INT_MAX : INT_MIN, 0.0};
+  }
+  long long iDay = mToINTG(dShifted);
+  if (t == static_cast<double>(iDay)) return {static_cast<int>(iDay), 0.0};
+  double dFraction = std::fabs(t - static_cast<double>(iDay)) + (bNonNegative ? 5e-10 : -5e-10);
+  if (!bNonNegative && dFraction > 0.0) {
+    iDay -= 1;
+    dFraction = 1.0 - dFraction;
+  }
+  double dMs = mNearestInteger(dFraction * kMs);
+  if (dMs >= kMs) iDay += 1, dMs = 0.0;
+  if (dMs <= 0.0) dMs = 0.0;
+  if (iDay > INT_MAX || iDay < INT_MIN) return {iDay > 0 ? INT_MAX : INT_MIN, 0.0};
+  return {static_cast<int>(iDay), dMs};
+}
+
+// Valid values, wide values, any bit pattern and values a hair from
+// midnight: the split gives what its first version gave, bit for bit.
+TEST(CalendarInlinePath, SplitEqualsCheckedReference) {
+  const CmTimeCls o;
+  std::mt19937_64 xRandom(99u);
+  std::uniform_real_distribution<double> xValid(-328726.0, 767386.0), xWide(-3e9, 3e9);
+  for (int i = 0; i < 4000000; ++i) {
+    double t = i % 4 == 0 ? xValid(xRandom) : xWide(xRandom);
+    if (i % 4 == 2) {
+      const std::uint64_t uBits = xRandom();
+      std::memcpy(&t, &uBits, sizeof t);
+    } else if (i % 4 == 3) {
+      t = std::floor(xValid(xRandom)) + (i % 8 == 3 ? 1e-9 : -3e-9) * (i % 5);
+    }
+    const A::Split a = A::mSplit(o, t);
+    const A::Split b = mReferenceSplit(t);
+    ASSERT_TRUE(a.first == b.first && std::memcmp(&a.second, &b.second, sizeof a.second) == 0) << t;
   }
 }
 
