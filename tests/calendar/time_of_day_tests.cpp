@@ -16,6 +16,7 @@
 #include "CvnMath.h"
 #include "calendar/calendar_access.h"
 #include "platform/platform.h"
+#include "time/calendar/calendar_math.h"
 
 using A = CmTimeClsTestAccess;
 using calendar_test::mFromOdbc;
@@ -167,6 +168,47 @@ TEST(CalendarInlinePath, SplitEqualsCheckedReference) {
     const A::Split a = A::mSplit(o, t);
     const A::Split b = mReferenceSplit(t);
     ASSERT_TRUE(a.first == b.first && std::memcmp(&a.second, &b.second, sizeof a.second) == 0) << t;
+  }
+}
+
+// The civil-day conversions run in 32 bits where they can: the same
+// results as the 64-bit forms (kept for the rest) on every day from 1000
+// years before 1 March 0000 to 14 000 years after, around both ends of the
+// 32-bit range, and on random 64-bit inputs.
+TEST(CalendarInlinePath, ThirtyTwoBitFormsEqualWideForms) {
+  namespace cd = cvn::detail;
+  auto fSameDate = [](std::int64_t n) {
+    const cd::xCivilDate a = cd::mCivilFromDayNumber(n);
+    const cd::xCivilDate b = cd::mCivilFromDayNumberWide(n);
+    return a.iYear == b.iYear && a.iMonth == b.iMonth && a.iDay == b.iDay &&
+           a.iDayOfYear == b.iDayOfYear;
+  };
+  auto fSameDay = [](std::int64_t y, std::int64_t m, std::int64_t d) {
+    return cd::mDayNumberFromCivil(y, m, d) == cd::mDayNumberFromCivilWide(y, m, d);
+  };
+  const std::int64_t kLast32 = 0xFFFFFFFFLL - 719468 + cd::kDayNumberOf1970;  // 2^32 - 1 days
+  for (std::int64_t n = -1200000; n <= 5000000; ++n) ASSERT_TRUE(fSameDate(n)) << n;
+  for (std::int64_t n = kLast32 - 100000; n <= kLast32 + 100000; ++n) {
+    ASSERT_TRUE(fSameDate(n)) << n;
+  }
+  for (std::int64_t y = -1000; y <= 14000; ++y) {
+    for (std::int64_t m = -25; m <= 38; ++m) {
+      for (std::int64_t d : {-40, 0, 1, 28, 29, 31, 32, 70}) {
+        ASSERT_TRUE(fSameDay(y, m, d)) << y << "-" << m << "-" << d;
+      }
+    }
+  }
+  for (std::int64_t y = 0xFFFFFFFFLL - 1000; y <= 0xFFFFFFFFLL + 1000; ++y) {
+    for (std::int64_t m : {-1, 1, 2, 3, 12, 13}) ASSERT_TRUE(fSameDay(y, m, 1)) << y;
+  }
+  std::mt19937_64 xRandom(17u);
+  std::uniform_int_distribution<std::int64_t> xWide(-(std::int64_t{1} << 45),
+                                                    std::int64_t{1} << 45);
+  std::uniform_int_distribution<int> xInt(INT_MIN, INT_MAX);
+  for (int i = 0; i < 2000000; ++i) {
+    ASSERT_TRUE(fSameDate(i % 2 == 0 ? xWide(xRandom) : xInt(xRandom)));
+    const std::int64_t y = xInt(xRandom), m = xInt(xRandom) % (i % 3 == 0 ? 100000 : 14);
+    ASSERT_TRUE(fSameDay(y, m, xInt(xRandom))) << y << "-" << m;
   }
 }
 

@@ -72,10 +72,9 @@ int mMonthLength(std::int64_t year, std::int64_t month);
 // the same dates for every day number. They are inline: every reading and
 // writing of a value runs through them.
 
-// Day number of year-month-day. The month is normalised; the day is not
-// checked (day 0 is the last day of the previous month, day 32 runs into
-// the next). Exact for every int input.
-inline std::int64_t mDayNumberFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
+// The day number conversion in 64 bits with floor division: any year.
+inline std::int64_t mDayNumberFromCivilWide(std::int64_t year, std::int64_t month,
+                                            std::int64_t day) {
   mNormaliseMonth(&year, &month);
   const std::int64_t iYear = year - (month <= 2 ? 1 : 0);  // year starting 1 March
   const std::int64_t iEra = mFloorDiv(iYear, 400);
@@ -86,6 +85,26 @@ inline std::int64_t mDayNumberFromCivil(std::int64_t year, std::int64_t month, s
       iYearOfEra * 365 + iYearOfEra / 4 - iYearOfEra / 100 + iDayOfYear;  // [0, 146096]
   // 719468 days lie between 1 March 0000 and 1 January 1970.
   return iEra * 146097 + iDayOfEra - 719468 + kDayNumberOf1970 + (day - 1);
+}
+
+// Day number of year-month-day. The month is normalised; the day is not
+// checked (day 0 is the last day of the previous month, day 32 runs into
+// the next). Exact for every int input. The arithmetic runs in unsigned 32
+// bits for the years (from 1 March) 0 to 2^32 - 1, where no floor division
+// is needed, and in 64 bits for the rest; both give the same day number.
+inline std::int64_t mDayNumberFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
+  mNormaliseMonth(&year, &month);
+  const std::int64_t iYear = year - (month <= 2 ? 1 : 0);  // year starting 1 March
+  if (iYear < 0 || iYear > 0xFFFFFFFFLL) return mDayNumberFromCivilWide(year, month, day);
+  const auto uYear = static_cast<std::uint32_t>(iYear);
+  const std::uint32_t uEra = uYear / 400;               // [0, 10737418]
+  const std::uint32_t uYearOfEra = uYear - uEra * 400;  // [0, 399]
+  const auto uMonthFromMarch = static_cast<std::uint32_t>(month > 2 ? month - 3 : month + 9);
+  const std::uint32_t uDayOfYear = (153 * uMonthFromMarch + 2) / 5;  // [0, 337]
+  const std::uint32_t uDayOfEra =
+      uYearOfEra * 365 + uYearOfEra / 4 - uYearOfEra / 100 + uDayOfYear;  // [0, 146096]
+  return static_cast<std::int64_t>(uEra) * 146097 + uDayOfEra - 719468 + kDayNumberOf1970 +
+         (day - 1);
 }
 
 // Day number of 1 January of year.
@@ -101,7 +120,8 @@ struct xCivilDate {
   int iDay;        // [1, 31]
   int iDayOfYear;  // [1, 366]
 };
-inline xCivilDate mCivilFromDayNumber(std::int64_t dayNumber) {
+// The conversion in 64 bits with floor division: any day number.
+inline xCivilDate mCivilFromDayNumberWide(std::int64_t dayNumber) {
   const std::int64_t iDays = dayNumber - kDayNumberOf1970 + 719468;  // from 1 March 0000
   const std::int64_t iEra = mFloorDiv(iDays, 146097);
   const std::int64_t iDayOfEra = iDays - iEra * 146097;  // [0, 146096]
@@ -115,6 +135,31 @@ inline xCivilDate mCivilFromDayNumber(std::int64_t dayNumber) {
   xDate.iMonth = static_cast<int>(iMonthFromMarch < 10 ? iMonthFromMarch + 3
                                                        : iMonthFromMarch - 9);  // [1, 12]
   xDate.iYear = iYearOfEra + iEra * 400 + (xDate.iMonth <= 2 ? 1 : 0);
+  xDate.iDayOfYear = kDaysBeforeMonth[xDate.iMonth] +
+                     (xDate.iMonth > 2 && mIsLeap(xDate.iYear) ? 1 : 0) + xDate.iDay;
+  return xDate;
+}
+
+// The same arithmetic in unsigned 32 bits for the day numbers from 1 March
+// 0000 on (every valid time and some 11 million years beyond), where no
+// floor division is needed and the products are cheaper; the 64-bit form for
+// the rest. Both give the same date.
+inline xCivilDate mCivilFromDayNumber(std::int64_t dayNumber) {
+  const std::int64_t iDays = dayNumber - kDayNumberOf1970 + 719468;  // from 1 March 0000
+  if (iDays < 0 || iDays > 0xFFFFFFFFLL) return mCivilFromDayNumberWide(dayNumber);
+  const auto uDays = static_cast<std::uint32_t>(iDays);
+  const std::uint32_t uEra = uDays / 146097;              // [0, 29398]
+  const std::uint32_t uDayOfEra = uDays - uEra * 146097;  // [0, 146096]
+  const std::uint32_t uYearOfEra =
+      (uDayOfEra - uDayOfEra / 1460 + uDayOfEra / 36524 - uDayOfEra / 146096) / 365;  // [0, 399]
+  const std::uint32_t uDayOfYear =
+      uDayOfEra - (365 * uYearOfEra + uYearOfEra / 4 - uYearOfEra / 100);  // [0, 365]
+  const std::uint32_t uMonthFromMarch = (5 * uDayOfYear + 2) / 153;        // [0, 11]
+  xCivilDate xDate{};
+  xDate.iDay = static_cast<int>(uDayOfYear - (153 * uMonthFromMarch + 2) / 5 + 1);  // [1, 31]
+  xDate.iMonth = static_cast<int>(uMonthFromMarch < 10 ? uMonthFromMarch + 3
+                                                       : uMonthFromMarch - 9);  // [1, 12]
+  xDate.iYear = static_cast<std::int64_t>(uYearOfEra + uEra * 400) + (xDate.iMonth <= 2 ? 1 : 0);
   xDate.iDayOfYear = kDaysBeforeMonth[xDate.iMonth] +
                      (xDate.iMonth > 2 && mIsLeap(xDate.iYear) ? 1 : 0) + xDate.iDay;
   return xDate;
