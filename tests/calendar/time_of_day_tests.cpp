@@ -127,6 +127,24 @@ TEST(Odbc, EdgesBothWays) {
   }
 }
 
+// The ODBC record of every day of the valid range (and 400 days either
+// side) at midnight, where the clock fields are left as zeroed, and at a
+// random time: the composition of the members.
+TEST(CalendarInlinePath, OdbcEqualsMembersEveryDay) {
+  const CmTimeCls o;
+  std::mt19937_64 xRandom(3u);
+  std::uniform_real_distribution<double> xFraction(0.0, 1.0);
+  for (int n = -328716 - 400; n <= 767376 + 400; ++n) {
+    for (double t : {static_cast<double>(n), n + xFraction(xRandom)}) {
+      const auto [iDay, dMs] = A::mSplit(o, t);
+      const auto [y, m, d] = A::mDate(o, iDay);
+      const auto [h, mi, s, ms] = A::mClock(o, dMs);
+      ASSERT_EQ(mToOdbc(o, t), (Record{static_cast<short>(y), m, d, h, mi, s, ms * 1000000LL}))
+          << t;
+    }
+  }
+}
+
 // The split as first written, the day number through the checked
 // double-to-int conversion; the library's now truncates in line after its
 // own range test.

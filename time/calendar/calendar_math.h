@@ -72,20 +72,9 @@ int mMonthLength(std::int64_t year, std::int64_t month);
 // the same dates for every day number. They are inline: every reading and
 // writing of a value runs through them.
 
-// The day number conversion in 64 bits with floor division: any year.
-inline std::int64_t mDayNumberFromCivilWide(std::int64_t year, std::int64_t month,
-                                            std::int64_t day) {
-  mNormaliseMonth(&year, &month);
-  const std::int64_t iYear = year - (month <= 2 ? 1 : 0);  // year starting 1 March
-  const std::int64_t iEra = mFloorDiv(iYear, 400);
-  const std::int64_t iYearOfEra = iYear - iEra * 400;                      // [0, 399]
-  const std::int64_t iMonthFromMarch = month > 2 ? month - 3 : month + 9;  // [0, 11]
-  const std::int64_t iDayOfYear = (153 * iMonthFromMarch + 2) / 5;         // [0, 337], of the 1st
-  const std::int64_t iDayOfEra =
-      iYearOfEra * 365 + iYearOfEra / 4 - iYearOfEra / 100 + iDayOfYear;  // [0, 146096]
-  // 719468 days lie between 1 March 0000 and 1 January 1970.
-  return iEra * 146097 + iDayOfEra - 719468 + kDayNumberOf1970 + (day - 1);
-}
+// The day number conversion in 64 bits with floor division: any year
+// (out of line: the rare case).
+std::int64_t mDayNumberFromCivilWide(std::int64_t year, std::int64_t month, std::int64_t day);
 
 // Day number of year-month-day. The month is normalised; the day is not
 // checked (day 0 is the last day of the previous month, day 32 runs into
@@ -120,25 +109,9 @@ struct xCivilDate {
   int iDay;        // [1, 31]
   int iDayOfYear;  // [1, 366]
 };
-// The conversion in 64 bits with floor division: any day number.
-inline xCivilDate mCivilFromDayNumberWide(std::int64_t dayNumber) {
-  const std::int64_t iDays = dayNumber - kDayNumberOf1970 + 719468;  // from 1 March 0000
-  const std::int64_t iEra = mFloorDiv(iDays, 146097);
-  const std::int64_t iDayOfEra = iDays - iEra * 146097;  // [0, 146096]
-  const std::int64_t iYearOfEra =
-      (iDayOfEra - iDayOfEra / 1460 + iDayOfEra / 36524 - iDayOfEra / 146096) / 365;  // [0, 399]
-  const std::int64_t iDayOfYear =
-      iDayOfEra - (365 * iYearOfEra + iYearOfEra / 4 - iYearOfEra / 100);  // [0, 365]
-  const std::int64_t iMonthFromMarch = (5 * iDayOfYear + 2) / 153;         // [0, 11]
-  xCivilDate xDate{};
-  xDate.iDay = static_cast<int>(iDayOfYear - (153 * iMonthFromMarch + 2) / 5 + 1);  // [1, 31]
-  xDate.iMonth = static_cast<int>(iMonthFromMarch < 10 ? iMonthFromMarch + 3
-                                                       : iMonthFromMarch - 9);  // [1, 12]
-  xDate.iYear = iYearOfEra + iEra * 400 + (xDate.iMonth <= 2 ? 1 : 0);
-  xDate.iDayOfYear = kDaysBeforeMonth[xDate.iMonth] +
-                     (xDate.iMonth > 2 && mIsLeap(xDate.iYear) ? 1 : 0) + xDate.iDay;
-  return xDate;
-}
+// The conversion in 64 bits with floor division: any day number (out of
+// line: the rare case).
+xCivilDate mCivilFromDayNumberWide(std::int64_t dayNumber);
 
 // The same arithmetic in unsigned 32 bits for the day numbers from 1 March
 // 0000 on (every valid time and some 11 million years beyond), where no

@@ -169,16 +169,18 @@ void CmTimeCls::mCorvaneTimeToODBC(double t, tagTIMESTAMP_STRUCT* ts) const {
   // mToDayThousandths, mFromJulianDay and mFromTimeOfDay, inline.
   const detail::xDaySplit xSplit = detail::mSplitCorvaneTime(t);
   const detail::xCivilDate xDate = detail::mCivilFromDayNumber(xSplit.iDayNumber);
+  // Years outside the 16-bit range (far from any valid time) wrap.
+  ts->year = static_cast<decltype(ts->year)>(detail::mSaturateToInt(xDate.iYear));
+  ts->month = static_cast<decltype(ts->month)>(xDate.iMonth);
+  ts->day = static_cast<decltype(ts->day)>(xDate.iDay);
+  // Midnight leaves the clock fields as zeroed above.
+  if (xSplit.dTimeOfDay == 0.0) return;
   int iHour = 0;
   int iMinute = 0;
   int iSecond = 0;
   int iThousandths = 0;
   // The split gives a whole number in [0, 86400000): the conversion is exact.
   mMsToClock(static_cast<int>(xSplit.dTimeOfDay), &iHour, &iMinute, &iSecond, &iThousandths);
-  // Years outside the 16-bit range (far from any valid time) wrap.
-  ts->year = static_cast<decltype(ts->year)>(detail::mSaturateToInt(xDate.iYear));
-  ts->month = static_cast<decltype(ts->month)>(xDate.iMonth);
-  ts->day = static_cast<decltype(ts->day)>(xDate.iDay);
   ts->hour = static_cast<decltype(ts->hour)>(iHour);
   ts->minute = static_cast<decltype(ts->minute)>(iMinute);
   ts->second = static_cast<decltype(ts->second)>(iSecond);
