@@ -3,8 +3,8 @@
 //
 // Recorded run: 5 December 2026, 2 cores (nproc), Intel(R) Xeon(R) Processor
 // 2.6 GHz, g++ 12.2.0 -O3, medians of 3, CPU ns per value:
-//   DateToDayNumber  Cvn 4.0   ClosedForm 2.2
-//   DayNumberToDate  Cvn 10.4  ClosedForm 6.1
+//   DateToDayNumber  Cvn 3.7   ClosedForm 2.2
+//   DayNumberToDate  Cvn 7.9   ClosedForm 6.3
 // The whole table of that run: bench/README.md.
 
 #include <vector>

@@ -3,8 +3,8 @@
 //
 // Recorded run: 5 December 2026, 2 cores (nproc), Intel(R) Xeon(R) Processor
 // 2.6 GHz, g++ 12.2.0 -O3, medians of 3, CPU ns per value (per call):
-//   SetFormat/MonthNameAmPm 61.1, SetFormat/Typical 63.5, SetFormat/SameText 60.6,
-//   Scale/FindNiceScale 682.6 (6.4 allocations per call)
+//   SetFormat/MonthNameAmPm 63.9, SetFormat/Typical 67.2, SetFormat/SameText 61.9,
+//   Scale/FindNiceScale 657.7 (6.4 allocations per call)
 // The whole table of that run: bench/README.md.
 
 #include <cmath>

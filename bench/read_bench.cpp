@@ -6,11 +6,11 @@
 //
 // Recorded run: 5 December 2026, 2 cores (nproc), Intel(R) Xeon(R) Processor
 // 2.6 GHz, g++ 12.2.0 -O3, ICU 72.1, medians of 3, CPU ns per value:
-//   Read/MdyHmsAmPm    Cvn 121.5   Strptime 59.9   ICU 3575.5
-//   Read/MdyHms24      Cvn 100.2   Strptime 36.3   ICU 3227.5
-//   Read/DayMonthName  Cvn 144.8   Strptime 450.2  ICU 1951.1
-//   Guess/DMonYyHms    Cvn 2691.2  Strptime 442.3  ICU 3373.6
-//   Fail/Unreadable    Cvn 1410.2  Strptime 5.3    ICU 620.1
+//   Read/MdyHmsAmPm    Cvn 127.4   Strptime 60.8   ICU 3638.1
+//   Read/MdyHms24      Cvn 103.8   Strptime 37.1   ICU 3484.1
+//   Read/DayMonthName  Cvn 148.4   Strptime 458.2  ICU 2049.4
+//   Guess/DMonYyHms    Cvn 2716.8  Strptime 453.6  ICU 3469.2
+//   Fail/Unreadable    Cvn 1442.8  Strptime 5.4    ICU 636.7
 // The whole table of that run: bench/README.md.
 
 #include <cmath>

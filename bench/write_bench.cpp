@@ -4,8 +4,8 @@
 //
 // Recorded run: 5 December 2026, 2 cores (nproc), Intel(R) Xeon(R) Processor
 // 2.6 GHz, g++ 12.2.0 -O3, ICU 72.1, medians of 3, CPU ns per value:
-//   Write/MdyHms         Cvn 83.4   Strftime 83.6  ICU 1598.2
-//   Write/MonthNameAmPm  Cvn 104.9  Strftime 94.1  ICU 1540.8
+//   Write/MdyHms         Cvn 88.2   Strftime 86.5  ICU 1722.8
+//   Write/MonthNameAmPm  Cvn 110.1  Strftime 96.6  ICU 1655.3
 // The whole table of that run: bench/README.md.
 
 #include <cmath>
