@@ -80,7 +80,9 @@ class CVN_API CmString {
   friend bool operator!=(const CmString& a, const CmString& b) { return a.m_s != b.m_s; }
   friend bool operator==(const CmString& a, const wchar_t* b);
   friend bool operator!=(const CmString& a, const wchar_t* b) { return !(a == b); }
-  friend CmString operator+(const CmString& a, const CmString& b) { return CmString(a.m_s + b.m_s); }
+  friend CmString operator+(const CmString& a, const CmString& b) {
+    return CmString(a.m_s + b.m_s);
+  }
 
  private:
   std::wstring m_s;
@@ -97,8 +99,8 @@ class CVN_API CmStringTokenizer {
   // bSkipEmpty: adjacent delimiters give no empty token.
   // bTrimTokens: blanks around the token are removed.
   // bUnusedA/bUnusedB: accepted for the callers' sake; they change nothing.
-  bool mGetToken(const wchar_t* delimiters, CmString& token, const wchar_t* quotes,
-                 bool bUnusedA, bool bSkipEmpty, bool bTrimTokens, bool bUnusedB);
+  bool mGetToken(const wchar_t* delimiters, CmString& token, const wchar_t* quotes, bool bUnusedA,
+                 bool bSkipEmpty, bool bTrimTokens, bool bUnusedB);
 
  private:
   std::wstring m_s;

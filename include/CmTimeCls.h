@@ -158,8 +158,8 @@ class CVN_API CmTimeCls {
                       std::vector<double>& ticks);
   void mGenerateNewTimes(int unitCode, const std::vector<int>& increments, double start,
                          double lowest, int count, std::vector<double>& ticks) const;
-  void mGenerateSpecialDayMonthTimes(int unitCode, const std::vector<int>& increments,
-                                     double start, double lowest, int dayOfMonth, int count,
+  void mGenerateSpecialDayMonthTimes(int unitCode, const std::vector<int>& increments, double start,
+                                     double lowest, int dayOfMonth, int count,
                                      std::vector<double>& ticks) const;
 
   // ---- Class-wide members --------------------------------------------------
@@ -238,9 +238,8 @@ class CVN_API CmTimeCls {
   bool mSeparateDateTimeAMPM(const wchar_t* text, CmString& dateText, CmString& timeText,
                              CmString& ampmText, EAMPMFormat* ampmFormat,
                              bool* hasDateOrDesignator) const;
-  bool mIsValidAbsTime(const wchar_t* text, int* year, int* month, int* day, int* hour,
-                       int* minute, int* second, int* thousandth, bool* decisive,
-                       bool* yearWidthMatches);
+  bool mIsValidAbsTime(const wchar_t* text, int* year, int* month, int* day, int* hour, int* minute,
+                       int* second, int* thousandth, bool* decisive, bool* yearWidthMatches);
 
   // Scales.
   void mGetTimeDiff(double first, double second, xTimePartsEnum unit, double* result) const;

@@ -27,11 +27,7 @@ enum xTimePartsEnum : std::int32_t {
 };
 
 // Class of a format: date parts only (or none), time parts only, or both.
-enum eFormatType : std::int32_t {
-  eDateFormat = 0,
-  eTimeFormat = 1,
-  eDateTimeFormat = 2
-};
+enum eFormatType : std::int32_t { eDateFormat = 0, eTimeFormat = 1, eDateTimeFormat = 2 };
 
 // What mGet extracts from a time; also how mFromJulianDay counts weeks.
 enum xTimeExtractEnum : std::int32_t {

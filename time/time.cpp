@@ -50,10 +50,8 @@ bool CmTimeCls::mIsFullySpecifiedDate() const {
       case xMonthNumber:
       case xMonthAbbrev:
       case xMonthName:
-      case xDay:
-        break;
-      default:
-        return false;
+      case xDay: break;
+      default: return false;
     }
   }
   return true;

@@ -28,7 +28,8 @@ constexpr int kThousandthPartFactors[] = {1,  2,  4,   5,   8,   10,  20, 25,
 // day + hour + minute, hour, day + hour, day, day + month, day + month + year,
 // month, month + quarter, month + year, month + quarter + year, quarter,
 // quarter + year, year, index.
-constexpr int kUnitCodes[] = {1, 3, 7, 2, 6, 14, 4, 12, 8, 24, 88, 16, 48, 80, 112, 32, 96, 64, 128};
+constexpr int kUnitCodes[] = {1,  3,  7,  2,  6,   14, 4,  12, 8,  24,
+                              88, 16, 48, 80, 112, 32, 96, 64, 128};
 
 template <int N>
 constexpr xIntTable mTable(const int (&values)[N]) {
@@ -132,35 +133,21 @@ void CmTimeUnit::mGetYearFactors(std::vector<int>& out, int multiplier) const {
 bool CmTimeUnit::mGetTimeUnitFactors(xTimePartsEnum part, std::vector<int>& out,
                                      int multiplier) const {
   switch (part) {
-    case xYear:
-      mAppendFactors(cvn::detail::kYearPartFactorTable, multiplier, out);
-      break;
+    case xYear: mAppendFactors(cvn::detail::kYearPartFactorTable, multiplier, out); break;
     case xQuarterLabelFirst:
-    case xQuarterNumberFirst:
-      mGetQuarterFactors(out, multiplier);
-      break;
+    case xQuarterNumberFirst: mGetQuarterFactors(out, multiplier); break;
     case xMonthNumber:
     case xMonthAbbrev:
-    case xMonthName:
-      mGetYMonthFactors(out, multiplier);
-      break;
+    case xMonthName: mGetYMonthFactors(out, multiplier); break;
     case xWeekLabelFirst:
     case xWeekNumberFirst:
       mAppendFactors(cvn::detail::kWeekPartFactorTable, multiplier, out);
       break;
-    case xDay:
-      mGetDayFactors(out, multiplier);
-      break;
-    case xHour:
-      mGetHourFactors(out, multiplier);
-      break;
+    case xDay: mGetDayFactors(out, multiplier); break;
+    case xHour: mGetHourFactors(out, multiplier); break;
     case xMinute:
-    case xSecond:
-      mGetMinuteFactors(out, multiplier);
-      break;
-    case xHundredth:
-      mAppendFactors(cvn::detail::kHundredthPartFactorTable, multiplier, out);
-      break;
+    case xSecond: mGetMinuteFactors(out, multiplier); break;
+    case xHundredth: mAppendFactors(cvn::detail::kHundredthPartFactorTable, multiplier, out); break;
     case xThousandth:
       mAppendFactors(cvn::detail::kThousandthPartFactorTable, multiplier, out);
       break;

@@ -42,26 +42,18 @@ struct xRoundRule {
 xRoundRule mRoundRule(xTimePartsEnum unit, const CmTimeScaleImpl::xFields& f) {
   const CmTimeUnit* pUnits = CmTimeUnit::mInstance();
   switch (unit) {
-    case xYear:
-      return {f.iYear, 0, pUnits->mYear(), false};
+    case xYear: return {f.iYear, 0, pUnits->mYear(), false};
     case xQuarterLabelFirst:
-    case xQuarterNumberFirst:
-      return {(f.iMonth + 2) / 3, 1, pUnits->mQuarter(), false};
+    case xQuarterNumberFirst: return {(f.iMonth + 2) / 3, 1, pUnits->mQuarter(), false};
     case xMonthNumber:
     case xMonthAbbrev:
-    case xMonthName:
-      return {f.iMonth, 1, pUnits->mMonth(), false};
+    case xMonthName: return {f.iMonth, 1, pUnits->mMonth(), false};
     case xWeekLabelFirst:
-    case xWeekNumberFirst:
-      return {f.iWeek, 1, 0, true};
-    case xDay:
-      return {f.iDay, 1, pUnits->mDay(), false};
-    case xHour:
-      return {f.iHour, 0, pUnits->mHour(), false};
-    case xMinute:
-      return {f.iMinute, 0, pUnits->mMinute(), false};
-    case xSecond:
-      return {f.iSecond, 0, pUnits->mSecond(), false};
+    case xWeekNumberFirst: return {f.iWeek, 1, 0, true};
+    case xDay: return {f.iDay, 1, pUnits->mDay(), false};
+    case xHour: return {f.iHour, 0, pUnits->mHour(), false};
+    case xMinute: return {f.iMinute, 0, pUnits->mMinute(), false};
+    case xSecond: return {f.iSecond, 0, pUnits->mSecond(), false};
     default:  // xThousandth; hundredths and tenths are mapped to it first
       return {f.iThousandth, 0, 0, false};
   }
@@ -139,9 +131,7 @@ void CmTimeCls::mFindNiceScale(double dataMin, double dataMax, int minTicks, int
   if (eUnit <= xDay) f.iDay = 1;
   if (eUnit <= xMonthName) f.iMonth = 1;
   switch (eUnit) {
-    case xYear:
-      f.iYear = iRounded;
-      break;
+    case xYear: f.iYear = iRounded; break;
     case xQuarterLabelFirst:
     case xQuarterNumberFirst:
       f.iMonth = (k * iIncrement + 1) * 3 - 2;  // first month of the quarter
@@ -149,29 +139,17 @@ void CmTimeCls::mFindNiceScale(double dataMin, double dataMax, int minTicks, int
       break;
     case xMonthNumber:
     case xMonthAbbrev:
-    case xMonthName:
-      f.iMonth = iRounded;
-      break;
+    case xMonthName: f.iMonth = iRounded; break;
     case xWeekLabelFirst:
     case xWeekNumberFirst:
       f.iWeek = iRounded;
       mGetMonthAndDay(f.iYear, f.iWeek, &f.iMonth, &f.iDay);
       break;
-    case xDay:
-      f.iDay = iRounded;
-      break;
-    case xHour:
-      f.iHour = iRounded;
-      break;
-    case xMinute:
-      f.iMinute = iRounded;
-      break;
-    case xSecond:
-      f.iSecond = iRounded;
-      break;
-    case xThousandth:
-      f.iThousandth = iRounded;
-      break;
+    case xDay: f.iDay = iRounded; break;
+    case xHour: f.iHour = iRounded; break;
+    case xMinute: f.iMinute = iRounded; break;
+    case xSecond: f.iSecond = iRounded; break;
+    case xThousandth: f.iThousandth = iRounded; break;
     default:  // unreachable: every other unit was handled above
       mAssert("false", "time", cvn::detail::kLineNiceRound, false, false);
       break;

@@ -116,9 +116,9 @@ int mKeepLabelParts(int numParts, CmTimeCls::xTimePartsStruct* parts, xTimeParts
 // How the day-month generator steps: months walked per tick, whether it
 // counts days within a month (fine mode) and the day step it compares with.
 struct xDayMonthPlan {
-  std::int64_t iMonths;  // months walked per tick, >= 1
-  bool bFine;            // steps of fewer than 30 days within each month
-  std::int64_t iStep;    // days per step in fine mode; 0 or a multiple of 30 otherwise
+  std::int64_t iMonths;     // months walked per tick, >= 1
+  bool bFine;               // steps of fewer than 30 days within each month
+  std::int64_t iStep;       // days per step in fine mode; 0 or a multiple of 30 otherwise
   bool bRemainderNegative;  // a day step with a negative remainder (reported)
 };
 // False for a code the generator has no rule for, or a step below 1.

@@ -23,20 +23,13 @@ double mMissing() { return CmCVNConst::mInstance()->mGetMissingValueCode(); }
 // Milliseconds of one clock unit, 0 for the calendar units.
 double mClockUnitMs(xTimePartsEnum unit) {
   switch (unit) {
-    case xHour:
-      return 3600000.0;
-    case xMinute:
-      return 60000.0;
-    case xSecond:
-      return 1000.0;
-    case xHundredth:
-      return 10.0;
-    case xTenth:
-      return 100.0;
-    case xThousandth:
-      return 1.0;
-    default:
-      return 0.0;
+    case xHour: return 3600000.0;
+    case xMinute: return 60000.0;
+    case xSecond: return 1000.0;
+    case xHundredth: return 10.0;
+    case xTenth: return 100.0;
+    case xThousandth: return 1.0;
+    default: return 0.0;
   }
 }
 
@@ -165,9 +158,7 @@ void CmTimeCls::mGetTimeDiff(double first, double second, xTimePartsEnum unit,
   // about 68 years in seconds, does not fit 32 bits.
   std::int64_t iUnits = 0;
   switch (unit) {
-    case xYear:
-      iUnits = cvn::detail::mYearsBetween(xEarlier.iYear, xLater.iYear);
-      break;
+    case xYear: iUnits = cvn::detail::mYearsBetween(xEarlier.iYear, xLater.iYear); break;
     case xQuarterLabelFirst:
     case xQuarterNumberFirst:
       iUnits = cvn::detail::mQuartersBetween(xEarlier.iYear, (xEarlier.iMonth - 1) / 3 + 1,
@@ -176,29 +167,19 @@ void CmTimeCls::mGetTimeDiff(double first, double second, xTimePartsEnum unit,
     case xMonthNumber:
     case xMonthAbbrev:
     case xMonthName:
-      iUnits = cvn::detail::mMonthsBetween(xEarlier.iYear, xEarlier.iMonth, xLater.iYear,
-                                           xLater.iMonth);
+      iUnits =
+          cvn::detail::mMonthsBetween(xEarlier.iYear, xEarlier.iMonth, xLater.iYear, xLater.iMonth);
       break;
     case xWeekLabelFirst:
     case xWeekNumberFirst:
-      iUnits = cvn::detail::mWeeksBetween(xEarlier.iYear, xEarlier.iWeek, xLater.iYear,
-                                          xLater.iWeek);
+      iUnits =
+          cvn::detail::mWeeksBetween(xEarlier.iYear, xEarlier.iWeek, xLater.iYear, xLater.iWeek);
       break;
-    case xDay:
-      iUnits = static_cast<std::int64_t>(xLater.iDayNumber) - xEarlier.iDayNumber;
-      break;
-    case xHour:
-      iUnits = cvn::detail::mHoursIn(iWholeDays, h);
-      break;
-    case xMinute:
-      iUnits = cvn::detail::mMinutesIn(iWholeDays, h, mi);
-      break;
-    case xSecond:
-      iUnits = cvn::detail::mSecondsIn(iWholeDays, h, mi, s);
-      break;
-    case xThousandth:
-      iUnits = cvn::detail::mThousandthsIn(iWholeDays, h, mi, s, ms);
-      break;
+    case xDay: iUnits = static_cast<std::int64_t>(xLater.iDayNumber) - xEarlier.iDayNumber; break;
+    case xHour: iUnits = cvn::detail::mHoursIn(iWholeDays, h); break;
+    case xMinute: iUnits = cvn::detail::mMinutesIn(iWholeDays, h, mi); break;
+    case xSecond: iUnits = cvn::detail::mSecondsIn(iWholeDays, h, mi, s); break;
+    case xThousandth: iUnits = cvn::detail::mThousandthsIn(iWholeDays, h, mi, s, ms); break;
     default:
       // No rule for hundredths, tenths or other values: the result stays 0.
       mAssert("false", "time", cvn::detail::kLineDiffUnit, false, false);
@@ -228,9 +209,7 @@ int CmTimeCls::mNumTimesInRange(double start, double end, double increment,
 
   double n = 0.0;  // the span in units
   switch (unit) {
-    case xYear:
-      n = static_cast<double>(xEnd.iYear) - xStart.iYear;
-      break;
+    case xYear: n = static_cast<double>(xEnd.iYear) - xStart.iYear; break;
     case xQuarterLabelFirst:
     case xQuarterNumberFirst:
       n = cvn::detail::mQuarterSpanInRange(xStart.iYear, xStart.iMonth, xEnd.iYear, xEnd.iMonth);
@@ -241,30 +220,14 @@ int CmTimeCls::mNumTimesInRange(double start, double end, double increment,
       n = cvn::detail::mMonthSpanInRange(xStart.iYear, xStart.iMonth, xEnd.iYear, xEnd.iMonth);
       break;
     case xWeekLabelFirst:
-    case xWeekNumberFirst:
-      n = d / 7.0;
-      break;
-    case xDay:
-      n = d;
-      break;
-    case xHour:
-      n = dd * 24.0 + x / 3600000.0;
-      break;
-    case xMinute:
-      n = dd * 24.0 * 60.0 + x / 60000.0;
-      break;
-    case xSecond:
-      n = dd * 24.0 * 60.0 * 60.0 + x / 1000.0;
-      break;
-    case xHundredth:
-      n = dd * 8640000.0 + x / 10.0;
-      break;
-    case xTenth:
-      n = dd * 24.0 * 60.0 * 60.0 * 10.0 + x / 100.0;
-      break;
-    case xThousandth:
-      n = x + dd * 86400000.0;
-      break;
+    case xWeekNumberFirst: n = d / 7.0; break;
+    case xDay: n = d; break;
+    case xHour: n = dd * 24.0 + x / 3600000.0; break;
+    case xMinute: n = dd * 24.0 * 60.0 + x / 60000.0; break;
+    case xSecond: n = dd * 24.0 * 60.0 * 60.0 + x / 1000.0; break;
+    case xHundredth: n = dd * 8640000.0 + x / 10.0; break;
+    case xTenth: n = dd * 24.0 * 60.0 * 60.0 * 10.0 + x / 100.0; break;
+    case xThousandth: n = x + dd * 86400000.0; break;
     default:
       mAssert("false", "time", cvn::detail::kLineRangeUnit, false, false);
       n = 0.0;
@@ -284,26 +247,13 @@ int CmTimeCls::mNumTimesInRange(double start, double end, double increment,
 bool CmTimeCls::mDidBiggerTimeUnitChange(xTimePartsEnum unit, double first, double second) const {
   xTimeExtractEnum eLarger = xExtractYear4;
   switch (unit) {
-    case xMonthNumber:
-      eLarger = xExtractYear4;
-      break;
-    case xDay:
-      eLarger = xExtractMonthNumber;
-      break;
-    case xHour:
-      eLarger = xExtractDay;
-      break;
-    case xMinute:
-      eLarger = xExtractHour;
-      break;
-    case xSecond:
-      eLarger = xExtractMinute;
-      break;
-    case xYear:
-      return false;  // nothing is larger than a year
-    default:
-      mAssert("false", "time", cvn::detail::kLineBiggerUnit, false, false);
-      return false;
+    case xMonthNumber: eLarger = xExtractYear4; break;
+    case xDay: eLarger = xExtractMonthNumber; break;
+    case xHour: eLarger = xExtractDay; break;
+    case xMinute: eLarger = xExtractHour; break;
+    case xSecond: eLarger = xExtractMinute; break;
+    case xYear: return false;  // nothing is larger than a year
+    default: mAssert("false", "time", cvn::detail::kLineBiggerUnit, false, false); return false;
   }
   if (!cvn::detail::mIsScaleTime(first) || !cvn::detail::mIsScaleTime(second)) return false;
   CmString sFirst;
