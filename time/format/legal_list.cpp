@@ -92,8 +92,17 @@ bool CmTimeCls::mAddFormat(const wchar_t* format, bool workingCopy) {
     // Only a canonical text that can itself be made current is taken: not
     // the empty text of a format without parts (such as "@"), nor the text
     // of an odd accepted spelling that does not parse back ("@DMS" is
-    // written "dm ss"). So every entry stays a legal format.
-    const bool bUsable = !sCanonical.empty() && mSetFormat(sCanonical.c_str());
+    // written "dm ss"), nor one that parses as another format (with the
+    // input decimal "." and the output decimal ",", ".ms" is written
+    // "m ,s", which reads as a month and a second). So every entry stays
+    // a legal format whose canonical text is itself.
+    bool bUsable = !sCanonical.empty() && mSetFormat(sCanonical.c_str());
+    if (bUsable) {
+      CmString sAgain;
+      mGenerateFormat(m_iNumParts, m_xParts, m_sDateSep.c_str(), m_sTimeSep.c_str(), m_b24Hour,
+                      m_eAMPMFormat, sAgain);
+      bUsable = sAgain == sCanonical;
+    }
     if (bUsable && static_cast<int>(vsList.size()) < kMaxLegalFmts) {
       if (mFindEntry(vsList, sCanonical) < 0) vsList.push_back(sCanonical);
       bResult = true;
