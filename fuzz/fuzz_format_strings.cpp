@@ -148,9 +148,10 @@ void mCheckAccepted(const CmTimeCls& t, const std::wstring& text, const std::str
     mFail("designator style out of range", context + s.mDescribe());
   }
   // Canonical texts are stable: a canonical text that is accepted is
-  // written back as itself.
+  // written back as itself. (Not with crossed decimal symbols: a fraction
+  // is written with one symbol and read with the other.)
   const std::wstring sCanonical = Access::mCanonical(t);
-  if (!sCanonical.empty()) {
+  if (!sCanonical.empty() && mGetInputDecimal() == mGetOutputDecimal()) {
     const xOutcome o = mTry(t, sCanonical);
     if (o.bAccepted && o.sCanonical != sCanonical) {
       mFail("canonical text is not stable",
