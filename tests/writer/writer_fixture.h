@@ -1,5 +1,5 @@
 // Shared by the writer tests: a time object whose format is set part by
-// part from a short spec (independent of the format parser), with the
+// part from a short layout (independent of the format parser), with the
 // class-wide state it touches restored, and a recorder of mAssert reports.
 #pragma once
 
@@ -14,13 +14,13 @@
 #include "CvnMessaging.h"
 
 struct CmTimeClsTestAccess {
-  // A spec is blank-separated tokens: a kind letter and a count ("N1 D1 Y4
+  // A layout is blank-separated tokens: a kind letter and a count ("N1 D1 Y4
   // h1 m2 s2" is m/d/yyyy h:mm:ss), "E" for an elapsed format, "P<style>"
   // for a 12-hour clock with that AM/PM style (P alone: " AM").
   static constexpr const char* kKinds = "0YQqNAFWwDhmsutf?";  // kinds 0 to 16
-  static void mSet(CmTimeCls& t, const std::string& spec, const wchar_t* dateSep,
+  static void mSet(CmTimeCls& t, const std::string& layout, const wchar_t* dateSep,
                    const wchar_t* timeSep) {
-    std::istringstream in(spec);
+    std::istringstream in(layout);
     std::string sToken;
     t.m_iNumParts = 0;
     t.m_b24Hour = true;
@@ -41,7 +41,7 @@ struct CmTimeClsTestAccess {
     t.m_sDateSep = dateSep;
     t.m_sTimeSep = timeSep;
   }
-  // The part list back as a spec (kinds and counts only).
+  // The part list back as a layout (kinds and counts only).
   static std::string mSpec(const CmTimeCls& t) {
     std::string s;
     for (int i = 0; i < t.m_iNumParts; ++i) {
@@ -90,9 +90,9 @@ class WriterTest : public ::testing::Test {
     mSetInputDecimal(m_cSavedInput);
     mSetOutputDecimal(m_cSavedOutput);
   }
-  void mFormat(const std::string& spec, const wchar_t* dateSep = L"/",
+  void mFormat(const std::string& layout, const wchar_t* dateSep = L"/",
                const wchar_t* timeSep = L":") {
-    CmTimeClsTestAccess::mSet(m_time, spec, dateSep, timeSep);
+    CmTimeClsTestAccess::mSet(m_time, layout, dateSep, timeSep);
   }
   // The text, date text and time text of a write, joined by '|'.
   std::wstring mWrite(double t, bool bDayNumber = false, int showFlags = 0) const {
