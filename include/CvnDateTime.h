@@ -1,6 +1,7 @@
 // CvnDateTime: the one header a user includes to get the whole public API.
 #pragma once
 
+#include "CmColumnReader.h"
 #include "CmRegionalSettings.h"
 #include "CmString.h"
 #include "CmTimeCls.h"
