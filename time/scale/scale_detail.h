@@ -157,4 +157,32 @@ struct CmTimeScaleImpl {
   static int mNumParts(const CmTimeCls& time);
   static CmTimeCls::xTimePartsStruct* mParts(CmTimeCls& time);
   static void mSetNumParts(CmTimeCls& time, int numParts);
+  static void mMonthAndDay(const CmTimeCls& time, int year, int week, int* month, int* day) {
+    time.mGetMonthAndDay(year, week, month, day);
+  }
+
+  // ---- The default nice scale (nice_scale.cpp), step by step -------------
+  struct xDefaultScale {
+    xTimePartsEnum eUnit;  // xNoPart for a format without parts
+    int iIncrement;
+  };
+  // mFindNiceScale, returning the unit and increment it laid the ticks in.
+  static xDefaultScale mDefaultScale(CmTimeCls& time, double dataMin, double dataMax, int minTicks,
+                                     int maxTicks, bool setScaleMin, bool setScaleMax,
+                                     double* scaleMin, double* scaleMax,
+                                     std::vector<double>& ticks);
+  // The finest part shown, or a coarser part that still gives minTicks
+  // steps of one unit; hundredths and tenths are reported and become
+  // thousandths; 0 (reported) for a format without parts.
+  static int mChooseUnit(const CmTimeCls& time, double dataMin, double dataMax, int minTicks);
+  // About (minTicks + maxTicks) / 2 ticks, rounded up to the unit's factor list.
+  static int mChooseIncrement(const CmTimeCls& time, double dataMin, double dataMax,
+                              xTimePartsEnum unit, int minTicks, int maxTicks);
+  // count week ticks from week of year, increment weeks apart.
+  static void mWeekTicks(const CmTimeCls& time, int year, int week, int increment, int count,
+                         std::vector<double>& ticks);
+  // Removes the ticks beyond the data (mTrimScaleTicks with the midpoint of
+  // the unit).
+  static void mTrimTicks(const CmTimeCls& time, std::vector<double>& ticks, double dataMin,
+                         double dataMax, xTimePartsEnum unit, int increment);
 };
