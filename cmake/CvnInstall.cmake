@@ -14,6 +14,7 @@ set(CVN_PUBLIC_HEADERS
   ${PROJECT_SOURCE_DIR}/include/CmRegionalSettings.h
   ${PROJECT_SOURCE_DIR}/include/CmString.h
   ${PROJECT_SOURCE_DIR}/include/CmTimeCls.h
+  ${PROJECT_SOURCE_DIR}/include/CmTimeScale.h
   ${PROJECT_SOURCE_DIR}/include/CmTimeUnit.h
   ${PROJECT_SOURCE_DIR}/include/CvnBasicTypes.h
   ${PROJECT_SOURCE_DIR}/include/CvnDateTime.h

@@ -5,6 +5,7 @@
 #include "CmRegionalSettings.h"
 #include "CmString.h"
 #include "CmTimeCls.h"
+#include "CmTimeScale.h"
 #include "CmTimeUnit.h"
 #include "CvnBasicTypes.h"
 #include "CvnDateTimeExport.h"

@@ -157,20 +157,7 @@ TEST(CvntimeRegional, CLocaleNames) {
   }
 }
 
-TEST(CvntimeScalePlan, PartKindsOfPackedWordsAndUnitNames) {
-  // d/m/yyyy hh:mm:ss.sss packed: seven parts, the fraction as kind 13 with
-  // 3 in the fraction bits.
-  std::vector<unsigned> vuWords(4, 0u);
-  const unsigned kKinds[7] = {xDay, xMonthNumber, xYear, xHour, xMinute, xSecond, xHundredth};
-  mSetBits(&vuWords[0], 0, 3, 7);
-  for (int i = 0; i < 7; ++i) mSetBits(&vuWords[i < 4 ? 0 : 1], 4 + 8 * (i % 4), 4, kKinds[i]);
-  mSetBits(&vuWords[1], 28, 2, 3);
-  EXPECT_EQ(mPartKindsOfPacked(vuWords),
-            (std::vector<xTimePartsEnum>{xDay, xMonthNumber, xYear, xHour, xMinute, xSecond,
-                                         xThousandth}));
-  mSetBits(&vuWords[1], 28, 2, 1);
-  EXPECT_EQ(mPartKindsOfPacked(vuWords).back(), xTenth);
-  EXPECT_TRUE(mPartKindsOfPacked({}).empty());
+TEST(CvntimeScalePlan, UnitNames) {
   const std::pair<xTimePartsEnum, std::string> kNames[] = {
       {xYear, "year"},           {xQuarterNumberFirst, "quarter"}, {xMonthAbbrev, "month"},
       {xWeekLabelFirst, "week"}, {xThousandth, "thousandth"},      {xNoPart, "none"}};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "CmTimeCls.h"
@@ -160,6 +161,27 @@ struct CmTimeScaleImpl {
   static void mMonthAndDay(const CmTimeCls& time, int year, int week, int* month, int* day) {
     time.mGetMonthAndDay(year, week, month, day);
   }
+  static void mDate(const CmTimeCls& time, int dayNumber, int* year, int* month, int* day) {
+    time.mFromJulianDay(dayNumber, year, month, day, nullptr, xExtractWeekFromJanuary);
+  }
+  static int mMonthLength(const CmTimeCls& time, int year, int month) {
+    return cvn::detail::mScaleMonthLength(time.mIsLeapYear(year), month);
+  }
+  static void mDayAndMs(const CmTimeCls& time, double t, int* dayNumber, double* timeOfDay) {
+    time.mToDayThousandths(t, dayNumber, timeOfDay);
+  }
+  static const CmTimeCls::xTimePartsStruct* mConstParts(const CmTimeCls& time) {
+    return time.m_xParts;
+  }
+  // True when a part of the format is a date part (year to day).
+  static bool mHasDate(const CmTimeCls& time);
+  // A 12-hour clock written without a designator shows the hour modulo 12.
+  static bool mHour12WithoutDesignator(const CmTimeCls& time) {
+    return !time.m_b24Hour && (time.m_eAMPMFormat < 0 || time.m_eAMPMFormat > 11);
+  }
+  // The regional short date ("m/d/yyyy") and its month and day ("m/d").
+  static std::wstring mShortDate(const CmTimeCls& time);
+  static std::wstring mMonthDay(const CmTimeCls& time);
 
   // ---- The default nice scale (nice_scale.cpp), step by step -------------
   struct xDefaultScale {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cwctype>
 
 #include "CvnBasicTypes.h"
 #include "time/scale/scale_detail.h"
@@ -199,3 +200,33 @@ int CmTimeScaleImpl::mFinestPart(const CmTimeCls& time) {
 CmTimeCls::xTimePartsStruct* CmTimeScaleImpl::mParts(CmTimeCls& time) { return time.m_xParts; }
 
 void CmTimeScaleImpl::mSetNumParts(CmTimeCls& time, int numParts) { time.m_iNumParts = numParts; }
+
+bool CmTimeScaleImpl::mHasDate(const CmTimeCls& time) {
+  const int iNumParts = mNumParts(time);
+  for (int i = 0; i < iNumParts; ++i) {
+    const int iKind = time.m_xParts[i].ePart;
+    if (iKind >= xYear && iKind <= xDay) return true;
+  }
+  return false;
+}
+
+std::wstring CmTimeScaleImpl::mShortDate(const CmTimeCls& time) {
+  const std::wstring s = time.m_sShortDateFmt.str();
+  return s.find(L'y') == std::wstring::npos ? L"m/d/yyyy" : s;
+}
+
+std::wstring CmTimeScaleImpl::mMonthDay(const CmTimeCls& time) {
+  // The short date without its year and the separator beside it.
+  std::wstring s = mShortDate(time);
+  const std::size_t iFirst = s.find(L'y');
+  std::size_t iEnd = s.find_first_not_of(L'y', iFirst);
+  if (iEnd == std::wstring::npos) iEnd = s.size();
+  std::size_t iBegin = iFirst;
+  if (iEnd == s.size()) {
+    while (iBegin > 0 && !std::iswalpha(s[iBegin - 1])) --iBegin;
+  } else {
+    while (iEnd < s.size() && !std::iswalpha(s[iEnd])) ++iEnd;
+  }
+  s.erase(iBegin, iEnd - iBegin);
+  return s.empty() ? L"m/d" : s;
+}

@@ -2,10 +2,14 @@
 // increment, ends and ticks, as values and as text under the format that
 // the scale leaves for tick labels.
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CmTimeCls.h"
+#include "CmTimeScale.h"
 #include "tools/cvntime/commands.h"
 #include "tools/cvntime/scale_plan.h"
 #include "tools/cvntime/text_io.h"
@@ -53,27 +57,58 @@ void mPutValueAndText(CmOutput& out, const CmTimeCls& time, const char* key, dou
   out.mEndLine();
 }
 
+// Reads --mode and --ends into the options.
+bool mReadModeAndEnds(const xCommandArgs& parsed, xTimeScaleOptions* options, std::string* error) {
+  if (const auto sMode = parsed.mValue("--mode")) {
+    if (*sMode != "nice" && *sMode != "default") {
+      *error = "--mode must be nice or default";
+      return false;
+    }
+    options->eMode = *sMode == "nice" ? eTickModeNice : eTickModeDefault;
+  }
+  if (const auto sEnds = parsed.mValue("--ends")) {
+    const std::pair<const char*, eTimeScaleEnds> kEnds[] = {
+        {"padded", eScaleEndsPadded}, {"nice", eScaleEndsNice}, {"data", eScaleEndsData}};
+    const auto it = std::find_if(std::begin(kEnds), std::end(kEnds),
+                                 [&](const auto& e) { return *sEnds == e.first; });
+    if (it == std::end(kEnds)) {
+      *error = "--ends must be padded, nice or data";
+      return false;
+    }
+    if (options->eMode != eTickModeNice && it->second != eScaleEndsPadded) {
+      *error = "--ends nice and data need --mode nice";
+      return false;
+    }
+    options->eEnds = it->second;
+  }
+  return true;
+}
+
 }  // namespace
 
 int mRunScale(const std::vector<std::string>& args) {
   xCommandArgs parsed;
   std::string sError;
-  if (!mParseCommandArgs("scale", args, {{"--ticks", 2}, {"--format", 1}}, &parsed, &sError)) {
+  if (!mParseCommandArgs("scale", args,
+                         {{"--ticks", 2}, {"--format", 1}, {"--mode", 1}, {"--ends", 1}}, &parsed,
+                         &sError)) {
     return mUsageError(sError);
   }
   if (parsed.vsPositional.size() != 2) {
     return mUsageError("'scale' needs exactly two values, MIN and MAX");
   }
-  int iMinTicks = kDefaultMinTicks;
-  int iMaxTicks = kDefaultMaxTicks;
+  xTimeScaleOptions options;
+  options.iMinTicks = kDefaultMinTicks;
+  options.iMaxTicks = kDefaultMaxTicks;
   if (parsed.mHas("--ticks")) {
     const std::vector<std::string>& vsTicks = parsed.mapOptions.at("--ticks");
-    if (!mParseInt(vsTicks[0], 1, kMaxTicks, &iMinTicks) ||
-        !mParseInt(vsTicks[1], iMinTicks, kMaxTicks, &iMaxTicks)) {
+    if (!mParseInt(vsTicks[0], 1, kMaxTicks, &options.iMinTicks) ||
+        !mParseInt(vsTicks[1], options.iMinTicks, kMaxTicks, &options.iMaxTicks)) {
       return mUsageError("--ticks needs two whole numbers LO <= HI from 1 to " +
                          std::to_string(kMaxTicks));
     }
   }
+  if (!mReadModeAndEnds(parsed, &options, &sError)) return mUsageError(sError);
   CmTimeCls time;
   double dMin = 0.0;
   double dMax = 0.0;
@@ -81,34 +116,40 @@ int mRunScale(const std::vector<std::string>& args) {
       !mReadEnd(time, parsed.vsPositional[1], "MAX", &dMax, &sError)) {
     return mUsageError(sError);
   }
+  if (dMax < dMin)
+    return mUsageError("MAX '" + parsed.vsPositional[1] + "' is before MIN '" +
+                       parsed.vsPositional[0] + "'");
   if (const auto sFormat = parsed.mValue("--format")) {
     if (!mSetFormatOption(time, *sFormat, "--format", &sError)) return mUsageError(sError);
   }
 
-  const xScalePlan plan = mPlanScale(time, dMin, dMax, iMinTicks, iMaxTicks);
-  if (plan.eUnit == xNoPart) return mUsageError("the format has no parts to scale by");
-  double dScaleMin = dMin;
-  double dScaleMax = dMax;
-  std::vector<double> vdTicks;
-  time.mFindNiceScale(dMin, dMax, iMinTicks, iMaxTicks, true, true, &dScaleMin, &dScaleMax,
-                      vdTicks);
+  xTimeScaleResult scale;
+  if (!mFindTimeScale(time, dMin, dMax, options, &scale)) {
+    return mUsageError("the format has no parts to scale by");
+  }
+  // The nice mode labels the ticks with the format it found for them.
+  if (options.eMode == eTickModeNice) time.mSetFormat(scale.sLabelFormat.c_str());
 
   CmOutput out(stdout);
-  CmString sFormat;
-  int iWidth = 0;
-  bool bHasDate = false;
-  bool bHasTime = false;
-  time.mGetFormat(sFormat, &iWidth, &bHasDate, &bHasTime);
   out.mPut("unit\t");
-  out.mPut(mUnitName(plan.eUnit));
+  out.mPut(mUnitName(scale.eUnit));
   out.mPut("\nincrement\t");
-  out.mPut(std::to_string(plan.iIncrement));
+  out.mPut(std::to_string(scale.iStep));
   out.mPut("\nformat\t");
-  out.mPutWide(sFormat);
+  out.mPutWide(scale.sLabelFormat);
   out.mEndLine();
-  mPutValueAndText(out, time, "minimum", dScaleMin);
-  mPutValueAndText(out, time, "maximum", dScaleMax);
-  for (const double dTick : vdTicks) mPutValueAndText(out, time, "tick", dTick);
+  if (options.eMode == eTickModeNice) {
+    // Said only in the nice mode, whose output may carry it.
+    out.mPut(scale.bWindowMet ? "window\tmet" : "window\tmissed");
+    out.mEndLine();
+    if (!scale.bLabelsDistinct) {
+      out.mPut("labels\trepeat");
+      out.mEndLine();
+    }
+  }
+  mPutValueAndText(out, time, "minimum", scale.dMin);
+  mPutValueAndText(out, time, "maximum", scale.dMax);
+  for (const double dTick : scale.vTicks) mPutValueAndText(out, time, "tick", dTick);
   if (!out.mFlush()) return mOutputError();
   return kExitOk;
 }

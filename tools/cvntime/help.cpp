@@ -35,12 +35,19 @@ Commands:
       writes them as text under G.
   formats [--class date|time|datetime]
       Lists the legal formats in order, or those of one class.
-  scale MIN MAX [--ticks LO HI] [--format F]
+  scale MIN MAX [--ticks LO HI] [--format F] [--mode nice|default]
+        [--ends padded|nice|data]
       A nice time axis for data from MIN to MAX (values, or texts read as
-      'read' does) with LO to HI ticks (default 4 8) under F (default: the
-      format of the texts read, else the regional date and time format).
-      Writes the unit, the increment, the format of the tick labels, the
-      scale ends and the ticks, each as a value and as text.
+      'read' does; MAX not before MIN) with LO to HI ticks (default 4 8)
+      under F (default: the format of the texts read, else the regional date
+      and time format). Writes the unit, the increment, the format of the
+      tick labels, the scale ends and the ticks, each as a value and as text.
+      --mode nice steps by 1, 2, 5, 10, 15, 30 seconds or minutes, 1, 3, 6,
+      12 hours, 1 or 2 days, weeks, 1, 3, 6 months or 1, 2, 5, 10 ... years,
+      keeps the tick count within LO..HI when a step allows (line 'window'),
+      and labels the ticks with a format that tells them apart; --ends then
+      puts the scale ends 6% beyond the data (padded), on the ticks around
+      the data (nice) or on the data's own ends (data).
   now [--format F]
       Writes the present local date and time as a value and as text.
 

@@ -1,0 +1,78 @@
+// Time axes asked for as a whole: the scale ends, the ticks, the unit and
+// step they were laid out in, whether the wanted tick count was met and a
+// format whose labels tell the ticks apart.
+//
+// Two tick modes. The default mode is CmTimeCls::mFindNiceScale, unchanged:
+// the same ticks, ends and shortened part list. The nice mode steps along
+// the values people read easily:
+//   1, 2, 5, 10, 15, 30 seconds and minutes; 1, 3, 6, 12 hours; 1 and 2
+//   days (2-day ticks restart on the 1st of every month); weeks from the
+//   regional first day of the week; 1, 3, 6 months; 1, 2, 5, 10, 20, 50,
+//   100 ... years; 1, 2, 5, 10 ... 500 thousandths for formats that show
+//   them. Under an elapsed format ("[h]:mm") 1, 2, 3, 6, 12, 24 hours and
+//   1, 2, 7, 14, 35, 70 ... days from zero.
+// No step is finer than the finest part of the object's format. Among the
+// steps whose tick count lies within [minTicks, maxTicks] it takes the one
+// nearest the middle of that window (the coarser on a tie); when none does,
+// the one nearest the window, and says so. The nice mode does not change
+// the object.
+#pragma once
+
+#include <vector>
+
+#include "CmString.h"
+#include "CvnDateTimeExport.h"
+#include "CvnTimeTypes.h"
+
+class CmTimeCls;
+
+// How the ticks are chosen.
+enum eTimeTickMode : int {
+  eTickModeDefault = 0,  // mFindNiceScale
+  eTickModeNice = 1      // the ladder above
+};
+
+// Where a nice-mode scale ends; the default mode always pads.
+enum eTimeScaleEnds : int {
+  eScaleEndsPadded = 0,  // the data range widened by 6% on each side
+  eScaleEndsNice = 1,    // the ticks at or around the data's ends
+  eScaleEndsData = 2     // the data's own ends
+};
+
+struct xTimeScaleOptions {
+  eTimeTickMode eMode = eTickModeDefault;
+  eTimeScaleEnds eEnds = eScaleEndsPadded;
+  int iMinTicks = 4;
+  int iMaxTicks = 8;
+};
+
+struct xTimeScaleResult {
+  double dMin = 0.0;  // scale ends
+  double dMax = 0.0;
+  std::vector<double> vTicks;  // ascending, within [dMin, dMax] in the nice mode
+  // The unit and step of the ticks: xHour with 3 for three-hourly ticks;
+  // the default mode reports the unit and increment mFindNiceScale used.
+  // Week ticks report xWeekLabelFirst, quarter steps xQuarterLabelFirst,
+  // month steps xMonthNumber.
+  xTimePartsEnum eUnit = xNoPart;
+  int iStep = 0;
+  bool bWindowMet = false;       // minTicks <= ticks <= maxTicks
+  bool bLabelsDistinct = false;  // sLabelFormat writes no two ticks alike
+  // The format to label the ticks with. Default mode: the object's format
+  // as mFindNiceScale left it. Nice mode: the object's format when its
+  // labels tell the ticks apart (bLabelsDistinct true); otherwise the
+  // shortest format of the same style that does (for "h:mm" over several
+  // days, the regional month and day before it: "m/d h:mm"), or the
+  // object's format when none is found (bLabelsDistinct false).
+  CmString sLabelFormat;
+};
+
+// The scale of data from dataMin to dataMax under the object's current
+// format. False, with the result untouched, for a reversed range (dataMax <
+// dataMin), an end that is missing, NaN, infinite or outside the years
+// 1..9999, a window with maxTicks < 1 or minTicks > maxTicks, or a format
+// without parts. Equal ends are widened to a day around the value (under an
+// elapsed format not below 0 when the value is not). The default mode
+// shortens the object's part list as mFindNiceScale does.
+CVN_API bool mFindTimeScale(CmTimeCls& time, double dataMin, double dataMax,
+                            const xTimeScaleOptions& options, xTimeScaleResult* result);

@@ -1,0 +1,399 @@
+// mFindTimeScale: a time axis as a whole in either tick mode (see
+// CmTimeScale.h). The nice mode walks a fixed ladder of steps, counts the
+// ticks each step gives inside the scale ends and keeps the step nearest the
+// middle of the wanted window; then it checks that the labels tell the
+// ticks apart and, when they do not, looks for a format that does.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "CmTimeScale.h"
+#include "CvnBasicTypes.h"
+#include "time/scale/scale_detail.h"
+
+using Impl = CmTimeScaleImpl;
+using Part = CmTimeCls::xTimePartsStruct;
+
+namespace {
+
+constexpr std::int64_t kMsDay = 86400000;
+constexpr double kMargin = 0.06;
+
+std::int64_t mFloorDiv(std::int64_t a, std::int64_t b) {
+  const std::int64_t q = a / b;
+  return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+// How a step of the ladder places its ticks: a fixed number of
+// milliseconds from an origin, odd days of each month, or the first day of
+// every k-th month or year.
+enum class eStepKind { eUniform, eTwoDays, eMonths, eYears };
+
+struct xStep {
+  xTimePartsEnum eUnit;  // as reported
+  int iStep;             // as reported
+  eStepKind eKind;
+  std::int64_t iMs;      // uniform: the step; months/years: k
+  std::int64_t iOrigin;  // uniform: a tick, in ms
+  double dDays;          // about how long the step is
+};
+
+constexpr int kMaxSteps = 64;
+struct xLadder {
+  std::array<xStep, kMaxSteps> a{};
+  int n = 0;
+  void mAdd(xTimePartsEnum unit, int step, eStepKind kind, std::int64_t ms, double days,
+            std::int64_t origin = 0) {
+    if (n < kMaxSteps) a[static_cast<std::size_t>(n++)] = {unit, step, kind, ms, origin, days};
+  }
+};
+
+// The steps allowed under a format whose finest part is finest (1..15).
+void mBuildLadder(int finest, bool elapsed, int startDayOfWeek, xLadder* l) {
+  const auto mUniform = [l](xTimePartsEnum unit, int step, std::int64_t ms) {
+    l->mAdd(unit, step, eStepKind::eUniform, ms, static_cast<double>(ms) / kMsDay);
+  };
+  if (finest >= xHundredth) {
+    const int iLeast = finest == xHundredth ? 10 : (finest == xTenth ? 100 : 1);
+    for (int ms : {1, 2, 5, 10, 20, 50, 100, 200, 500}) {
+      if (ms >= iLeast) mUniform(xThousandth, ms, ms);
+    }
+  }
+  for (int i = 0; i < 2; ++i) {  // seconds, then minutes
+    const xTimePartsEnum eUnit = i == 0 ? xSecond : xMinute;
+    if (finest < eUnit) continue;
+    for (int k : {1, 2, 5, 10, 15, 30}) mUniform(eUnit, k, k * (i == 0 ? 1000 : 60000));
+  }
+  if (finest >= xHour) {
+    for (int k : {1, 2, 3, 6, 12, 24}) {
+      if (elapsed || (k != 2 && k != 24)) mUniform(xHour, k, k * 3600000LL);
+    }
+  }
+  if (elapsed) {
+    // Days from zero: 1 (24 hours above), 2, 7, then 7 times 2, 5, 10, 20 ...
+    mUniform(xDay, 2, 2 * kMsDay);
+    mUniform(xDay, 7, 7 * kMsDay);
+    for (int k = 1; k <= 10000; k *= 10) {
+      for (int m : {2, 5, 10}) mUniform(xDay, 7 * k * m, 7LL * k * m * kMsDay);
+    }
+    return;
+  }
+  if (finest >= xDay) {
+    mUniform(xDay, 1, kMsDay);
+    l->mAdd(xDay, 2, eStepKind::eTwoDays, 2, 2.0);
+  }
+  if (finest >= xWeekLabelFirst) {
+    // Day 2 (1 January 1900) is a Monday, weekday 0.
+    l->mAdd(xWeekLabelFirst, 1, eStepKind::eUniform, 7 * kMsDay, 7.0,
+            (2 + startDayOfWeek) * kMsDay);
+  }
+  if (finest >= xMonthNumber) {
+    for (int k : {1, 3, 6}) l->mAdd(xMonthNumber, k, eStepKind::eMonths, k, 30.44 * k);
+  } else if (finest >= xQuarterLabelFirst) {
+    for (int k : {1, 2}) l->mAdd(xQuarterLabelFirst, k, eStepKind::eMonths, 3 * k, 91.3 * k);
+  }
+  for (int k = 1; k <= 5000; k *= 10) {
+    for (int m : {1, 2, 5}) l->mAdd(xYear, k * m, eStepKind::eYears, k * m, 365.25 * k * m);
+  }
+}
+
+// Tick arithmetic of one step in whole milliseconds from day 0.
+class CmStepper {
+ public:
+  CmStepper(const CmTimeCls& time, const xStep& step) : m_time(time), m_step(step) {}
+
+  // The last tick at or before ms.
+  std::int64_t mAtOrBelow(std::int64_t ms) const {
+    if (m_step.eKind == eStepKind::eUniform) {
+      return mFloorDiv(ms - m_step.iOrigin, m_step.iMs) * m_step.iMs + m_step.iOrigin;
+    }
+    const std::int64_t iDay = mFloorDiv(ms, kMsDay);
+    int y = 0, m = 0, d = 0;
+    Impl::mDate(m_time, static_cast<int>(iDay), &y, &m, &d);
+    if (m_step.eKind == eStepKind::eTwoDays) {
+      // Odd days up to the day before the month's last: no one-day stub.
+      const int iLength = Impl::mMonthLength(m_time, y, m);
+      int iTick = d % 2 == 1 ? d : d - 1;
+      if (iTick > iLength - 1) iTick -= 2;
+      return (iDay - (d - iTick)) * kMsDay;
+    }
+    std::int64_t iMonth = static_cast<std::int64_t>(y) * 12 + m - 1;
+    if (m_step.eKind == eStepKind::eYears) iMonth = mFloorDiv(y, m_step.iMs) * m_step.iMs * 12;
+    if (m_step.eKind == eStepKind::eMonths)
+      iMonth -= iMonth - mFloorDiv(iMonth, m_step.iMs) * m_step.iMs;
+    return mMonthStart(iMonth);
+  }
+
+  // The tick after the tick ms.
+  std::int64_t mNext(std::int64_t ms) const {
+    if (m_step.eKind == eStepKind::eUniform) return ms + m_step.iMs;
+    const std::int64_t iDay = mFloorDiv(ms, kMsDay);
+    int y = 0, m = 0, d = 0;
+    Impl::mDate(m_time, static_cast<int>(iDay), &y, &m, &d);
+    if (m_step.eKind == eStepKind::eTwoDays) {
+      if (d + 2 <= Impl::mMonthLength(m_time, y, m) - 1) return ms + 2 * kMsDay;
+      return mMonthStart(static_cast<std::int64_t>(y) * 12 + m);
+    }
+    const std::int64_t k = m_step.eKind == eStepKind::eYears ? m_step.iMs * 12 : m_step.iMs;
+    return mMonthStart(static_cast<std::int64_t>(y) * 12 + m - 1 + k);
+  }
+
+  std::int64_t mAtOrAbove(std::int64_t ms) const {
+    const std::int64_t iBelow = mAtOrBelow(ms);
+    return iBelow == ms ? ms : mNext(iBelow);
+  }
+
+  // Ticks in [lo, hi], counting no further than cap.
+  std::int64_t mCount(std::int64_t lo, std::int64_t hi, std::int64_t cap) const {
+    if (hi < lo) return 0;
+    if (m_step.eKind == eStepKind::eUniform) {
+      return mFloorDiv(hi - m_step.iOrigin, m_step.iMs) -
+             mFloorDiv(lo - m_step.iOrigin - 1, m_step.iMs);
+    }
+    std::int64_t n = 0;
+    for (std::int64_t t = mAtOrAbove(lo); t <= hi && n <= cap; t = mNext(t)) ++n;
+    return n;
+  }
+
+ private:
+  // The first day of month index (year x 12 + month - 1), in ms.
+  std::int64_t mMonthStart(std::int64_t monthIndex) const {
+    double t = 0.0;
+    m_time.mGenerateCorvaneTime(static_cast<int>(mFloorDiv(monthIndex, 12)),
+                                static_cast<int>(monthIndex - mFloorDiv(monthIndex, 12) * 12) + 1,
+                                1, 0, 0, 0, 0, &t);
+    return static_cast<std::int64_t>(t) * kMsDay;
+  }
+  const CmTimeCls& m_time;
+  const xStep& m_step;
+};
+
+std::int64_t mToMs(const CmTimeCls& time, double t) {
+  int iDay = 0;
+  double dTimeOfDay = 0.0;
+  Impl::mDayAndMs(time, t, &iDay, &dTimeOfDay);
+  return static_cast<std::int64_t>(iDay) * kMsDay + static_cast<std::int64_t>(dTimeOfDay);
+}
+
+double mFromMs(std::int64_t ms) {
+  const std::int64_t iDay = mFloorDiv(ms, kMsDay);
+  return static_cast<double>(iDay) + static_cast<double>(ms - iDay * kMsDay) / kMsDay;
+}
+
+// Scale ends in ms for a step under an ends policy.
+struct xEnds {
+  std::int64_t iLo;
+  std::int64_t iHi;
+};
+xEnds mEndsFor(const CmStepper& s, eTimeScaleEnds ends, std::int64_t dataLo, std::int64_t dataHi,
+               std::int64_t paddedLo, std::int64_t paddedHi) {
+  if (ends == eScaleEndsNice) return {s.mAtOrBelow(dataLo), s.mAtOrAbove(dataHi)};
+  if (ends == eScaleEndsData) return {dataLo, dataHi};
+  return {paddedLo, paddedHi};
+}
+
+// A number that differs between two ticks exactly when their labels under
+// parts differ (the fields the parts show, each at its width).
+std::int64_t mLabelKey(const CmTimeCls& time, int numParts, const Part* parts, bool elapsed,
+                       bool hour12, double t) {
+  Impl::xFields f{};
+  Impl::mSplit(time, t, &f);
+  std::int64_t iKey = 0;
+  for (int i = 0; i < numParts; ++i) {
+    std::int64_t v = 0, radix = 1;
+    switch (parts[i].ePart) {
+      case xYear: v = parts[i].iCount == 2 ? f.iYear % 100 : f.iYear, radix = 10000; break;
+      case xQuarterLabelFirst:
+      case xQuarterNumberFirst: v = (f.iMonth + 2) / 3, radix = 5; break;
+      case xMonthNumber:
+      case xMonthAbbrev:
+      case xMonthName: v = f.iMonth, radix = 13; break;
+      case xWeekLabelFirst:
+      case xWeekNumberFirst: v = f.iWeek, radix = 54; break;
+      case xDay: v = f.iDay, radix = 32; break;
+      case xHour: v = hour12 ? f.iHour % 12 : f.iHour, radix = 24; break;
+      case xMinute: v = f.iMinute, radix = 60; break;
+      case xSecond: v = f.iSecond, radix = 60; break;
+      case xThousandth: {
+        int iDrop = 1;
+        for (int k = parts[i].iCount; k < 3; ++k) iDrop *= 10;
+        v = f.iThousandth / iDrop, radix = 1000;
+        break;
+      }
+      default: break;
+    }
+    if (elapsed && i == 0) {
+      // The first part of an elapsed format counts on over the days.
+      const std::int64_t iHours = static_cast<std::int64_t>(f.iDayNumber) * 24 + f.iHour;
+      v = parts[i].ePart == xHour
+              ? iHours
+              : (parts[i].ePart == xMinute ? iHours * 60 + f.iMinute
+                                           : (iHours * 60 + f.iMinute) * 60 + f.iSecond);
+      radix = 1;
+    }
+    iKey = iKey * radix + v;
+  }
+  return iKey;
+}
+
+bool mLabelsDistinct(const CmTimeCls& time, const std::vector<double>& ticks, bool elapsed) {
+  const int iNumParts = Impl::mNumParts(time);
+  const Part* pParts = Impl::mConstParts(time);
+  const bool bHour12 = Impl::mHour12WithoutDesignator(time);
+  std::vector<std::int64_t> vKeys;
+  vKeys.reserve(ticks.size());
+  for (double t : ticks) vKeys.push_back(mLabelKey(time, iNumParts, pParts, elapsed, bHour12, t));
+  std::sort(vKeys.begin(), vKeys.end());
+  return std::adjacent_find(vKeys.begin(), vKeys.end()) == vKeys.end();
+}
+
+std::wstring mFormatText(const CmTimeCls& time) {
+  CmString s;
+  int iWidth = 0;
+  bool bDate = false, bTime = false;
+  time.mGetFormat(s, &iWidth, &bDate, &bTime);
+  return s.str();
+}
+
+// Candidate label formats of the same style as format, shortest first:
+// month and day (then the full regional date) before a time; the year in
+// its regional place after a date without one; four year digits for two.
+std::vector<std::wstring> mLabelCandidates(const CmTimeCls& time, const std::wstring& format,
+                                           bool hasDate) {
+  CmString sFormat(format), sDate, sTime;
+  time.mGetDateTimeFmtParts(sFormat, sDate, sTime);
+  const std::wstring sShort = Impl::mShortDate(time), sMonthDay = Impl::mMonthDay(time);
+  std::vector<std::wstring> v;
+  if (!hasDate) {
+    v.push_back(sMonthDay + L" " + format);
+    v.push_back(sShort + L" " + format);
+    return v;
+  }
+  const std::wstring sTimeTail = sTime.empty() ? L"" : L" " + sTime.str();
+  std::wstring sDateText = sDate.str();
+  const std::size_t iYY = sDateText.find(L"yy");
+  if (iYY == std::wstring::npos) {
+    const std::wstring sSep = time.mGetDateSep().empty() ? L" " : time.mGetDateSep().str();
+    const bool bYearFirst = sShort.find(L'y') < std::min(sShort.find(L'm'), sShort.find(L'd'));
+    sDateText = bYearFirst ? L"yyyy" + sSep + sDateText : sDateText + sSep + L"yyyy";
+  } else if (sDateText.find(L"yyyy") == std::wstring::npos) {
+    sDateText.replace(iYY, 2, L"yyyy");
+  } else {
+    return v;
+  }
+  v.push_back(sDateText + sTimeTail);
+  return v;
+}
+
+// The first candidate whose labels tell the ticks apart, as its canonical
+// text; empty when none does. The class-wide flags of the current format
+// are kept.
+std::wstring mFindLabelFormat(const CmTimeCls& time, const std::vector<double>& ticks,
+                              bool hasDate) {
+  const bool bElapsed = CmTimeCls::m_bElapsedTimeFlag, bComma = CmTimeCls::m_bFmtHasComma;
+  CmTimeCls copy(time);
+  std::wstring sFound;
+  for (const std::wstring& s : mLabelCandidates(time, mFormatText(time), hasDate)) {
+    if (copy.mSetFormat(s.c_str()) && mLabelsDistinct(copy, ticks, false)) {
+      sFound = mFormatText(copy);
+      break;
+    }
+  }
+  CmTimeCls::m_bElapsedTimeFlag = bElapsed;
+  CmTimeCls::m_bFmtHasComma = bComma;
+  return sFound;
+}
+
+bool mNiceScale(CmTimeCls& time, double dataMin, double dataMax, const xTimeScaleOptions& o,
+                xTimeScaleResult* r) {
+  const bool bHasDate = Impl::mHasDate(time);
+  const bool bElapsed = time.mGetElapsedTimeFlag() && !bHasDate;
+  if (dataMax - dataMin <=
+      mGetNearlyZero() + mGetEps() * std::max(std::fabs(dataMin), std::fabs(dataMax))) {
+    dataMin -= 0.5;
+    if (bElapsed && dataMin < 0.0 && dataMin + 0.5 >= 0.0) dataMin = 0.0;
+    dataMax = dataMin + 1.0;
+  }
+  double dPadLo = dataMin - kMargin * (dataMax - dataMin);
+  const double dPadHi = dataMax + kMargin * (dataMax - dataMin);
+  if (bElapsed && dataMin >= 0.0) dPadLo = std::max(dPadLo, 0.0);
+  const std::int64_t iDataLo = mToMs(time, dataMin), iDataHi = mToMs(time, dataMax);
+  const std::int64_t iPadLo = mToMs(time, dPadLo), iPadHi = mToMs(time, dPadHi);
+
+  xLadder ladder;
+  mBuildLadder(Impl::mFinestPart(time), bElapsed, time.mGetStartDayOfWeek(), &ladder);
+  const int iMin = std::max(o.iMinTicks, 1), iMax = o.iMaxTicks;
+  const double dTarget = (iMin + iMax) / 2.0, dSpan = dataMax - dataMin;
+  const std::int64_t iCap = 4LL * iMax + 8;
+  int iBest = -1;
+  double dBestScore = 0.0;
+  for (int i = 0; i < ladder.n; ++i) {
+    const xStep& step = ladder.a[static_cast<std::size_t>(i)];
+    if (dSpan / step.dDays > static_cast<double>(iCap)) continue;  // far too many
+    const CmStepper s(time, step);
+    const xEnds e = mEndsFor(s, o.eEnds, iDataLo, iDataHi, iPadLo, iPadHi);
+    const std::int64_t n = s.mCount(e.iLo, e.iHi, iCap);
+    const bool bIn = n >= iMin && n <= iMax;
+    const double dScore = bIn ? std::fabs(static_cast<double>(n) - dTarget)
+                              : 1e6 + static_cast<double>(n < iMin ? iMin - n : n - iMax);
+    if (iBest < 0 || dScore <= dBestScore) {
+      iBest = i;
+      dBestScore = dScore;
+    }
+    if (n < iMin) break;  // coarser steps give no more ticks
+  }
+  if (iBest < 0) iBest = ladder.n - 1;
+  const xStep& step = ladder.a[static_cast<std::size_t>(iBest)];
+  const CmStepper s(time, step);
+  const xEnds e = mEndsFor(s, o.eEnds, iDataLo, iDataHi, iPadLo, iPadHi);
+  r->vTicks.clear();
+  for (std::int64_t t = s.mAtOrAbove(e.iLo);
+       t <= e.iHi && r->vTicks.size() < static_cast<std::size_t>(cvn::detail::kMaxScaleTicks);
+       t = s.mNext(t)) {
+    r->vTicks.push_back(mFromMs(t));
+  }
+  r->dMin =
+      o.eEnds == eScaleEndsNice ? mFromMs(e.iLo) : (o.eEnds == eScaleEndsData ? dataMin : dPadLo);
+  r->dMax =
+      o.eEnds == eScaleEndsNice ? mFromMs(e.iHi) : (o.eEnds == eScaleEndsData ? dataMax : dPadHi);
+  r->eUnit = step.eUnit;
+  r->iStep = step.iStep;
+  const auto n = static_cast<std::int64_t>(r->vTicks.size());
+  r->bWindowMet = n >= iMin && n <= iMax;
+  r->bLabelsDistinct = mLabelsDistinct(time, r->vTicks, bElapsed);
+  r->sLabelFormat = CmString(mFormatText(time));
+  if (!r->bLabelsDistinct && !bElapsed) {
+    const std::wstring sFound = mFindLabelFormat(time, r->vTicks, bHasDate);
+    if (!sFound.empty()) {
+      r->sLabelFormat = CmString(sFound);
+      r->bLabelsDistinct = true;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool mFindTimeScale(CmTimeCls& time, double dataMin, double dataMax,
+                    const xTimeScaleOptions& options, xTimeScaleResult* result) {
+  if (result == nullptr || !cvn::detail::mIsScaleTime(dataMin) ||
+      !cvn::detail::mIsScaleTime(dataMax) || dataMax < dataMin || options.iMaxTicks < 1 ||
+      options.iMinTicks > options.iMaxTicks || Impl::mFinestPart(time) == xNoPart) {
+    return false;
+  }
+  if (options.eMode == eTickModeNice) return mNiceScale(time, dataMin, dataMax, options, result);
+  const Impl::xDefaultScale x =
+      Impl::mDefaultScale(time, dataMin, dataMax, options.iMinTicks, options.iMaxTicks, true, true,
+                          &result->dMin, &result->dMax, result->vTicks);
+  result->eUnit = x.eUnit;
+  result->iStep = x.iIncrement;
+  const auto n = static_cast<std::int64_t>(result->vTicks.size());
+  result->bWindowMet = n >= options.iMinTicks && n <= options.iMaxTicks;
+  result->bLabelsDistinct =
+      mLabelsDistinct(time, result->vTicks, time.mGetElapsedTimeFlag() && !Impl::mHasDate(time));
+  result->sLabelFormat = CmString(mFormatText(time));
+  return true;
+}
