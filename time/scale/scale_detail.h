@@ -179,6 +179,11 @@ struct CmTimeScaleImpl {
   static bool mHour12WithoutDesignator(const CmTimeCls& time) {
     return !time.m_b24Hour && (time.m_eAMPMFormat < 0 || time.m_eAMPMFormat > 11);
   }
+  // The format text of the object's parts, written into out.
+  static void mFormatInto(const CmTimeCls& time, CmString& out) {
+    time.mGenerateFormat(mNumParts(time), time.m_xParts, time.m_sDateSep.c_str(),
+                         time.m_sTimeSep.c_str(), time.m_b24Hour, time.m_eAMPMFormat, out);
+  }
   // The regional short date ("m/d/yyyy") and its month and day ("m/d").
   static std::wstring mShortDate(const CmTimeCls& time);
   static std::wstring mMonthDay(const CmTimeCls& time);

@@ -5,7 +5,6 @@
 // ticks apart and, when they do not, looks for a format that does.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -43,11 +42,11 @@ struct xStep {
 
 constexpr int kMaxSteps = 64;
 struct xLadder {
-  std::array<xStep, kMaxSteps> a{};
+  xStep a[kMaxSteps];  // the first n are set
   int n = 0;
   void mAdd(xTimePartsEnum unit, int step, eStepKind kind, std::int64_t ms, double days,
             std::int64_t origin = 0) {
-    if (n < kMaxSteps) a[static_cast<std::size_t>(n++)] = {unit, step, kind, ms, origin, days};
+    if (n < kMaxSteps) a[n++] = {unit, step, kind, ms, origin, days};
   }
 };
 
@@ -153,12 +152,29 @@ class CmStepper {
       return mFloorDiv(hi - m_step.iOrigin, m_step.iMs) -
              mFloorDiv(lo - m_step.iOrigin - 1, m_step.iMs);
     }
+    if (m_step.eKind != eStepKind::eTwoDays) {
+      // Month starts whose index (year x 12 + month - 1) is a multiple of k.
+      const std::int64_t k = m_step.eKind == eStepKind::eYears ? m_step.iMs * 12 : m_step.iMs;
+      bool bStart = false;
+      const std::int64_t iFirst = mMonthIndex(lo, &bStart) + (bStart ? 0 : 1);
+      const std::int64_t iLast = mMonthIndex(hi, &bStart);
+      return iLast < iFirst ? 0 : mFloorDiv(iLast, k) - mFloorDiv(iFirst - 1, k);
+    }
     std::int64_t n = 0;
     for (std::int64_t t = mAtOrAbove(lo); t <= hi && n <= cap; t = mNext(t)) ++n;
     return n;
   }
 
  private:
+  // The index (year x 12 + month - 1) of the month of ms; whether ms is the
+  // month's start.
+  std::int64_t mMonthIndex(std::int64_t ms, bool* start) const {
+    const std::int64_t iDay = mFloorDiv(ms, kMsDay);
+    int y = 0, m = 0, d = 0;
+    Impl::mDate(m_time, static_cast<int>(iDay), &y, &m, &d);
+    *start = d == 1 && ms == iDay * kMsDay;
+    return static_cast<std::int64_t>(y) * 12 + m - 1;
+  }
   // The first day of month index (year x 12 + month - 1), in ms.
   std::int64_t mMonthStart(std::int64_t monthIndex) const {
     double t = 0.0;
@@ -237,6 +253,29 @@ std::int64_t mLabelKey(const CmTimeCls& time, int numParts, const Part* parts, b
     iKey = iKey * radix + v;
   }
   return iKey;
+}
+
+// True when the format shows every field from the four-digit year down to
+// the step's unit, so that no two ticks of the step can share a label.
+bool mShowsEveryField(const CmTimeCls& time, const xStep& step) {
+  if (Impl::mHour12WithoutDesignator(time)) return false;
+  unsigned uShown = 0;  // bit per part kind
+  int iDecimals = 0;
+  const Part* pParts = Impl::mConstParts(time);
+  for (int i = 0; i < Impl::mNumParts(time); ++i) {
+    const Part& p = pParts[i];
+    if (p.ePart == xYear && p.iCount != 4) continue;
+    uShown |= 1u << (p.ePart == xMonthAbbrev || p.ePart == xMonthName ? xMonthNumber : p.ePart);
+    if (p.ePart == xThousandth) iDecimals = p.iCount;
+  }
+  const auto mHas = [uShown](int kind) { return (uShown & (1u << kind)) != 0; };
+  const int u = step.eUnit;
+  const bool bMs = u < xThousandth || iDecimals >= (step.iStep % 10 != 0    ? 3
+                                                    : step.iStep % 100 != 0 ? 2
+                                                                            : 1);
+  return mHas(xYear) && (u <= xYear || mHas(xMonthNumber)) && (u <= xMonthNumber || mHas(xDay)) &&
+         (u <= xDay || mHas(xHour)) && (u <= xHour || mHas(xMinute)) &&
+         (u <= xMinute || mHas(xSecond)) && bMs;
 }
 
 bool mLabelsDistinct(const CmTimeCls& time, const std::vector<double>& ticks, bool elapsed) {
@@ -331,11 +370,15 @@ bool mNiceScale(CmTimeCls& time, double dataMin, double dataMax, const xTimeScal
   int iBest = -1;
   double dBestScore = 0.0;
   for (int i = 0; i < ladder.n; ++i) {
-    const xStep& step = ladder.a[static_cast<std::size_t>(i)];
+    const xStep& step = ladder.a[i];
     if (dSpan / step.dDays > static_cast<double>(iCap)) continue;  // far too many
     const CmStepper s(time, step);
     const xEnds e = mEndsFor(s, o.eEnds, iDataLo, iDataHi, iPadLo, iPadHi);
-    const std::int64_t n = s.mCount(e.iLo, e.iHi, iCap);
+    // Two-day ticks far above the window are counted roughly: each is a walk.
+    const double dEstimate = static_cast<double>(e.iHi - e.iLo) / kMsDay / step.dDays;
+    const std::int64_t n = step.eKind == eStepKind::eTwoDays && dEstimate > 2.0 * iMax + 4
+                               ? static_cast<std::int64_t>(dEstimate)
+                               : s.mCount(e.iLo, e.iHi, iCap);
     const bool bIn = n >= iMin && n <= iMax;
     const double dScore = bIn ? std::fabs(static_cast<double>(n) - dTarget)
                               : 1e6 + static_cast<double>(n < iMin ? iMin - n : n - iMax);
@@ -346,7 +389,7 @@ bool mNiceScale(CmTimeCls& time, double dataMin, double dataMax, const xTimeScal
     if (n < iMin) break;  // coarser steps give no more ticks
   }
   if (iBest < 0) iBest = ladder.n - 1;
-  const xStep& step = ladder.a[static_cast<std::size_t>(iBest)];
+  const xStep& step = ladder.a[iBest];
   const CmStepper s(time, step);
   const xEnds e = mEndsFor(s, o.eEnds, iDataLo, iDataHi, iPadLo, iPadHi);
   r->vTicks.clear();
@@ -363,8 +406,9 @@ bool mNiceScale(CmTimeCls& time, double dataMin, double dataMax, const xTimeScal
   r->iStep = step.iStep;
   const auto n = static_cast<std::int64_t>(r->vTicks.size());
   r->bWindowMet = n >= iMin && n <= iMax;
-  r->bLabelsDistinct = mLabelsDistinct(time, r->vTicks, bElapsed);
-  r->sLabelFormat = CmString(mFormatText(time));
+  r->bLabelsDistinct =
+      bElapsed || mShowsEveryField(time, step) || mLabelsDistinct(time, r->vTicks, false);
+  Impl::mFormatInto(time, r->sLabelFormat);
   if (!r->bLabelsDistinct && !bElapsed) {
     const std::wstring sFound = mFindLabelFormat(time, r->vTicks, bHasDate);
     if (!sFound.empty()) {
@@ -394,6 +438,6 @@ bool mFindTimeScale(CmTimeCls& time, double dataMin, double dataMax,
   result->bWindowMet = n >= options.iMinTicks && n <= options.iMaxTicks;
   result->bLabelsDistinct =
       mLabelsDistinct(time, result->vTicks, time.mGetElapsedTimeFlag() && !Impl::mHasDate(time));
-  result->sLabelFormat = CmString(mFormatText(time));
+  Impl::mFormatInto(time, result->sLabelFormat);
   return true;
 }
