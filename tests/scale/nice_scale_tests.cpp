@@ -21,7 +21,10 @@ using cvn::test::Missing;
 using cvn::test::T;
 using Access = CmTimeClsTestAccess;
 using Part = CmTimeCls::xTimePartsStruct;
-using Ticks = std::vector<double>;
+using cvn::test::Days;
+using cvn::test::Months;
+using cvn::test::Steps;
+using cvn::test::Ticks;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -30,25 +33,6 @@ constexpr int kMaxTicks = 100000;  // the most ticks any call gives
 const double kSecond = 1 / 86400.0, kMs = kSecond / 1000, kTen = T(2001, 3, 1, 10);
 
 double Y(int y, int m = 1) { return T(y, m, 1); }  // the first day of a month
-
-// n first days of months, step months apart from y-m.
-Ticks Months(int n, int y, int m, int step) {
-  Ticks v;
-  for (int i = 0, k = m - 1; i < n; ++i, k += step) v.push_back(Y(y + k / 12, k % 12 + 1));
-  return v;
-}
-// first + each offset, in days.
-Ticks Days(double first, std::initializer_list<double> offsets) {
-  Ticks v;
-  for (double d : offsets) v.push_back(first + d);
-  return v;
-}
-// n times from first, step days apart.
-Ticks Steps(int n, double first, double step) {
-  Ticks v;
-  for (int i = 0; i < n; ++i) v.push_back(first + i * step);
-  return v;
-}
 
 void ExpectTicks(const Ticks& actual, const Ticks& expected) {
   ASSERT_EQ(actual.size(), expected.size());

@@ -66,6 +66,25 @@ inline double T(int y, int m, int d, int h = 0, int mi = 0, int s = 0, int ms = 
 
 inline double Missing() { return CmCVNConst::mInstance()->mGetMissingValueCode(); }
 
+// Expected ticks: n first days of months, step months apart from y-m; first
+// plus each offset in days; n times from first, step days apart.
+using Ticks = std::vector<double>;
+inline Ticks Months(int n, int y, int m, int step) {
+  Ticks v;
+  for (int i = 0, k = m - 1; i < n; ++i, k += step) v.push_back(T(y + k / 12, k % 12 + 1, 1));
+  return v;
+}
+inline Ticks Days(double first, std::initializer_list<double> offsets) {
+  Ticks v;
+  for (double d : offsets) v.push_back(first + d);
+  return v;
+}
+inline Ticks Steps(int n, double first, double step) {
+  Ticks v;
+  for (int i = 0; i < n; ++i) v.push_back(first + i * step);
+  return v;
+}
+
 // Records mAssert reports as "expression file line" while it lives.
 class AssertLog {
  public:

@@ -53,13 +53,10 @@ TEST_F(UnitArithmetic, Operations) {
       {'N', -3, T(2001, 3, 15, 6), 0, xMonthAbbrev, T(2000, 12, 15, 6), 0},  // k = 0: December
       {'N', -1.9, T(2001, 5, 31), 0, xMonthName, T(2001, 4, 30), 0},  // toward zero: one month
       {'N', 1, T(2000, 11, 30), 0, xQuarterLabelFirst, T(2001, 2, 28), 0},
-      {'N', -1, T(2001, 2, 15), 0, xQuarterNumberFirst, T(2000, 11, 15), 0},
       {'N', 1, T(2000, 2, 29), 0, xYear, T(2001, 3, 1), 0},  // 29 February 2001 is 1 March
       {'N', 1.5, T(2001, 1, 1), 0, xWeekLabelFirst, T(2001, 1, 11), 0},  // 10.5 days: 10
-      {'N', -1, T(2001, 1, 3), 0, xWeekNumberFirst, T(2000, 12, 27), 0},
-      {'N', 1.9, T(2001, 1, 1, 8), 0, xDay, T(2001, 1, 2, 8), 0},  // 1.9 days add one
+      {'N', 1.9, T(2001, 1, 1, 8), 0, xDay, T(2001, 1, 2, 8), 0},        // 1.9 days add one
       {'N', -1.9, T(2001, 1, 1), 0, xDay, T(2000, 12, 31), 0},
-      {'N', -2, T(2001, 1, 1, 1), 0, xHour, T(2000, 12, 31, 23), 0},
       {'N', 1.5, T(2001, 1, 1, 10), 0, xHour, T(2001, 1, 1, 11, 30), 0},  // clock units: fractions
       {'N', 3, T(2001, 1, 1, 10), 0, xHundredth, T(2001, 1, 1, 10, 0, 0, 30), 0},
       {'N', 3, T(2001, 1, 1, 10), 0, xTenth, T(2001, 1, 1, 10, 0, 0, 300), 0},
@@ -67,18 +64,12 @@ TEST_F(UnitArithmetic, Operations) {
       // Unit boundaries from a to b: 31 December 2000 to 1 January 2001 is
       // one of each; 1 January to 31 December 2001 no year and 11 months.
       {'D', kEve, kNew, 0, xYear, 1, 0},
-      {'D', kEve, kNew, 0, xQuarterLabelFirst, 1, 0},
-      {'D', kEve, kNew, 0, xMonthNumber, 1, 0},
       {'D', kEve, kNew, 0, xDay, 1, 0},
       {'D', kNew, T(2001, 12, 31), 0, xYear, 0, 0},
       {'D', kNew, T(2001, 12, 31), 0, xMonthName, 11, 0},
-      {'D', T(1999, 2, 10), T(2001, 3, 1), 0, xMonthAbbrev, 25, 0},
       {'D', T(1999, 2, 10), T(2001, 8, 1), 0, xQuarterLabelFirst, 10, 0},
-      {'D', kNew, T(2001, 1, 8), 0, xWeekLabelFirst, 1, 0},
       {'D', T(2001, 12, 31), T(2002, 1, 1), 0, xWeekNumberFirst, 1, 0},  // week 53 to week 1
       {'D', T(2001, 1, 1, 10), T(2001, 1, 3, 9), 0, xHour, 47, 0},
-      {'D', T(2001, 1, 1, 10), T(2001, 1, 1, 11, 59, 59), 0, xMinute, 119, 0},
-      {'D', T(2001, 1, 1, 10), T(2001, 1, 2, 10, 0, 1), 0, xSecond, 86401, 0},
       {'D', kNew, T(2001, 1, 1, 0, 0, 1, 5), 0, xThousandth, 1005, 0},
       // Regression: 25 days and more in thousandths, 68 years and more in
       // seconds used to wrap in 32 bits.
@@ -88,26 +79,10 @@ TEST_F(UnitArithmetic, Operations) {
       {'R', t, t, 1, xDay, 1, 0},
       {'R', t, t + 10, 2, xDay, 6, 0},
       {'R', t, t + 9.5, 2, xDay, 5, 0},
-      {'R', T(2000, 1, 1), T(2010, 1, 1), 1, xYear, 11, 0},
-      {'R', T(2000, 1, 1), T(2009, 12, 31), 1, xYear, 10, 0},
       {'R', kNew, T(2001, 10, 1), 1, xQuarterLabelFirst, 4, 0},
       {'R', kNew, T(2001, 9, 30), 1, xQuarterNumberFirst, 3, 0},
-      {'R', T(2000, 11, 1), T(2001, 2, 1), 1, xQuarterLabelFirst, 2, 0},
       {'R', T(2001, 1, 31), T(2001, 2, 28), 1, xMonthNumber, 2, 0},
       {'R', T(2001, 1, 31), T(2001, 2, 27), 1, xMonthNumber, 1, 0},
-      {'R', T(2000, 12, 15), T(2001, 1, 15), 1, xMonthAbbrev, 2, 0},
-      {'R', kNew, T(2002, 1, 1), 3, xMonthNumber, 5, 0},
-      {'R', kNew, T(2001, 1, 15), 1, xWeekLabelFirst, 3, 0},
-      {'R', kNew, T(2001, 1, 14, 23), 1, xWeekNumberFirst, 2, 0},
-      {'R', kNew, T(2001, 1, 2), 1, xDay, 2, 0},
-      {'R', kNew, T(2001, 1, 1, 23, 59, 59, 999), 1, xDay, 1, 0},
-      {'R', kNew, T(2001, 1, 1, 3), 1, xHour, 4, 0},
-      {'R', kNew, T(2001, 1, 1, 2, 59, 59, 999), 1, xHour, 3, 0},
-      {'R', kNew, T(2001, 1, 1, 0, 10), 1, xMinute, 11, 0},
-      {'R', kNew, T(2001, 1, 1, 0, 0, 10), 1, xSecond, 11, 0},
-      {'R', kNew, T(2001, 1, 1, 0, 0, 1), 1, xTenth, 11, 0},
-      {'R', kNew, T(2001, 1, 1, 0, 0, 0, 100), 1, xHundredth, 11, 0},
-      {'R', kNew, T(2001, 1, 1, 0, 0, 0, 10), 2, xThousandth, 6, 0},
       {'R', T(1900, 1, 1), T(1968, 1, 1), 1, xSecond, 2145830401, 0},
       {'R', T(1000, 1, 1), T(4000, 1, 1), 1, xThousandth, INT_MAX, 0},  // clamped
       // Whether the next larger unit's text changed from a to b.
@@ -115,8 +90,6 @@ TEST_F(UnitArithmetic, Operations) {
       {'C', T(1000, 1, 1), T(4000, 1, 1), 0, xYear, 0, 0},         // never for years
       {'C', kNew, T(2002, 1, 31), 0, xDay, 0, 0},                  // the same month number
       {'C', T(2001, 1, 1, 1), T(2001, 2, 1, 23), 0, xHour, 0, 0},  // the same day of month
-      {'C', T(2001, 1, 1, 10), T(2001, 2, 2, 10, 59), 0, xMinute, 0, 0},
-      {'C', T(2001, 1, 1, 10, 1), T(2001, 2, 2, 11, 1, 59), 0, xSecond, 0, 0},
       // Units without a rule: a report, and the time back, 0, or false.
       {'N', 5, t, 0, xNoPart, t, 5359},
       {'D', kNew, T(2001, 1, 2), 0, xHundredth, 0, 9341},
@@ -127,25 +100,18 @@ TEST_F(UnitArithmetic, Operations) {
       // are not stepped: the missing-value code; nothing is counted (0).
       {'N', 1, kNaN, 0, xDay, Missing(), 0},
       {'N', 1, 1e12, 0, xDay, Missing(), 0},
-      {'N', kNaN, kNew, 0, xDay, Missing(), 0},
       {'N', 1e300, kNew, 0, xHour, Missing(), 0},
-      {'N', 2147483648.0, kNew, 0, xYear, Missing(), 0},
-      {'N', 1, T(9999, 12, 31), 0, xDay, Missing(), 0},  // past the last day
-      {'N', 1, T(9999, 6, 1), 0, xYear, Missing(), 0},
+      {'N', 1, T(9999, 12, 31), 0, xDay, Missing(), 0},         // past the last day
       {'N', -1, T(1, 1, 3), 0, xWeekLabelFirst, Missing(), 0},  // before the first day
       {'N', 0, T(9999, 12, 31, 12), 0, xDay, T(9999, 12, 31, 12), 0},
       {'D', kNew, kNew, 0, xDay, 0, 0},  // only a later second time counts
-      {'D', kNew, kEve, 0, xYear, 0, 0},
       {'D', kNaN, kNew, 0, xDay, 0, 0},
       {'D', kNew, kEve, 0, xTenth, 0, 0},     // nothing counted: no report either
       {'R', kNew, kEve + 32, 0, xDay, 0, 0},  // an increment of 0 or below never passes the end
-      {'R', kNew, kEve + 32, kNaN, xDay, 0, 0},
       {'R', kNew, kEve + 32, kInf, xDay, 1, 0},
       {'R', kNew, kEve + 2, 1e-300, xDay, INT_MAX, 0},
       {'R', kEve + 32, kNew, 1, xDay, 0, 0},  // an end before the start: no negative count
       {'R', kNaN, kNew, 1, xDay, 0, 0},
-      {'R', kNew, 1e300, 1, xDay, 0, 0},
-      {'C', kNaN, kNew, 0, xDay, 0, 0},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.cOp << " " << row.a << " " << row.b << " by "
@@ -211,12 +177,10 @@ TEST_F(UnitArithmetic, UnitOfAColumn) {
       {L"d/m/yyyy", {kJan + 28, kJan + 56, kJan + 87}, xMonthNumber, kJan + 28, 2},
       {L"d/m/yyyy", {kJan + 27, kJan + 55, kJan + 86}, xDay, kJan + 27, 59},
       {L"d/m/yyyy", {kJan + 30, kJan + 58, kJan + 88}, xDay, kJan + 30, 58},
-      {L"d/m/yyyy", {kJan, kJan + 1, kJan + 2}, xDay, kJan, 2},
       {L"m/yyyy", {kJan, kJan + 1, T(2001, 5, 3)}, xMonthNumber, kJan, 4},  // at most months
       {L"d/m/yyyy", {T(2001, 3, 1), T(2003, 3, 1), T(2008, 3, 1)}, xYear, T(2001, 3, 1), 7},
       {L"d/m/yyyy h:mm", {kMar, T(2001, 3, 1, 14)}, xHour, kMar, 4},
       {L"d/m/yyyy h:mm", {kMar, T(2001, 3, 1, 10, 0, 5)}, xMinute, kMar, 0},
-      {L"h:mm:ss.sss", {kMar, T(2001, 3, 1, 10, 0, 0, 7)}, xThousandth, kMar, 7},
       {L"d/m/yyyy", {kJan + 151, kJan, kJan + 334}, xMonthNumber, kJan, 11},  // unordered
       // Missing, NaN, infinite values and those outside the years 1..9999
       // are skipped; with one value left: the finest part, 0 and 0.

@@ -204,12 +204,6 @@ struct xEnds {
   std::int64_t iLo;
   std::int64_t iHi;
 };
-xEnds mEndsFor(const CmStepper& s, eTimeScaleEnds ends, std::int64_t dataLo, std::int64_t dataHi,
-               std::int64_t paddedLo, std::int64_t paddedHi) {
-  if (ends == eScaleEndsNice) return {s.mAtOrBelow(dataLo), s.mAtOrAbove(dataHi)};
-  if (ends == eScaleEndsData) return {dataLo, dataHi};
-  return {paddedLo, paddedHi};
-}
 
 // A number that differs between two ticks exactly when their labels under
 // parts differ (the fields the parts show, each at its width).
@@ -346,77 +340,131 @@ std::wstring mFindLabelFormat(const CmTimeCls& time, const std::vector<double>& 
   return sFound;
 }
 
-bool mNiceScale(CmTimeCls& time, double dataMin, double dataMax, const xTimeScaleOptions& o,
-                xTimeScaleResult* r) {
-  const bool bHasDate = Impl::mHasDate(time);
-  const bool bElapsed = time.mGetElapsedTimeFlag() && !bHasDate;
+// The data range of a nice scale in ms, with its padded ends.
+struct xRangeMs {
+  double dMin, dMax, dPadLo, dPadHi;
+  std::int64_t iDataLo, iDataHi, iPadLo, iPadHi;
+};
+
+xRangeMs mNiceRange(const CmTimeCls& time, double dataMin, double dataMax, bool elapsed) {
   if (dataMax - dataMin <=
       mGetNearlyZero() + mGetEps() * std::max(std::fabs(dataMin), std::fabs(dataMax))) {
+    // A day around a single value; under an elapsed format not below 0.
     dataMin -= 0.5;
-    if (bElapsed && dataMin < 0.0 && dataMin + 0.5 >= 0.0) dataMin = 0.0;
+    if (elapsed && dataMin < 0.0 && dataMin + 0.5 >= 0.0) dataMin = 0.0;
     dataMax = dataMin + 1.0;
   }
-  double dPadLo = dataMin - kMargin * (dataMax - dataMin);
-  const double dPadHi = dataMax + kMargin * (dataMax - dataMin);
-  if (bElapsed && dataMin >= 0.0) dPadLo = std::max(dPadLo, 0.0);
-  const std::int64_t iDataLo = mToMs(time, dataMin), iDataHi = mToMs(time, dataMax);
-  const std::int64_t iPadLo = mToMs(time, dPadLo), iPadHi = mToMs(time, dPadHi);
+  xRangeMs x{dataMin,
+             dataMax,
+             dataMin - kMargin * (dataMax - dataMin),
+             dataMax + kMargin * (dataMax - dataMin),
+             0,
+             0,
+             0,
+             0};
+  if (elapsed && dataMin >= 0.0) x.dPadLo = std::max(x.dPadLo, 0.0);
+  x.iDataLo = mToMs(time, x.dMin);
+  x.iDataHi = mToMs(time, x.dMax);
+  x.iPadLo = mToMs(time, x.dPadLo);
+  x.iPadHi = mToMs(time, x.dPadHi);
+  return x;
+}
 
-  xLadder ladder;
-  mBuildLadder(Impl::mFinestPart(time), bElapsed, time.mGetStartDayOfWeek(), &ladder);
-  const int iMin = std::max(o.iMinTicks, 1), iMax = o.iMaxTicks;
-  const double dTarget = (iMin + iMax) / 2.0, dSpan = dataMax - dataMin;
-  const std::int64_t iCap = 4LL * iMax + 8;
+xEnds mEndsFor(const CmStepper& s, eTimeScaleEnds ends, const xRangeMs& x) {
+  if (ends == eScaleEndsNice) return {s.mAtOrBelow(x.iDataLo), s.mAtOrAbove(x.iDataHi)};
+  if (ends == eScaleEndsData) return {x.iDataLo, x.iDataHi};
+  return {x.iPadLo, x.iPadHi};
+}
+
+// The ladder step whose tick count is nearest the middle of the window, or
+// nearest the window when none lies in it; -1 when no step can be used.
+int mChooseStep(const CmTimeCls& time, const xLadder& ladder, const xRangeMs& x,
+                eTimeScaleEnds ends, int minTicks, int maxTicks) {
+  const double dTarget = (minTicks + maxTicks) / 2.0, dSpan = x.dMax - x.dMin;
+  const std::int64_t iCap = 4LL * maxTicks + 8;
+  // Ticks must stay in the years 1..9999; only year steps, or data within a
+  // year of those ends, can leave them.
+  const bool bNearEdge = x.dPadLo < cvn::detail::kScaleFirstDay + 400.0 ||
+                         x.dPadHi > cvn::detail::kScaleLastDay - 400.0;
   int iBest = -1;
   double dBestScore = 0.0;
+  std::int64_t iBestCount = 0;
   for (int i = 0; i < ladder.n; ++i) {
     const xStep& step = ladder.a[i];
     if (dSpan / step.dDays > static_cast<double>(iCap)) continue;  // far too many
     const CmStepper s(time, step);
-    const xEnds e = mEndsFor(s, o.eEnds, iDataLo, iDataHi, iPadLo, iPadHi);
+    const xEnds e = mEndsFor(s, ends, x);
+    if ((bNearEdge || step.eKind == eStepKind::eYears) &&
+        (!cvn::detail::mIsScaleTime(mFromMs(s.mAtOrAbove(e.iLo))) ||
+         !cvn::detail::mIsScaleTime(mFromMs(s.mAtOrBelow(e.iHi))))) {
+      continue;
+    }
     // Two-day ticks far above the window are counted roughly: each is a walk.
     const double dEstimate = static_cast<double>(e.iHi - e.iLo) / kMsDay / step.dDays;
-    const std::int64_t n = step.eKind == eStepKind::eTwoDays && dEstimate > 2.0 * iMax + 4
+    const std::int64_t n = step.eKind == eStepKind::eTwoDays && dEstimate > 2.0 * maxTicks + 4
                                ? static_cast<std::int64_t>(dEstimate)
                                : s.mCount(e.iLo, e.iHi, iCap);
-    const bool bIn = n >= iMin && n <= iMax;
-    const double dScore = bIn ? std::fabs(static_cast<double>(n) - dTarget)
-                              : 1e6 + static_cast<double>(n < iMin ? iMin - n : n - iMax);
-    if (iBest < 0 || dScore <= dBestScore) {
+    const bool bIn = n >= minTicks && n <= maxTicks;
+    const double dScore =
+        bIn ? std::fabs(static_cast<double>(n) - dTarget)
+            : 1e6 + static_cast<double>(n < minTicks ? minTicks - n : n - maxTicks);
+    // On a tie the step with fewer ticks wins, and of equal counts the finer.
+    if (iBest < 0 || dScore < dBestScore || (dScore == dBestScore && n < iBestCount)) {
       iBest = i;
       dBestScore = dScore;
+      iBestCount = n;
     }
-    if (n < iMin) break;  // coarser steps give no more ticks
+    if (n < minTicks) break;  // coarser steps give no more ticks
   }
-  if (iBest < 0) iBest = ladder.n - 1;
-  const xStep& step = ladder.a[iBest];
-  const CmStepper s(time, step);
-  const xEnds e = mEndsFor(s, o.eEnds, iDataLo, iDataHi, iPadLo, iPadHi);
-  r->vTicks.clear();
-  for (std::int64_t t = s.mAtOrAbove(e.iLo);
-       t <= e.iHi && r->vTicks.size() < static_cast<std::size_t>(cvn::detail::kMaxScaleTicks);
-       t = s.mNext(t)) {
-    r->vTicks.push_back(mFromMs(t));
-  }
-  r->dMin =
-      o.eEnds == eScaleEndsNice ? mFromMs(e.iLo) : (o.eEnds == eScaleEndsData ? dataMin : dPadLo);
-  r->dMax =
-      o.eEnds == eScaleEndsNice ? mFromMs(e.iHi) : (o.eEnds == eScaleEndsData ? dataMax : dPadHi);
-  r->eUnit = step.eUnit;
-  r->iStep = step.iStep;
-  const auto n = static_cast<std::int64_t>(r->vTicks.size());
-  r->bWindowMet = n >= iMin && n <= iMax;
-  r->bLabelsDistinct =
-      bElapsed || mShowsEveryField(time, step) || mLabelsDistinct(time, r->vTicks, false);
+  return iBest;
+}
+
+// Whether the labels tell the ticks apart, and the format to write them in.
+void mSetLabels(const CmTimeCls& time, const xStep* step, bool elapsed, xTimeScaleResult* r) {
+  r->bLabelsDistinct = elapsed || (step != nullptr && mShowsEveryField(time, *step)) ||
+                       mLabelsDistinct(time, r->vTicks, false);
   Impl::mFormatInto(time, r->sLabelFormat);
-  if (!r->bLabelsDistinct && !bElapsed) {
-    const std::wstring sFound = mFindLabelFormat(time, r->vTicks, bHasDate);
+  if (!r->bLabelsDistinct) {
+    const std::wstring sFound = mFindLabelFormat(time, r->vTicks, Impl::mHasDate(time));
     if (!sFound.empty()) {
       r->sLabelFormat = CmString(sFound);
       r->bLabelsDistinct = true;
     }
   }
-  return true;
+}
+
+void mNiceScale(CmTimeCls& time, double dataMin, double dataMax, const xTimeScaleOptions& o,
+                xTimeScaleResult* r) {
+  const bool bElapsed = time.mGetElapsedTimeFlag() && !Impl::mHasDate(time);
+  const xRangeMs x = mNiceRange(time, dataMin, dataMax, bElapsed);
+  xLadder ladder;
+  mBuildLadder(Impl::mFinestPart(time), bElapsed, time.mGetStartDayOfWeek(), &ladder);
+  const int iMin = std::max(o.iMinTicks, 1);
+  const int iBest = mChooseStep(time, ladder, x, o.eEnds, iMin, o.iMaxTicks);
+  r->vTicks.clear();
+  r->eUnit = xNoPart;
+  r->iStep = 0;
+  r->dMin = o.eEnds == eScaleEndsData ? x.dMin : x.dPadLo;
+  r->dMax = o.eEnds == eScaleEndsData ? x.dMax : x.dPadHi;
+  const xStep* pStep = iBest < 0 ? nullptr : &ladder.a[iBest];
+  if (pStep != nullptr) {
+    const CmStepper s(time, *pStep);
+    const xEnds e = mEndsFor(s, o.eEnds, x);
+    for (std::int64_t t = s.mAtOrAbove(e.iLo);
+         t <= e.iHi && r->vTicks.size() < static_cast<std::size_t>(cvn::detail::kMaxScaleTicks);
+         t = s.mNext(t)) {
+      r->vTicks.push_back(mFromMs(t));
+    }
+    if (o.eEnds == eScaleEndsNice) {
+      r->dMin = mFromMs(e.iLo);
+      r->dMax = mFromMs(e.iHi);
+    }
+    r->eUnit = pStep->eUnit;
+    r->iStep = pStep->iStep;
+  }
+  const auto n = static_cast<std::int64_t>(r->vTicks.size());
+  r->bWindowMet = n >= iMin && n <= o.iMaxTicks;
+  mSetLabels(time, pStep, bElapsed, r);
 }
 
 }  // namespace
@@ -428,7 +476,10 @@ bool mFindTimeScale(CmTimeCls& time, double dataMin, double dataMax,
       options.iMinTicks > options.iMaxTicks || Impl::mFinestPart(time) == xNoPart) {
     return false;
   }
-  if (options.eMode == eTickModeNice) return mNiceScale(time, dataMin, dataMax, options, result);
+  if (options.eMode == eTickModeNice) {
+    mNiceScale(time, dataMin, dataMax, options, result);
+    return true;
+  }
   const Impl::xDefaultScale x =
       Impl::mDefaultScale(time, dataMin, dataMax, options.iMinTicks, options.iMaxTicks, true, true,
                           &result->dMin, &result->dMax, result->vTicks);
