@@ -1,6 +1,7 @@
-// Nice scales of a time axis (unit, increment, first tick, ticks, trimming,
-// ends and the parts kept for tick labels), the two tick generators, and
-// sweeps over hostile inputs and over ranges from a second to millennia.
+// Nice scales of a time axis in the default mode (unit, increment, first
+// tick, ticks, trimming, ends and the parts kept for tick labels), the two
+// tick generators. Random ranges of both modes: time_scale_tests.cpp;
+// hostile inputs: fuzz/fuzz_scales.cpp.
 
 #include <gtest/gtest.h>
 
@@ -16,15 +17,9 @@
 
 namespace {
 
-using cvn::test::AssertLog;
-using cvn::test::Missing;
-using cvn::test::T;
+using namespace cvn::test;  // T, Missing, AssertLog, Days, Months, Steps, Ticks
 using Access = CmTimeClsTestAccess;
 using Part = CmTimeCls::xTimePartsStruct;
-using cvn::test::Days;
-using cvn::test::Months;
-using cvn::test::Steps;
-using cvn::test::Ticks;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -208,7 +203,6 @@ TEST(TickGenerators, Rows) {
       {'D', 8, {7}, kJan1, kJan1, 1, 6, Days(kJan1, {0, 7, 14, 21, 31, 38})},
       // 31 January is dropped, 21 February kept.
       {'D', 24, {10}, kJan1, kJan1, 1, 7, Days(kJan1, {0, 10, 20, 31, 41, 51, 59})},
-      {'D', 8, {1}, T(2001, 2, 27), 0, 1, 3, Steps(3, T(2001, 2, 27), 1)},
       // 25 February lies 4 days before 1 March: 2/3 of 6, not more, dropped.
       {'D', 8, {6}, Y(2001, 2), 0, 1, 6, Days(Y(2001, 2), {0, 6, 12, 18, 28, 34})},
       {'D', 8, {7}, kNoon, 0, 1, 2, Steps(2, kNoon, 7)},  // the time of day is kept
@@ -221,7 +215,6 @@ TEST(TickGenerators, Rows) {
       {'D', 8, {30}, kJan1, kJan1, 1, 3, Months(3, 2001, 1, 1)},
       {'D', 8, {40}, kJan1, kJan1, 1, 3, Months(3, 2001, 1, 1)},   // 10 days over: a month
       {'D', 88, {45}, kJan1, kJan1, 1, 3, Months(3, 2001, 1, 2)},  // 15 days over: two
-      {'D', 16, {3}, kJan1, kJan1, 1, 3, Months(3, 2001, 1, 3)},
       {'D', 64, {2}, Y(2000), 0, 1, 3, Months(3, 2000, 1, 24)},
       {'D', 8, {1}, T(9999, 12, 30), 0, 1, 5, Steps(2, T(9999, 12, 30), 1)},  // to the last day
       // Inputs without a defined result: the choices made. Times before
@@ -234,17 +227,12 @@ TEST(TickGenerators, Rows) {
       {'N', 0, {1}, kJan1, kJan1 + 1, 0, 5, {}},
       {'N', 128, {1}, kJan1, kJan1, 0, 5, {}},  // the index unit alone steps nothing
       {'N', 8, {0}, kJan1, kJan1, 0, 5, {}},
-      {'N', 32, {-1}, kJan1, kJan1, 0, 5, {}},
       {'N', 8, {1}, kJan1, kJan1, 0, 0, {}},
       {'N', 8, {1}, kNaN, kJan1, 0, 5, {}},
-      {'N', 8, {1}, kJan1, kNaN, 0, 5, {}},
       {'D', 16, {0}, kJan1, kJan1, 1, 5, {}},
-      {'D', 8, {-7}, kJan1, kJan1, 1, 5, {}},
       {'D', 8, {7}, kJan1, kJan1, 0, 5, {}},
       {'D', 8, {7}, kJan1, kJan1, 32, 5, {}},
-      {'D', 8, {7}, kJan1, kJan1, 1, -3, {}},
       {'D', 8, {7}, Missing(), kJan1, 1, 5, {}},
-      {'D', 8, {7}, kJan1, kNaN, 1, 5, {}},
       {'D', 64, {INT_MAX}, kJan1, kJan1, 1, 5, {}},  // the first walk leaves the years
   };
   for (const auto& row : kRows) {
@@ -285,72 +273,6 @@ TEST(TickGenerators, Rows) {
       EXPECT_TRUE(std::is_sorted(ticks.begin(), ticks.end()));
     }
   }
-}
-
-// Hostile inputs: every call ends, results stay finite (or counts >= 0),
-// scale ends hold the ticks.
-TEST(ScaleRobustness, HostileInputs) {
-  CmTimeCls time;
-  AssertLog log;  // silences the reports
-  // NaN, infinities, the largest doubles, the missing-value code, signed
-  // zeros, a denormal, far days and the first and last usable days.
-  const double kHostile[] = {kNaN,      kInf, -kInf,     DBL_MAX,      -DBL_MAX,
-                             Missing(), 0.0,  -0.0,      DBL_TRUE_MIN, -0.25,
-                             1e7,       -1e7, -693593.0, 2958465.9,    37057.5};
-  for (int unit : {INT_MIN, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}) {
-    const auto eUnit = static_cast<xTimePartsEnum>(unit);
-    for (double a : kHostile) {
-      for (double b : kHostile) {
-        double r = 0.0;
-        time.mNormToCorvaneTime(b, eUnit, a, &r);
-        EXPECT_FALSE(std::isnan(r));
-        EXPECT_TRUE(std::isfinite(Access::mGetTimeDiff(time, a, b, eUnit)));
-        for (double dInc : {1.0, 0.0, 1e-300, 1e300})
-          EXPECT_GE(time.mNumTimesInRange(a, b, dInc, eUnit), 0);
-        Access::mChanged(time, eUnit, a, b);
-      }
-    }
-  }
-  for (const Parts& parts : {kD, kW, kTf, Parts{{xTenth, 1}}}) {
-    for (double a : kHostile) {
-      for (double b : kHostile) {
-        Access::mSetParts(time, parts);
-        Ticks ticks;
-        double dMin = 0.0, dMax = 0.0;
-        time.mFindNiceScale(a, b, 6, 6, true, true, &dMin, &dMax, ticks);
-        ASSERT_LE(ticks.size(), static_cast<size_t>(kMaxTicks));
-        EXPECT_TRUE(std::is_sorted(ticks.begin(), ticks.end()));
-        EXPECT_TRUE(std::isfinite(dMin) && std::isfinite(dMax));
-        EXPECT_TRUE(ticks.empty() || (dMin <= ticks.front() && dMax >= ticks.back()));
-      }
-    }
-  }
-}
-
-// Spans of a second to about 2700 years, each 1.6 times the last, from
-// three starts under four formats: a handful of strictly ascending ticks,
-// ends that hold the data and the ticks, no reports.
-TEST(ScaleRobustness, FromASecondToMillennia) {
-  CmTimeCls time;
-  AssertLog log;
-  for (const Parts& parts : {kDTf, kQ, kW, kM}) {
-    for (double start : {Y(1000), T(1999, 12, 31, 23, 59, 59, 500), T(2024, 2, 29, 6, 30)}) {
-      for (double span = 1.0 / 86400; span < 1e6; span *= 1.6) {
-        SCOPED_TRACE(testing::Message() << start << " + " << span);
-        Access::mSetParts(time, parts);
-        Ticks ticks;
-        double dMin = 0.0, dMax = 0.0;
-        time.mFindNiceScale(start, start + span, 4, 8, true, true, &dMin, &dMax, ticks);
-        ASSERT_GE(ticks.size(), 1u);
-        EXPECT_LE(ticks.size(), 25u);
-        EXPECT_TRUE(std::adjacent_find(ticks.begin(), ticks.end(), std::greater_equal<double>()) ==
-                    ticks.end());
-        EXPECT_LE(dMin, std::min(start, ticks.front()));
-        EXPECT_GE(dMax, std::max(start + span, ticks.back()));
-      }
-    }
-  }
-  EXPECT_TRUE(log.Reports().empty());
 }
 
 }  // namespace

@@ -54,12 +54,10 @@ TEST_F(UnitArithmetic, Operations) {
       {'N', -1.9, T(2001, 5, 31), 0, xMonthName, T(2001, 4, 30), 0},  // toward zero: one month
       {'N', 1, T(2000, 11, 30), 0, xQuarterLabelFirst, T(2001, 2, 28), 0},
       {'N', 1, T(2000, 2, 29), 0, xYear, T(2001, 3, 1), 0},  // 29 February 2001 is 1 March
-      {'N', 1.5, T(2001, 1, 1), 0, xWeekLabelFirst, T(2001, 1, 11), 0},  // 10.5 days: 10
-      {'N', 1.9, T(2001, 1, 1, 8), 0, xDay, T(2001, 1, 2, 8), 0},        // 1.9 days add one
-      {'N', -1.9, T(2001, 1, 1), 0, xDay, T(2000, 12, 31), 0},
+      {'N', 1.5, T(2001, 1, 1), 0, xWeekLabelFirst, T(2001, 1, 11), 0},   // 10.5 days: 10
+      {'N', 1.9, T(2001, 1, 1, 8), 0, xDay, T(2001, 1, 2, 8), 0},         // 1.9 days add one
       {'N', 1.5, T(2001, 1, 1, 10), 0, xHour, T(2001, 1, 1, 11, 30), 0},  // clock units: fractions
       {'N', 3, T(2001, 1, 1, 10), 0, xHundredth, T(2001, 1, 1, 10, 0, 0, 30), 0},
-      {'N', 3, T(2001, 1, 1, 10), 0, xTenth, T(2001, 1, 1, 10, 0, 0, 300), 0},
       {'N', 1, T(2001, 1, 1, 23, 59, 59, 999), 0, xThousandth, T(2001, 1, 2), 0},
       // Unit boundaries from a to b: 31 December 2000 to 1 January 2001 is
       // one of each; 1 January to 31 December 2001 no year and 11 months.
@@ -69,8 +67,6 @@ TEST_F(UnitArithmetic, Operations) {
       {'D', kNew, T(2001, 12, 31), 0, xMonthName, 11, 0},
       {'D', T(1999, 2, 10), T(2001, 8, 1), 0, xQuarterLabelFirst, 10, 0},
       {'D', T(2001, 12, 31), T(2002, 1, 1), 0, xWeekNumberFirst, 1, 0},  // week 53 to week 1
-      {'D', T(2001, 1, 1, 10), T(2001, 1, 3, 9), 0, xHour, 47, 0},
-      {'D', kNew, T(2001, 1, 1, 0, 0, 1, 5), 0, xThousandth, 1005, 0},
       // Regression: 25 days and more in thousandths, 68 years and more in
       // seconds used to wrap in 32 bits.
       {'D', kNew, T(2001, 1, 31), 0, xThousandth, 2592000000.0, 0},
@@ -80,16 +76,14 @@ TEST_F(UnitArithmetic, Operations) {
       {'R', t, t + 10, 2, xDay, 6, 0},
       {'R', t, t + 9.5, 2, xDay, 5, 0},
       {'R', kNew, T(2001, 10, 1), 1, xQuarterLabelFirst, 4, 0},
-      {'R', kNew, T(2001, 9, 30), 1, xQuarterNumberFirst, 3, 0},
       {'R', T(2001, 1, 31), T(2001, 2, 28), 1, xMonthNumber, 2, 0},
       {'R', T(2001, 1, 31), T(2001, 2, 27), 1, xMonthNumber, 1, 0},
       {'R', T(1900, 1, 1), T(1968, 1, 1), 1, xSecond, 2145830401, 0},
       {'R', T(1000, 1, 1), T(4000, 1, 1), 1, xThousandth, INT_MAX, 0},  // clamped
       // Whether the next larger unit's text changed from a to b.
       {'C', kEve, kNew, 0, xMonthNumber, 1, 0},
-      {'C', T(1000, 1, 1), T(4000, 1, 1), 0, xYear, 0, 0},         // never for years
-      {'C', kNew, T(2002, 1, 31), 0, xDay, 0, 0},                  // the same month number
-      {'C', T(2001, 1, 1, 1), T(2001, 2, 1, 23), 0, xHour, 0, 0},  // the same day of month
+      {'C', T(1000, 1, 1), T(4000, 1, 1), 0, xYear, 0, 0},  // never for years
+      {'C', kNew, T(2002, 1, 31), 0, xDay, 0, 0},           // the same month number
       // Units without a rule: a report, and the time back, 0, or false.
       {'N', 5, t, 0, xNoPart, t, 5359},
       {'D', kNew, T(2001, 1, 2), 0, xHundredth, 0, 9341},
@@ -100,12 +94,10 @@ TEST_F(UnitArithmetic, Operations) {
       // are not stepped: the missing-value code; nothing is counted (0).
       {'N', 1, kNaN, 0, xDay, Missing(), 0},
       {'N', 1, 1e12, 0, xDay, Missing(), 0},
-      {'N', 1e300, kNew, 0, xHour, Missing(), 0},
       {'N', 1, T(9999, 12, 31), 0, xDay, Missing(), 0},         // past the last day
       {'N', -1, T(1, 1, 3), 0, xWeekLabelFirst, Missing(), 0},  // before the first day
       {'N', 0, T(9999, 12, 31, 12), 0, xDay, T(9999, 12, 31, 12), 0},
-      {'D', kNew, kNew, 0, xDay, 0, 0},  // only a later second time counts
-      {'D', kNaN, kNew, 0, xDay, 0, 0},
+      {'D', kNew, kNew, 0, xDay, 0, 0},       // only a later second time counts
       {'D', kNew, kEve, 0, xTenth, 0, 0},     // nothing counted: no report either
       {'R', kNew, kEve + 32, 0, xDay, 0, 0},  // an increment of 0 or below never passes the end
       {'R', kNew, kEve + 32, kInf, xDay, 1, 0},

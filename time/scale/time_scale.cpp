@@ -363,10 +363,15 @@ xRangeMs mNiceRange(const CmTimeCls& time, double dataMin, double dataMax, bool 
              0,
              0};
   if (elapsed && dataMin >= 0.0) x.dPadLo = std::max(x.dPadLo, 0.0);
-  x.iDataLo = mToMs(time, x.dMin);
-  x.iDataHi = mToMs(time, x.dMax);
-  x.iPadLo = mToMs(time, x.dPadLo);
-  x.iPadHi = mToMs(time, x.dPadHi);
+  // Whole milliseconds inside each end, as the ticks are written back.
+  const auto mInside = [&time](double t, int side) {
+    const std::int64_t ms = mToMs(time, t);
+    return ms + (side * (mFromMs(ms) - t) < 0.0 ? side : 0);
+  };
+  x.iDataLo = mInside(x.dMin, 1);
+  x.iDataHi = mInside(x.dMax, -1);
+  x.iPadLo = mInside(x.dPadLo, 1);
+  x.iPadHi = mInside(x.dPadHi, -1);
   return x;
 }
 
@@ -380,7 +385,8 @@ xEnds mEndsFor(const CmStepper& s, eTimeScaleEnds ends, const xRangeMs& x) {
 // nearest the window when none lies in it; -1 when no step can be used.
 int mChooseStep(const CmTimeCls& time, const xLadder& ladder, const xRangeMs& x,
                 eTimeScaleEnds ends, int minTicks, int maxTicks) {
-  const double dTarget = (minTicks + maxTicks) / 2.0, dSpan = x.dMax - x.dMin;
+  const double dTarget = (static_cast<double>(minTicks) + maxTicks) / 2.0;
+  const double dSpan = x.dMax - x.dMin;
   const std::int64_t iCap = 4LL * maxTicks + 8;
   // Ticks must stay in the years 1..9999; only year steps, or data within a
   // year of those ends, can leave them.
@@ -455,9 +461,10 @@ void mNiceScale(CmTimeCls& time, double dataMin, double dataMax, const xTimeScal
          t = s.mNext(t)) {
       r->vTicks.push_back(mFromMs(t));
     }
-    if (o.eEnds == eScaleEndsNice) {
-      r->dMin = mFromMs(e.iLo);
-      r->dMax = mFromMs(e.iHi);
+    if (o.eEnds == eScaleEndsNice && !r->vTicks.empty()) {
+      // The outer ticks (the last one of those kept, past the most ticks).
+      r->dMin = r->vTicks.front();
+      r->dMax = r->vTicks.back();
     }
     r->eUnit = pStep->eUnit;
     r->iStep = pStep->iStep;
