@@ -50,16 +50,31 @@ struct xLadder {
   }
 };
 
-// The steps allowed under a format whose finest part is finest (1..15).
-void mBuildLadder(int finest, bool elapsed, int startDayOfWeek, xLadder* l) {
+// The least step in thousandths that the format's fraction of a second
+// shows: 1 for three decimals, 10 for two, 100 for one (and for hundredths
+// and tenths, 10 and 100).
+int mLeastMs(const CmTimeCls& time) {
+  int iLeast = 1000;
+  const Part* pParts = Impl::mConstParts(time);
+  for (int i = 0; i < Impl::mNumParts(time); ++i) {
+    const Part& p = pParts[i];
+    if (p.ePart == xHundredth) iLeast = std::min(iLeast, 10);
+    if (p.ePart == xTenth) iLeast = std::min(iLeast, 100);
+    if (p.ePart == xThousandth) {
+      iLeast = std::min(iLeast, p.iCount >= 3 ? 1 : (p.iCount == 2 ? 10 : 100));
+    }
+  }
+  return iLeast;
+}
+
+// The steps allowed under a format whose finest part is finest (1..15) and
+// whose fraction shows steps of leastMs.
+void mBuildLadder(int finest, int leastMs, bool elapsed, int startDayOfWeek, xLadder* l) {
   const auto mUniform = [l](xTimePartsEnum unit, int step, std::int64_t ms) {
     l->mAdd(unit, step, eStepKind::eUniform, ms, static_cast<double>(ms) / kMsDay);
   };
-  if (finest >= xHundredth) {
-    const int iLeast = finest == xHundredth ? 10 : (finest == xTenth ? 100 : 1);
-    for (int ms : {1, 2, 5, 10, 20, 50, 100, 200, 500}) {
-      if (ms >= iLeast) mUniform(xThousandth, ms, ms);
-    }
+  for (int ms : {1, 2, 5, 10, 20, 50, 100, 200, 500}) {
+    if (ms >= leastMs) mUniform(xThousandth, ms, ms);
   }
   for (int i = 0; i < 2; ++i) {  // seconds, then minutes
     const xTimePartsEnum eUnit = i == 0 ? xSecond : xMinute;
@@ -444,7 +459,8 @@ void mNiceScale(CmTimeCls& time, double dataMin, double dataMax, const xTimeScal
   const bool bElapsed = time.mGetElapsedTimeFlag() && !Impl::mHasDate(time);
   const xRangeMs x = mNiceRange(time, dataMin, dataMax, bElapsed);
   xLadder ladder;
-  mBuildLadder(Impl::mFinestPart(time), bElapsed, time.mGetStartDayOfWeek(), &ladder);
+  mBuildLadder(Impl::mFinestPart(time), mLeastMs(time), bElapsed, time.mGetStartDayOfWeek(),
+               &ladder);
   const int iMin = std::max(o.iMinTicks, 1);
   const int iBest = mChooseStep(time, ladder, x, o.eEnds, iMin, o.iMaxTicks);
   r->vTicks.clear();
