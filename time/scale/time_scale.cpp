@@ -407,6 +407,7 @@ int mChooseStep(const CmTimeCls& time, const xLadder& ladder, const xRangeMs& x,
   // year of those ends, can leave them.
   const bool bNearEdge = x.dPadLo < cvn::detail::kScaleFirstDay + 400.0 ||
                          x.dPadHi > cvn::detail::kScaleLastDay - 400.0;
+  const double dYearLo = 1900.0 + x.dPadLo / 365.2425, dYearHi = 1900.0 + x.dPadHi / 365.2425;
   int iBest = -1;
   double dBestScore = 0.0;
   std::int64_t iBestCount = 0;
@@ -415,7 +416,13 @@ int mChooseStep(const CmTimeCls& time, const xLadder& ladder, const xRangeMs& x,
     if (dSpan / step.dDays > static_cast<double>(iCap)) continue;  // far too many
     const CmStepper s(time, step);
     const xEnds e = mEndsFor(s, ends, x);
-    if ((bNearEdge || step.eKind == eStepKind::eYears) &&
+    // A year step reaches beyond the data by less than its years (and the
+    // estimate of the data's years is off by less than two).
+    const bool bYearsMayLeave =
+        step.eKind == eStepKind::eYears &&
+        (dYearLo - static_cast<double>(step.iMs) - 2.0 < cvn::detail::kScaleFirstYear ||
+         dYearHi + static_cast<double>(step.iMs) + 2.0 > cvn::detail::kScaleLastYear);
+    if ((bNearEdge || bYearsMayLeave) &&
         (!cvn::detail::mIsScaleTime(mFromMs(s.mAtOrAbove(e.iLo))) ||
          !cvn::detail::mIsScaleTime(mFromMs(s.mAtOrBelow(e.iHi))))) {
       continue;
