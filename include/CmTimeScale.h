@@ -6,16 +6,20 @@
 // the same ticks, ends and shortened part list. The nice mode steps along
 // the values people read easily:
 //   1, 2, 5, 10, 15, 30 seconds and minutes; 1, 3, 6, 12 hours; 1 and 2
-//   days (2-day ticks restart on the 1st of every month); weeks from the
-//   regional first day of the week; 1, 3, 6 months; 1, 2, 5, 10, 20, 50,
-//   100 ... years; 1, 2, 5, 10 ... 500 thousandths for formats that show
-//   them. Under an elapsed format ("[h]:mm") 1, 2, 3, 6, 12, 24 hours and
-//   1, 2, 7, 14, 35, 70 ... days from zero.
-// No step is finer than the finest part of the object's format. Among the
-// steps whose tick count lies within [minTicks, maxTicks] it takes the one
-// nearest the middle of that window (the coarser on a tie); when none does,
-// the one nearest the window, and says so. The nice mode does not change
-// the object.
+//   days (2-day ticks on the odd days of each month, the 31st and 29th left
+//   out when the 1st follows a day later); weeks from the regional first day
+//   of the week; 1, 3, 6 months (quarter formats: 1 and 2 quarters); 1, 2,
+//   5, 10, 20, 50, 100 ... 5000 years; 1, 2, 5, 10 ... 500 thousandths, no
+//   finer than the decimals shown. Under an elapsed format ("[h]:mm", no
+//   date part) 1, 2, 3, 6, 12, 24 hours and 2, 7, 14, 35, 70 ... days, all
+//   counted from zero.
+// No step is finer than the finest part of the object's format, and no tick
+// leaves the years 1..9999. Among the steps whose tick count lies within
+// [max(minTicks, 1), maxTicks] it takes the one nearest the middle of that
+// window; when none does, the one nearest the window (bWindowMet false). On
+// a tie the step with fewer ticks wins, and of equal counts the finer. The
+// count is that of the ticks within the scale ends of the chosen policy. The
+// nice mode does not change the object.
 #pragma once
 
 #include <vector>
@@ -34,7 +38,8 @@ enum eTimeTickMode : int {
 
 // Where a nice-mode scale ends; the default mode always pads.
 enum eTimeScaleEnds : int {
-  eScaleEndsPadded = 0,  // the data range widened by 6% on each side
+  eScaleEndsPadded = 0,  // the data widened by 6% on each side; under an
+                         // elapsed format not below 0 when the data is not
   eScaleEndsNice = 1,    // the ticks at or around the data's ends
   eScaleEndsData = 2     // the data's own ends
 };
@@ -49,11 +54,14 @@ struct xTimeScaleOptions {
 struct xTimeScaleResult {
   double dMin = 0.0;  // scale ends
   double dMax = 0.0;
-  std::vector<double> vTicks;  // ascending, within [dMin, dMax] in the nice mode
+  // Ascending, at most 100000; in the nice mode within [dMin, dMax] (with
+  // nice ends the first and last tick are the ends).
+  std::vector<double> vTicks;
   // The unit and step of the ticks: xHour with 3 for three-hourly ticks;
   // the default mode reports the unit and increment mFindNiceScale used.
   // Week ticks report xWeekLabelFirst, quarter steps xQuarterLabelFirst,
-  // month steps xMonthNumber.
+  // month steps xMonthNumber; xNoPart and 0 (and no ticks) when no step of
+  // the ladder can be used.
   xTimePartsEnum eUnit = xNoPart;
   int iStep = 0;
   bool bWindowMet = false;       // minTicks <= ticks <= maxTicks
