@@ -1,8 +1,8 @@
-// Fuzz target: scales and units. Runs mFindNiceScale, mFindTimeScale (nice
-// mode), mNumTimesInRange,
-// mNormToCorvaneTime, mFindUnitOfTime (and through both mGetTimeDiff), the
-// two tick generators and every CmTimeUnit validator with arbitrary times,
-// tick counts, unit codes, increments and value vectors.
+// Fuzz target: scales and units. Runs mFindNiceScale, mFindTimeScale in the
+// nice mode, mNumTimesInRange, mNormToCorvaneTime, mFindUnitOfTime (and
+// through both mGetTimeDiff), the two tick generators and every CmTimeUnit
+// validator with arbitrary times, tick counts, unit codes, increments and
+// value vectors.
 //
 // Invariants:
 // - every call ends (libFuzzer's timeout) and no generator keeps more than
@@ -14,6 +14,11 @@
 // - the catalogue's predicates agree with the list of unit codes, the
 //   factor lists have their lengths, a validator that passes leaves its
 //   message as it was (mValidateUnits: empty) and one that fails writes one;
+// - mFindTimeScale in the nice mode accepts exactly the usable ranges and
+//   windows, keeps its ticks ascending within its ends (on the outer ticks
+//   for nice ends), says truly whether the window was met, leaves the
+//   object's format alone and, when it says the labels differ, writes no two
+//   showable ticks alike under its label format;
 // - mAssert reports only where a unit has no rule (a format without parts,
 //   a unit outside 1..15, a generator code without a rule, packed words of
 //   kind 0 or with a reserved word).
