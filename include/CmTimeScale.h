@@ -65,13 +65,15 @@ struct xTimeScaleResult {
   xTimePartsEnum eUnit = xNoPart;
   int iStep = 0;
   bool bWindowMet = false;       // minTicks <= ticks <= maxTicks
+  bool bFormatDistinct = false;  // the object's format writes no two ticks alike
   bool bLabelsDistinct = false;  // sLabelFormat writes no two ticks alike
   // The format to label the ticks with. Default mode: the object's format
   // as mFindNiceScale left it. Nice mode: the object's format when its
-  // labels tell the ticks apart (bLabelsDistinct true); otherwise the
-  // shortest format of the same style that does (for "h:mm" over several
-  // days, the regional month and day before it: "m/d h:mm"), or the
-  // object's format when none is found (bLabelsDistinct false).
+  // labels tell the ticks apart (bFormatDistinct); otherwise the shortest
+  // format of the same style that does (for "h:mm" over several days, the
+  // regional month and day before it: "m/d h:mm"; a year added to a date
+  // without one; four year digits for two), or the object's format when
+  // none does (bLabelsDistinct false).
   CmString sLabelFormat;
 };
 

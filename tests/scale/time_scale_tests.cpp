@@ -121,6 +121,7 @@ TEST_F(TimeScale, LabelFormatsAndRefusedInputs) {
     ASSERT_TRUE(Scale(row.sFormat, row.dMin, row.dMax, 4, 8, 'n'));
     EXPECT_EQ(m_r.sLabelFormat.str(), row.sLabels);
     EXPECT_TRUE(m_r.bLabelsDistinct);
+    EXPECT_EQ(m_r.bFormatDistinct, row.sLabels == std::wstring(row.sFormat));
   }
   // Reversed ranges, a missing end, a reversed window, no parts.
   const double kJan = T(2001, 1, 1);

@@ -451,6 +451,7 @@ int mChooseStep(const CmTimeCls& time, const xLadder& ladder, const xRangeMs& x,
 void mSetLabels(const CmTimeCls& time, const xStep* step, bool elapsed, xTimeScaleResult* r) {
   r->bLabelsDistinct = elapsed || (step != nullptr && mShowsEveryField(time, *step)) ||
                        mLabelsDistinct(time, r->vTicks, false);
+  r->bFormatDistinct = r->bLabelsDistinct;
   Impl::mFormatInto(time, r->sLabelFormat);
   if (!r->bLabelsDistinct) {
     const std::wstring sFound = mFindLabelFormat(time, r->vTicks, Impl::mHasDate(time));
@@ -519,6 +520,7 @@ bool mFindTimeScale(CmTimeCls& time, double dataMin, double dataMax,
   result->bWindowMet = n >= options.iMinTicks && n <= options.iMaxTicks;
   result->bLabelsDistinct =
       mLabelsDistinct(time, result->vTicks, time.mGetElapsedTimeFlag() && !Impl::mHasDate(time));
+  result->bFormatDistinct = result->bLabelsDistinct;
   Impl::mFormatInto(time, result->sLabelFormat);
   return true;
 }
