@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "CvnBasicTypes.h"
+#include "time/format/format_state.h"
 #include "time/scale/scale_detail.h"
 
 namespace cvn::detail {
@@ -198,4 +199,6 @@ int CmTimeScaleImpl::mFinestPart(const CmTimeCls& time) {
 
 CmTimeCls::xTimePartsStruct* CmTimeScaleImpl::mParts(CmTimeCls& time) { return time.m_xParts; }
 
-void CmTimeScaleImpl::mSetNumParts(CmTimeCls& time, int numParts) { time.m_iNumParts = numParts; }
+void CmTimeScaleImpl::mSetNumParts(CmTimeCls& time, int numParts) {
+  CmTimeFormatImpl::mKeepParts(time, numParts);
+}
