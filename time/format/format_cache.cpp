@@ -4,6 +4,7 @@
 #include "time/format/format_cache.h"
 
 #include <cwchar>
+#include <string>
 
 #include "CmString.h"
 #include "CmTimeCls.h"
@@ -50,8 +51,10 @@ struct xFormatCache {
   unsigned uGeneration = 0;
 
   xParsedFormat axEntries[kEntries];
+  size_t auTextLen[kEntries] = {};  // the length of each entry's text, scanned first
   int iCount = 0;
-  int iNext = 0;  // the entry to replace next, round robin
+  int iNext = 0;       // the entry to replace next, round robin
+  int iLastFound = 0;  // where the last lookup found its text
   xGeneratedFormat axGenerated[kGenerated];
   int iGenCount = 0;
   int iGenNext = 0;
@@ -113,13 +116,21 @@ const xFormatState* mFindCachedFormat(const CmTimeCls& t, const wchar_t* text) {
   if (text == nullptr) return nullptr;
   xFormatCache& c = mCache();
   mCheckInputs(c, t);
-  for (int i = 0; i < c.iCount; ++i) {
-    const xParsedFormat& e = c.axEntries[i];
-    if (!(e.xState.sText == text)) continue;
-    if (e.bWeekLetter && !mWeekLabelUnchanged(c)) return nullptr;
-    return &e.xState;
+  const size_t uLen = std::wcslen(text);
+  auto mHolds = [&](int i) {
+    return c.auTextLen[i] == uLen &&
+           std::wmemcmp(c.axEntries[i].xState.sText.c_str(), text, uLen) == 0;
+  };
+  // The entry found last first: a column sets the same text over and over.
+  int iFound = c.iLastFound < c.iCount && mHolds(c.iLastFound) ? c.iLastFound : -1;
+  for (int i = 0; i < c.iCount && iFound < 0; ++i) {
+    if (mHolds(i)) iFound = i;
   }
-  return nullptr;
+  if (iFound < 0) return nullptr;
+  const xParsedFormat& e = c.axEntries[iFound];
+  if (e.bWeekLetter && !mWeekLabelUnchanged(c)) return nullptr;
+  c.iLastFound = iFound;
+  return &e.xState;
 }
 
 void mCacheFormat(const CmTimeCls& t, const xFormatState& s) {
@@ -128,6 +139,7 @@ void mCacheFormat(const CmTimeCls& t, const xFormatState& s) {
   const bool bWeekLetter = mHasWeekLetter(s.sText.c_str());
   // The label the parse has just read is the one the entry goes with.
   if (bWeekLetter) mWeekLabelUnchanged(c);
+  c.auTextLen[c.iNext] = static_cast<size_t>(s.sText.length());
   xParsedFormat& e = c.axEntries[c.iNext];
   c.iNext = (c.iNext + 1) % kEntries;
   if (c.iCount < kEntries) ++c.iCount;
