@@ -1,6 +1,6 @@
 // The reader's pure helpers (digit scanning against the C library's "%d",
-// fraction scaling, the two-digit-year window, the tokenizer, the in-line
-// character classes) and the cache of generated format texts.
+// fraction scaling, the two-digit-year window, the tokenizer) and the cache
+// of generated format texts.
 
 #include <gtest/gtest.h>
 
@@ -111,14 +111,6 @@ TEST(ReaderDigits, Tokens) {
     std::wstring s;
     while (xCursor.mNext(tok)) s += std::wstring(tok.s) + L"|";
     EXPECT_EQ(s, row[2]) << mNarrow(row[0]);
-  }
-}
-
-TEST(ReaderDigits, InlineCharacterClassesAgreeWithTheStringLibrary) {
-  for (int c = 0; c <= 0xFFFF; ++c) {
-    const auto w = static_cast<wchar_t>(c);
-    ASSERT_EQ(cvn::detail::mReaderIsDigit(w), mIsCharDigit(w)) << c;
-    ASSERT_EQ(cvn::detail::mReaderIsAlpha(w), mIsCharAlpha(w)) << c;
   }
 }
 

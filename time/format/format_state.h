@@ -57,6 +57,11 @@ struct CmTimeFormatImpl {
   // The flags as a packed format stores them, set before its text is made.
   static void mSetClassFlags(bool elapsed, bool comma);
 
+  // mSetFormat without the cache (select_format.cpp): the text is parsed and
+  // taken, and cached, or refused with the previous format kept whole. The
+  // plain path that the cache must agree with.
+  static bool mSetParsed(CmTimeCls& t, const wchar_t* format);
+
   // The reader's writes. The designator style of the text just split.
   static void mSetStyle(CmTimeCls& t, CmTimeCls::EAMPMFormat style);
   // text becomes the current format as mSetFormat takes it; before that its

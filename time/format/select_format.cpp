@@ -70,33 +70,38 @@ bool CmTimeCls::mSetFormat(const wchar_t* format) {
     CmTimeFormatImpl::mApply(*this, *pCached);
     return true;
   }
+  return CmTimeFormatImpl::mSetParsed(*this, format);
+}
+
+bool CmTimeFormatImpl::mSetParsed(CmTimeCls& t, const wchar_t* format) {
+  if (format == nullptr || format[0] == L'\0') return false;
   // An own copy: the caller may pass this object's text or a list entry.
   cvn::detail::xFormatState xParsed;
   xParsed.sText = format;  // as given, not the canonical text
-  const eFormatType eOldFormat = m_eFormat;
+  const eFormatType eOldFormat = t.m_eFormat;
 
   // Parse into the new state and take it only when the text is accepted. A
   // refusal therefore keeps the previous format whole: it is not rebuilt by
   // parsing m_sDateTimeFmt again, which could come out differently once the
   // decimal symbol or the designators have changed since it was set.
-  m_bElapsedTimeFlag = false;  // the parser refuses designators after an elapsed bracket
+  CmTimeCls::m_bElapsedTimeFlag = false;  // the parser refuses designators after a bracket
   const bool bAccepted =
-      mParseFormat(xParsed.sText.c_str(), xParsed.sDateSep, xParsed.sTimeSep, &xParsed.iNumParts,
-                   xParsed.axParts, &xParsed.b24Hour, &xParsed.eAMPMFormat);
+      t.mParseFormat(xParsed.sText.c_str(), xParsed.sDateSep, xParsed.sTimeSep, &xParsed.iNumParts,
+                     xParsed.axParts, &xParsed.b24Hour, &xParsed.eAMPMFormat);
 
   if (bAccepted) {
-    xParsed.eFormat = m_eFormat;  // the class the parse found
-    CmTimeFormatImpl::mApply(*this, xParsed);
-    cvn::detail::mCacheFormat(*this, CmTimeFormatImpl::mCapture(*this));
+    xParsed.eFormat = t.m_eFormat;  // the class the parse found
+    mApply(t, xParsed);
+    cvn::detail::mCacheFormat(t, mCapture(t));
     return true;
   }
 
   // What the refused text left behind is kept for inspection only.
-  m_sRejectedDateSep = xParsed.sDateSep;
-  m_sRejectedTimeSep = xParsed.sTimeSep;
-  m_eRejectedFormat = m_eFormat;
-  m_eFormat = eOldFormat;
-  CmTimeFormatImpl::mSetClassFlagsFromText(m_sDateTimeFmt);
+  t.m_sRejectedDateSep = xParsed.sDateSep;
+  t.m_sRejectedTimeSep = xParsed.sTimeSep;
+  t.m_eRejectedFormat = t.m_eFormat;
+  t.m_eFormat = eOldFormat;
+  mSetClassFlagsFromText(t.m_sDateTimeFmt);
   return false;
 }
 
