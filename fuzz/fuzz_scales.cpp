@@ -36,30 +36,15 @@ using cvn::fuzz::mShow;
 using Access = CmTimeClsTestAccess;
 
 const wchar_t* const kFormats[] = {
-    L"m/d/yy",
-    L"m/d/yyyy h:mm:ss",
-    L"mmmm d, yyyy",
-    L"yyyyQq",
-    L"wwWk yyyy",
-    L"yyyy",
-    L"mmm yyyy",
-    L"h:mm",
-    L"hh:mm:ss.sss",
-    L"[h]:mm:ss",
-    L"d/m/yy hh:mm",
-    L"yyyymmdd",
-    L"ss.ss",
-    L"dd.mm.yyyy hh:mm:ss.s",
-    L"qQ yyyy",
-    L"mm",
-    L"d",
-    L"h:mm:ss am/pm",
+    L"m/d/yy",       L"m/d/yyyy h:mm:ss", L"mmmm d, yyyy", L"yyyyQq",       L"wwWk yyyy",
+    L"yyyy",         L"mmm yyyy",         L"h:mm",         L"hh:mm:ss.sss", L"[h]:mm:ss",
+    L"d/m/yy hh:mm", L"yyyymmdd",         L"ss.ss",        L"dd.mm.yyyy hh:mm:ss.s",
+    L"qQ yyyy",      L"mm",               L"d",            L"h:mm:ss am/pm",
 };
 constexpr int kNumFormats = sizeof kFormats / sizeof kFormats[0];
 constexpr size_t kMaxTicks = 100000;  // the generators' documented bound
 
-const std::set<int> kCodes = {1,  2,  3,  4,  6,  7,  8,  12,  14, 16,
-                              24, 32, 48, 64, 80, 88, 96, 112, 128};
+const std::set<int> kCodes = {1, 2, 3, 4, 6, 7, 8, 12, 14, 16, 24, 32, 48, 64, 80, 88, 96, 112, 128};
 const std::set<int> kClockCodes = {1, 2, 3, 4, 6, 7, 12, 14};
 
 std::string mNum(double v) {
@@ -86,15 +71,14 @@ int mTakeCode(FuzzedDataProvider& fdp) {
 // Not instrumented for coverage: it walks every tick and gives libFuzzer
 // nothing to learn from, while costing a fifth of the run time.
 __attribute__((no_sanitize("coverage"))) void mCheckAscending(const std::vector<double>& ticks,
-                                                              double lowest,
-                                                              const std::string& context) {
+                                                               double lowest,
+                                                               const std::string& context) {
   if (ticks.size() > kMaxTicks) mFail("more ticks than the bound", context);
   for (size_t i = 0; i < ticks.size(); ++i) {
     if (!std::isfinite(ticks[i]) || mIsNumericMissing(ticks[i])) {
       mFail("tick is not a finite time", context + " tick " + mNum(ticks[i]));
     }
-    if (ticks[i] < lowest)
-      mFail("tick before the lowest time", context + " tick " + mNum(ticks[i]));
+    if (ticks[i] < lowest) mFail("tick before the lowest time", context + " tick " + mNum(ticks[i]));
     if (i > 0 && !(ticks[i - 1] < ticks[i])) {
       mFail("ticks do not ascend", context + " ticks " + mNum(ticks[i - 1]) + " " + mNum(ticks[i]));
     }
@@ -109,8 +93,9 @@ void mNiceScale(CmTimeCls& t, FuzzedDataProvider& fdp, const std::string& contex
   // wide range in a fine unit saturates the unit count and makes thousands
   // of ticks, which is slow, so it is not the common case).
   const double dMax =
-      fdp.ConsumeBool() ? dMin + std::pow(10.0, fdp.ConsumeFloatingPointInRange<double>(-8.0, 3.6))
-                        : cvn::fuzz::mTakeDouble(fdp);
+      fdp.ConsumeBool()
+          ? dMin + std::pow(10.0, fdp.ConsumeFloatingPointInRange<double>(-8.0, 3.6))
+          : cvn::fuzz::mTakeDouble(fdp);
   const int iMinTicks = mTakeCount(fdp);
   const int iMaxTicks = mTakeCount(fdp);
   const bool bSetMin = fdp.ConsumeBool();
@@ -119,8 +104,7 @@ void mNiceScale(CmTimeCls& t, FuzzedDataProvider& fdp, const std::string& contex
   double dScaleMin = 1234.5;
   double dScaleMax = -1234.5;
   std::vector<double> vTicks = {1.0, 2.0};
-  t.mFindNiceScale(dMin, dMax, iMinTicks, iMaxTicks, bSetMin, bSetMax, &dScaleMin, &dScaleMax,
-                   vTicks);
+  t.mFindNiceScale(dMin, dMax, iMinTicks, iMaxTicks, bSetMin, bSetMax, &dScaleMin, &dScaleMax, vTicks);
   const std::string sDetail = context + "nice scale " + mNum(dMin) + " .. " + mNum(dMax) +
                               " ticks " + std::to_string(iMinTicks) + ".." +
                               std::to_string(iMaxTicks) + " gives " +
@@ -147,24 +131,22 @@ void mNiceScale(CmTimeCls& t, FuzzedDataProvider& fdp, const std::string& contex
 
 void mRangeAndNorm(const CmTimeCls& t, FuzzedDataProvider& fdp, const std::string& context) {
   const double dStart = cvn::fuzz::mTakeDouble(fdp);
-  const double dEnd = fdp.ConsumeBool()
-                          ? dStart + fdp.ConsumeFloatingPointInRange<double>(-10.0, 5000.0)
-                          : cvn::fuzz::mTakeDouble(fdp);
-  const double dIncrement =
-      fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-2, 40) : cvn::fuzz::mTakeDouble(fdp);
+  const double dEnd = fdp.ConsumeBool() ? dStart + fdp.ConsumeFloatingPointInRange<double>(-10.0, 5000.0)
+                                        : cvn::fuzz::mTakeDouble(fdp);
+  const double dIncrement = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-2, 40)
+                                              : cvn::fuzz::mTakeDouble(fdp);
   const int iUnit = fdp.ConsumeIntegralInRange<int>(-1, 17);
   const int n = t.mNumTimesInRange(dStart, dEnd, dIncrement, static_cast<xTimePartsEnum>(iUnit));
   const std::string sDetail = context + "range " + mNum(dStart) + " .. " + mNum(dEnd) + " by " +
                               mNum(dIncrement) + " unit " + std::to_string(iUnit) + " count " +
                               std::to_string(n) + "\n";
   if (n < 0) mFail("negative count", sDetail);
-  const double dCount =
-      fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-100, 100) : cvn::fuzz::mTakeDouble(fdp);
+  const double dCount = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-100, 100)
+                                          : cvn::fuzz::mTakeDouble(fdp);
   double r = 42.0;
   t.mNormToCorvaneTime(dCount, static_cast<xTimePartsEnum>(iUnit), dStart, &r);
   if (!std::isfinite(r) && !mIsNumericMissing(r)) {
-    mFail("stepped time is neither finite nor missing",
-          sDetail + "norm " + mNum(dCount) + " -> " + mNum(r));
+    mFail("stepped time is neither finite nor missing", sDetail + "norm " + mNum(dCount) + " -> " + mNum(r));
   }
   if (cvn::fuzz::mReports().iCount != 0 && mHasRule(iUnit)) cvn::fuzz::mExpectNoReport(sDetail);
   cvn::fuzz::mResetReports();
@@ -190,20 +172,18 @@ void mUnitOfTime(CmTimeCls& t, FuzzedDataProvider& fdp, const std::string& conte
   }
   double dMinimum = 99.0;
   double dSpan = -99.0;
-  const int iPassed = fdp.ConsumeBool()
-                          ? static_cast<int>(vTimes.size())
-                          : fdp.ConsumeIntegralInRange<int>(-2, static_cast<int>(vTimes.size()));
-  const xTimePartsEnum e = t.mFindUnitOfTime(vTimes.empty() ? nullptr : vTimes.data(), iPassed,
-                                             vWords, &dMinimum, &dSpan);
+  const int iPassed = fdp.ConsumeBool() ? static_cast<int>(vTimes.size())
+                                        : fdp.ConsumeIntegralInRange<int>(-2, static_cast<int>(vTimes.size()));
+  const xTimePartsEnum e =
+      t.mFindUnitOfTime(vTimes.empty() ? nullptr : vTimes.data(), iPassed, vWords, &dMinimum, &dSpan);
   std::string sDetail = context + "unit of time over";
   for (double v : vTimes) sDetail += " " + mNum(v);
-  sDetail += " (" + std::to_string(iPassed) + " passed) gives " + std::to_string(e) + " minimum " +
-             mNum(dMinimum) + " span " + mNum(dSpan) + "\n";
+  sDetail += " (" + std::to_string(iPassed) + " passed) gives " + std::to_string(e) +
+             " minimum " + mNum(dMinimum) + " span " + mNum(dSpan) + "\n";
   if (e < xNoPart || e > xThousandth) mFail("unit of time out of range", sDetail);
   if (!std::isfinite(dSpan) || dSpan < 0) mFail("span negative or not finite", sDetail);
   bool bFound = dMinimum == 0.0;
-  for (int i = 0; i < iPassed && i < static_cast<int>(vTimes.size()); ++i)
-    bFound |= vTimes[static_cast<size_t>(i)] == dMinimum;
+  for (int i = 0; i < iPassed && i < static_cast<int>(vTimes.size()); ++i) bFound |= vTimes[static_cast<size_t>(i)] == dMinimum;
   if (!bFound) mFail("minimum is none of the times", sDetail);
   if (bFromFormat && cvn::fuzz::mReports().iCount != 0) cvn::fuzz::mExpectNoReport(sDetail);
   cvn::fuzz::mResetReports();
@@ -238,12 +218,10 @@ void mGenerators(const CmTimeCls& t, FuzzedDataProvider& fdp, const std::string&
   } else {
     t.mGenerateNewTimes(iCode, vIncrements, dStart, dLowest, iCount, vTicks);
   }
-  if (static_cast<long long>(vTicks.size()) > (iCount < 0 ? 0 : iCount))
-    mFail("more ticks than asked for", sDetail);
+  if (static_cast<long long>(vTicks.size()) > (iCount < 0 ? 0 : iCount)) mFail("more ticks than asked for", sDetail);
   mCheckAscending(vTicks, dLowest, sDetail);
   const bool bRuled = iCode == 8 || iCode == 16 || iCode == 64 || iCode == 24 || iCode == 88;
-  if (cvn::fuzz::mReports().iCount != 0 && (!bDayMonth || bRuled))
-    cvn::fuzz::mExpectNoReport(sDetail);
+  if (cvn::fuzz::mReports().iCount != 0 && (!bDayMonth || bRuled)) cvn::fuzz::mExpectNoReport(sDetail);
   cvn::fuzz::mResetReports();
 }
 
@@ -261,8 +239,8 @@ void mCatalogue(FuzzedDataProvider& fdp, const std::string& context) {
   }
 
   // Factor lists: lengths per part and per code.
-  const int iMultiplier =
-      fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-5, 100) : fdp.ConsumeIntegral<int>();
+  const int iMultiplier = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-5, 100)
+                                            : fdp.ConsumeIntegral<int>();
   const int iPart = fdp.ConsumeIntegralInRange<int>(-1, 16);
   static const size_t kPartLengths[16] = {0, 7, 3, 3, 6, 6, 6, 5, 5, 8, 8, 12, 12, 8, 0, 15};
   std::vector<int> vOut = {7};
@@ -270,8 +248,7 @@ void mCatalogue(FuzzedDataProvider& fdp, const std::string& context) {
     mFail("factors by part returned false", sDetail);
   }
   const size_t uWant = iPart >= 0 && iPart <= 15 ? kPartLengths[iPart] : 0;
-  if (vOut.size() != 1 + uWant)
-    mFail("factor list of a part has a wrong length", sDetail + "part " + std::to_string(iPart));
+  if (vOut.size() != 1 + uWant) mFail("factor list of a part has a wrong length", sDetail + "part " + std::to_string(iPart));
   const bool bPartReport = iPart == xTenth || iPart < xYear || iPart > xThousandth;
   if ((cvn::fuzz::mReports().iCount != 0) != bPartReport) {
     mFail("factor-list report missing or unexpected", sDetail + "part " + std::to_string(iPart));
@@ -290,38 +267,31 @@ void mCatalogue(FuzzedDataProvider& fdp, const std::string& context) {
   std::vector<int> vValues;
   const size_t uValues = fdp.ConsumeIntegralInRange<size_t>(0, 12);
   for (size_t i = 0; i < uValues; ++i) {
-    vValues.push_back(fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-2, 4100)
-                                        : fdp.ConsumeIntegral<int>());
+    vValues.push_back(fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-2, 4100) : fdp.ConsumeIntegral<int>());
   }
   bool bMismatch = true;
   CmString sMessage(L"before");
   const bool bNoVector = fdp.ConsumeBool();
   const bool bUnits =
       pUnits->mValidateUnits(iCode, bNoVector ? nullptr : &vValues, &bMismatch, sMessage);
-  if (bUnits && (!sMessage.empty() || bMismatch))
-    mFail("passing mValidateUnits left a message or mismatch", sDetail);
+  if (bUnits && (!sMessage.empty() || bMismatch)) mFail("passing mValidateUnits left a message or mismatch", sDetail);
   // No vector, or a code without unit bits, is refused without a message.
   if (!bUnits && sMessage.empty() && !bNoVector && (iCode & 0xFF) != 0) {
     mFail("failing mValidateUnits wrote no message", sDetail);
   }
   if (bMismatch && bUnits) mFail("quarter mismatch on success", sDetail);
 
-  const int iIncrement =
-      fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-3, 200) : fdp.ConsumeIntegral<int>();
-  const int iTick =
-      fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-3, 2000) : fdp.ConsumeIntegral<int>();
-  const int iStart =
-      fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-3, 4100) : fdp.ConsumeIntegral<int>();
+  const int iIncrement = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-3, 200) : fdp.ConsumeIntegral<int>();
+  const int iTick = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-3, 2000) : fdp.ConsumeIntegral<int>();
+  const int iStart = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<int>(-3, 4100) : fdp.ConsumeIntegral<int>();
   CmString sIncrement(L"before");
   const bool bIncrement = pUnits->mValidateIncrement(iIncrement, iCode, sIncrement);
-  if (bIncrement != (sIncrement.str() == L"before"))
-    mFail("mValidateIncrement message disagrees with its result", sDetail);
+  if (bIncrement != (sIncrement.str() == L"before")) mFail("mValidateIncrement message disagrees with its result", sDetail);
   CmString sTick(L"before");
   pUnits->mValidateTickIncrement(iTick, iIncrement, iCode, sTick);
   CmString sStart(L"before");
   const bool bStart = pUnits->mValidateTickStart(iStart, iCode, sStart);
-  if (bStart != (sStart.str() == L"before"))
-    mFail("mValidateTickStart message disagrees with its result", sDetail);
+  if (bStart != (sStart.str() == L"before")) mFail("mValidateTickStart message disagrees with its result", sDetail);
   cvn::fuzz::mExpectNoReport(sDetail + "validators");
 }
 
@@ -341,8 +311,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     t.mUnpackFormat(vWords);  // any parts, hundredths and tenths included
     cvn::fuzz::mResetReports();
   }
-  const std::string sContext =
-      "format \"" + mShow(t.mGetDateTimeFmt().str()) + "\" " + Access::mState(t).mDescribe() + "\n";
+  const std::string sContext = "format \"" + mShow(t.mGetDateTimeFmt().str()) + "\" " +
+                               Access::mState(t).mDescribe() + "\n";
   for (int iOp = 0; iOp < 4 && fdp.remaining_bytes() > 0; ++iOp) {
     switch (fdp.ConsumeIntegral<uint8_t>() % 5) {
       case 0: {
