@@ -248,20 +248,23 @@ void mCheckMonthLookup(const CmTimeCls& t, const std::wstring& text, const std::
   }
 }
 
-// A text as the current format writes a value, with one character of the
-// input (if any) put in at a place the input chooses.
+// A text as the current format writes a value, then edited by the input:
+// up to three digits changed (the edges of the fields), characters put in
+// or taken out.
 std::wstring mTypedText(const CmTimeCls& t, FuzzedDataProvider& fdp) {
   CmString sText;
   t.mCorvaneTimeToStr(cvn::fuzz::mTakeDouble(fdp), false, sText, 0);
   std::wstring s = sText.str();
-  const uint8_t uEdit = fdp.ConsumeIntegral<uint8_t>();
-  if ((uEdit & 0x80) != 0 && !s.empty()) {
-    const size_t uAt = uEdit % s.size();
-    const wchar_t c = static_cast<wchar_t>(fdp.ConsumeIntegralInRange<int>(32, 126));
-    if ((uEdit & 0x40) != 0)
-      s[uAt] = c;
-    else
-      s.insert(uAt, 1, c);
+  const int iEdits = fdp.ConsumeIntegralInRange<int>(0, 3);
+  for (int i = 0; i < iEdits && !s.empty(); ++i) {
+    const uint8_t uEdit = fdp.ConsumeIntegral<uint8_t>();
+    const size_t uAt = fdp.ConsumeIntegralInRange<size_t>(0, s.size() - 1);
+    switch (uEdit % 4) {
+      case 0:
+      case 1: s[uAt] = static_cast<wchar_t>(L'0' + uEdit / 4 % 10); break;
+      case 2: s.insert(uAt, 1, static_cast<wchar_t>(32 + uEdit / 4 % 95)); break;
+      default: s.erase(uAt, 1); break;
+    }
   }
   return s;
 }
