@@ -106,15 +106,6 @@ void CmTimeCls::mGenerateFormat(int numParts, const xTimePartsStruct* parts, con
 
 namespace cvn::detail {
 
-bool mDecomposeStyle(int style, xStyleParts& x) {
-  if (style < CmTimeCls::eAmPmUpperSpaced || style > CmTimeCls::eLocaleLower) return false;
-  // Within each family of four: upper spaced, lower spaced, upper, lower.
-  x.iFamily = style / 4;  // [0, 2]
-  x.bLower = style % 2 == 1;
-  x.bBlank = style % 4 < 2;
-  return true;
-}
-
 void mAppendDesignator(std::wstring& out, const xStyleParts& x, const std::wstring& designator) {
   if (x.iFamily == kFamilyFirstLetters) {
     out.append(designator, 0, 1);
@@ -195,10 +186,14 @@ void CmTimeCls::mMakeAMPMFormat(int hour, CmString& out) const {
   cvn::detail::mAppendDesignator(s, x, pSource->str());
 }
 
+// The line number this report has always carried, kept as it was when the
+// file was reorganised.
+constexpr unsigned kWidestWidthReportLine = 202;
+
 int CmTimeCls::mGetWidestFormattedWidth(xTimePartsEnum part) const {
   switch (part) {
     case xMonthAbbrev: return cvn::detail::mLongestEntry(gszMonthAbbrevUpper);
     case xMonthName: return cvn::detail::mLongestEntry(gszMonthNameUpper);
-    default: mAssert("false", "time", __LINE__); return 0;
+    default: mAssert("false", "time", kWidestWidthReportLine); return 0;
   }
 }

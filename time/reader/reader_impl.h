@@ -50,6 +50,8 @@ struct CmTimeReaderImpl {
   // designator that is none).
   static bool mSplit(const CmTimeCls& t, const wchar_t* text, xPieces* out, EAMPMFormat* style,
                      bool* hasDateOrDesignator);
+  // The steps of mSplit (split_pieces.cpp).
+  class xSplitter;
 
   // One part of the text as read: the kind of the format part it matched
   // and the width typed.
