@@ -98,6 +98,13 @@ struct CmTimeClsTestAccess {
     }
     return s.str();
   }
+  // The regional designator pair, upper and lower case.
+  static void mSetRegionalDesignators(CmTimeCls& t, const wchar_t* am, const wchar_t* pm) {
+    t.m_sAM = t.m_sAMLower = am;
+    t.m_sPM = t.m_sPMLower = pm;
+    t.m_sAMLower.mMakeLower();
+    t.m_sPMLower.mMakeLower();
+  }
   static int mNumParts(const CmTimeCls& t) { return t.m_iNumParts; }
   static CmTimeCls::xTimePartsStruct mPart(const CmTimeCls& t, int i) { return t.m_xParts[i]; }
   static bool m24Hour(const CmTimeCls& t) { return t.m_b24Hour; }

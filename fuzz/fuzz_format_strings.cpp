@@ -224,41 +224,53 @@ const xFullLists& mFullLists(const CmTimeCls& pristine, int world) {
 }
 
 // The parsed-format cache against parsing: text set on a copy of t from the
-// cache (a first set fills it) gives and leaves what parsing it on another
-// copy gives and leaves, rejected fields and class-wide flags included. The
-// cache of generated texts gives what generating gives, in every style.
+// cache (a first set, before the inputs change, fills it) gives and leaves
+// what parsing it on another copy gives and leaves, rejected fields and
+// class-wide flags included. Checked as t stands, then after its regional
+// designators change, then after the input decimal symbol changes: each
+// must empty the cache. The cache of generated texts gives what generating
+// gives, in every style.
 void mCheckCacheAgreesWithParse(const CmTimeCls& t, const std::wstring& text,
                                 const std::string& context) {
   const bool bElapsed = CmTimeCls::m_bElapsedTimeFlag;
   const bool bComma = CmTimeCls::m_bFmtHasComma;
+  const wchar_t cIn = mGetInputDecimal();
+  auto mRestoreFlags = [&] {
+    CmTimeCls::m_bElapsedTimeFlag = bElapsed, CmTimeCls::m_bFmtHasComma = bComma;
+  };
   CmTimeCls xFill = t;
   xFill.mSetFormat(text.c_str());
-  CmTimeCls xCached = t;
-  CmTimeCls xParsed = t;
-  CmTimeCls::m_bElapsedTimeFlag = bElapsed, CmTimeCls::m_bFmtHasComma = bComma;
-  const bool bCached = xCached.mSetFormat(text.c_str());
-  const xFormatState xFromCache = Access::mState(xCached);
-  CmTimeCls::m_bElapsedTimeFlag = bElapsed, CmTimeCls::m_bFmtHasComma = bComma;
-  const bool bParsed = CmTimeFormatImpl::mSetParsed(xParsed, text.c_str());
-  const xFormatState xFromParse = Access::mState(xParsed);
-  const std::string sDetail = context + "text \"" + mShow(text) +
-                              "\"\ncached: " + xFromCache.mDescribe() +
-                              "\nparsed: " + xFromParse.mDescribe() + "\n";
-  if (bCached != bParsed || xFromCache != xFromParse ||
-      Access::mLeftovers(xCached) != Access::mLeftovers(xParsed)) {
-    mFail("cached format differs from the parsed one", sDetail);
-  }
-  for (int iStyle = CmTimeCls::eAmPmUpperSpaced; iStyle <= CmTimeCls::eLocaleLower; ++iStyle) {
-    const auto eStyle = static_cast<CmTimeCls::EAMPMFormat>(iStyle);
-    const std::wstring sPlain = Access::mGenerate(xParsed, eStyle, false);
-    for (int iRound = 0; iRound < 2; ++iRound) {
-      if (Access::mGenerate(xParsed, eStyle, true) != sPlain) {
-        mFail("cached generated text differs", sDetail + "style " + std::to_string(iStyle));
+  mRestoreFlags();
+  for (int iRound = 0; iRound < 3; ++iRound) {
+    CmTimeCls xCached = t;
+    if (iRound == 1) Access::mSetRegionalDesignators(xCached, L"AM.", L"PM.");
+    if (iRound == 2) mSetInputDecimal(cIn == L'.' ? L',' : L'.');
+    CmTimeCls xParsed = xCached;
+    const bool bCached = xCached.mSetFormat(text.c_str());
+    const xFormatState xFromCache = Access::mState(xCached);
+    mRestoreFlags();
+    const bool bParsed = CmTimeFormatImpl::mSetParsed(xParsed, text.c_str());
+    const xFormatState xFromParse = Access::mState(xParsed);
+    const std::string sDetail = context + "text \"" + mShow(text) + "\" round " +
+                                std::to_string(iRound) + "\ncached: " + xFromCache.mDescribe() +
+                                "\nparsed: " + xFromParse.mDescribe() + "\n";
+    if (bCached != bParsed || xFromCache != xFromParse ||
+        Access::mLeftovers(xCached) != Access::mLeftovers(xParsed)) {
+      mFail("cached format differs from the parsed one", sDetail);
+    }
+    for (int iStyle = CmTimeCls::eAmPmUpperSpaced; iStyle <= CmTimeCls::eLocaleLower; ++iStyle) {
+      const auto eStyle = static_cast<CmTimeCls::EAMPMFormat>(iStyle);
+      const std::wstring sPlain = Access::mGenerate(xParsed, eStyle, false);
+      for (int iCall = 0; iCall < 2; ++iCall) {
+        if (Access::mGenerate(xParsed, eStyle, true) != sPlain) {
+          mFail("cached generated text differs", sDetail + "style " + std::to_string(iStyle));
+        }
       }
     }
+    mSetInputDecimal(cIn);
+    mRestoreFlags();
+    cvn::fuzz::mExpectNoReport(sDetail);
   }
-  CmTimeCls::m_bElapsedTimeFlag = bElapsed, CmTimeCls::m_bFmtHasComma = bComma;
-  cvn::fuzz::mExpectNoReport(sDetail);
 }
 
 void mPrefill(const CmTimeCls& pristine, int world, int target) {
