@@ -60,6 +60,20 @@ struct xFormatCache {
   int iGenNext = 0;
 };
 
+// Whether two short texts are equal, compared in line: designators and
+// format texts are a few characters, shorter than a call to the library's
+// comparison is worth.
+bool mSameText(const wchar_t* a, size_t aLen, const wchar_t* b, size_t bLen) {
+  if (aLen != bLen) return false;
+  for (size_t i = 0; i < aLen; ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+bool mSameText(const CmString& a, const CmString& b) {
+  return mSameText(a.str().data(), a.str().size(), b.str().data(), b.str().size());
+}
+
 xFormatCache& mCache() {
   thread_local xFormatCache tlsCache;
   return tlsCache;
@@ -76,7 +90,7 @@ void mCheckInputs(xFormatCache& c, const CmTimeCls& t) {
   const xDesignatorFields apDesignators = CmTimeFormatImpl::mDesignatorFields(t);
   const wchar_t cDecimal = mGetInputDecimal();
   bool bSame = c.cInputDecimal == cDecimal;
-  for (int i = 0; i < 8 && bSame; ++i) bSame = c.asDesignators[i] == *apDesignators[i];
+  for (int i = 0; i < 8 && bSame; ++i) bSame = mSameText(c.asDesignators[i], *apDesignators[i]);
   if (bSame) return;
   mEmpty(c);
   c.cInputDecimal = cDecimal;
@@ -119,7 +133,7 @@ const xFormatState* mFindCachedFormat(const CmTimeCls& t, const wchar_t* text) {
   const size_t uLen = std::wcslen(text);
   auto mHolds = [&](int i) {
     return c.auTextLen[i] == uLen &&
-           std::wmemcmp(c.axEntries[i].xState.sText.c_str(), text, uLen) == 0;
+           mSameText(c.axEntries[i].xState.sText.c_str(), uLen, text, uLen);
   };
   // The entry found last first: a column sets the same text over and over.
   int iFound = c.iLastFound < c.iCount && mHolds(c.iLastFound) ? c.iLastFound : -1;
