@@ -10,6 +10,9 @@
 
 #include "CmTimeCls.h"
 #include "fuzz/fuzz_common.h"
+#include "time/format/format_cache.h"
+#include "time/format/format_state.h"
+#include "time/reader/reader_impl.h"
 
 namespace cvn::fuzz {
 
@@ -40,10 +43,10 @@ struct xFormatState {
     for (const auto& p : vParts) {
       s += "(" + std::to_string(p.first) + "," + std::to_string(p.second) + ")";
     }
-    s += "] 24h " + std::to_string(b24Hour) + " ampm " + std::to_string(iAMPMFormat) +
-         " class " + std::to_string(iFormat) + " datesep \"" + mShow(sDateSep) +
-         "\" timesep \"" + mShow(sTimeSep) + "\" elapsed " + std::to_string(bElapsed) +
-         " comma " + std::to_string(bComma);
+    s += "] 24h " + std::to_string(b24Hour) + " ampm " + std::to_string(iAMPMFormat) + " class " +
+         std::to_string(iFormat) + " datesep \"" + mShow(sDateSep) + "\" timesep \"" +
+         mShow(sTimeSep) + "\" elapsed " + std::to_string(bElapsed) + " comma " +
+         std::to_string(bComma);
     return s;
   }
 };
@@ -66,6 +69,41 @@ struct CmTimeClsTestAccess {
     s.bElapsed = CmTimeCls::m_bElapsedTimeFlag;
     s.bComma = CmTimeCls::m_bFmtHasComma;
     return s;
+  }
+  // What a refused format leaves and the per-read flags, as one text.
+  static std::string mLeftovers(const CmTimeCls& t) {
+    return cvn::fuzz::mShow(t.m_sRejectedDateSep.str()) + "|" + mShowRejectedTime(t) + "|" +
+           std::to_string(t.m_eRejectedFormat) + "|" + std::to_string(t.m_bReadWithDefaultFmt) +
+           std::to_string(t.m_bReadElapsed);
+  }
+  static std::string mShowRejectedTime(const CmTimeCls& t) {
+    return cvn::fuzz::mShow(t.m_sRejectedTimeSep.str());
+  }
+  static bool mParseAbsTime(CmTimeCls& t, const wchar_t* text, int* fields) {
+    return t.mParseAbsTime(text, &fields[0], &fields[1], &fields[2], &fields[3], &fields[4],
+                           &fields[5], &fields[6]);
+  }
+  static int mIsMonthName(const CmTimeCls& t, const wchar_t* upperText, bool* abbreviation) {
+    return t.mIsMonthName(upperText, abbreviation);
+  }
+  // The text generated from t's current parts in the given style.
+  static std::wstring mGenerate(const CmTimeCls& t, CmTimeCls::EAMPMFormat style, bool cached) {
+    CmString s(L"stale");
+    if (cached) {
+      cvn::detail::mGenerateFormatCached(t, t.m_iNumParts, t.m_xParts, t.m_sDateSep.c_str(),
+                                         t.m_sTimeSep.c_str(), t.m_b24Hour, style, s);
+    } else {
+      t.mGenerateFormat(t.m_iNumParts, t.m_xParts, t.m_sDateSep.c_str(), t.m_sTimeSep.c_str(),
+                        t.m_b24Hour, style, s);
+    }
+    return s.str();
+  }
+  // The regional designator pair, upper and lower case.
+  static void mSetRegionalDesignators(CmTimeCls& t, const wchar_t* am, const wchar_t* pm) {
+    t.m_sAM = t.m_sAMLower = am;
+    t.m_sPM = t.m_sPMLower = pm;
+    t.m_sAMLower.mMakeLower();
+    t.m_sPMLower.mMakeLower();
   }
   static int mNumParts(const CmTimeCls& t) { return t.m_iNumParts; }
   static CmTimeCls::xTimePartsStruct mPart(const CmTimeCls& t, int i) { return t.m_xParts[i]; }

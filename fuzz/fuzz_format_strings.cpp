@@ -14,6 +14,8 @@
 //   made current, is written back as itself);
 // - adding a legal format to a list with room succeeds and puts its
 //   canonical text there; a refused add or delete changes no list;
+// - the parsed-format cache and the cache of generated texts agree with
+//   parsing and generating (state, rejected fields and flags alike);
 // - no mAssert report, except the two that an unknown class given to
 //   mNextFormat makes.
 //
@@ -38,18 +40,18 @@ using Access = CmTimeClsTestAccess;
 
 // Formats an input may start from.
 const wchar_t* const kStartFormats[] = {
-    L"m/d/yy",          L"mmmm d, yyyy",   L"h:mm:ss am/pm", L"[h]:mm:ss",  L"yyyyQq",
-    L"wwWk yyyy",       L"yyyymmdd",       L"hh:mm:ss.sss",  L"hh:mm:ss,ss", L"d-mmm-yy h:mm",
-    L"dd.mm.yyyy hh:mm", L"[m]:ss",        L"qQ yyyy",       L"h:mm A/P",   L"mmm d",
+    L"m/d/yy",           L"mmmm d, yyyy", L"h:mm:ss am/pm", L"[h]:mm:ss",   L"yyyyQq",
+    L"wwWk yyyy",        L"yyyymmdd",     L"hh:mm:ss.sss",  L"hh:mm:ss,ss", L"d-mmm-yy h:mm",
+    L"dd.mm.yyyy hh:mm", L"[m]:ss",       L"qQ yyyy",       L"h:mm A/P",    L"mmm d",
 };
 
 // Pieces combined into many distinct legal formats to fill the lists.
 const wchar_t* const kDateParts[] = {
-    L"m/d/yy",   L"mm/dd/yyyy", L"d/m/yy",     L"dd-mm-yyyy", L"yyyy-mm-dd", L"d.m.yy",
-    L"mmm d",    L"mmmm d",     L"d mmm yyyy", L"d mmmm yyyy", L"mmm yyyy", L"mmmm yyyy",
-    L"yy/m",     L"yyyy/mm",    L"m/yy",       L"dd/mm",      L"d-mmm-yy",   L"mmm-yy",
-    L"mmmm d, yyyy", L"yyyymmdd", L"yymmdd",   L"ddmmyy",     L"m.d",        L"yyyy.m.d"};
-const wchar_t* const kTimeParts[] = {L"", L" h:mm", L" hh:mm:ss", L" h:mm:ss am/pm",
+    L"m/d/yy",       L"mm/dd/yyyy", L"d/m/yy",     L"dd-mm-yyyy",  L"yyyy-mm-dd", L"d.m.yy",
+    L"mmm d",        L"mmmm d",     L"d mmm yyyy", L"d mmmm yyyy", L"mmm yyyy",   L"mmmm yyyy",
+    L"yy/m",         L"yyyy/mm",    L"m/yy",       L"dd/mm",       L"d-mmm-yy",   L"mmm-yy",
+    L"mmmm d, yyyy", L"yyyymmdd",   L"yymmdd",     L"ddmmyy",      L"m.d",        L"yyyy.m.d"};
+const wchar_t* const kTimeParts[] = {L"",          L" h:mm", L" hh:mm:ss", L" h:mm:ss am/pm",
                                      L" h:mm A/P", L" hh:mm"};
 
 struct xOutcome {
@@ -108,9 +110,11 @@ void mCheckListShape(const std::string& context) {
     if (v.size() > static_cast<size_t>(CmTimeCls::kMaxLegalFmts)) {
       mFail("legal list holds more than 150 entries", context);
     }
-    if (iCount != static_cast<int>(v.size())) mFail("legal list count differs from its size", context);
+    if (iCount != static_cast<int>(v.size()))
+      mFail("legal list count differs from its size", context);
     const std::set<std::wstring> distinct(v.begin(), v.end());
-    if (distinct.size() != v.size()) mFail("legal list holds a duplicate", context + mDescribeList(v));
+    if (distinct.size() != v.size())
+      mFail("legal list holds a duplicate", context + mDescribeList(v));
     if (distinct.count(L"") != 0) mFail("legal list holds an empty text", context);
   }
 }
@@ -123,7 +127,8 @@ void mCheckListCanonical(const CmTimeCls& t, const std::string& context,
     for (const std::wstring& e : mList(w == 1)) {
       if (known != nullptr && known->count(e) != 0) continue;
       const xOutcome o = mTry(t, e);
-      if (!o.bAccepted) mFail("legal list entry is refused", context + " entry \"" + mShow(e) + "\"");
+      if (!o.bAccepted)
+        mFail("legal list entry is refused", context + " entry \"" + mShow(e) + "\"");
       if (o.sCanonical != e) {
         mFail("legal list entry is not canonical",
               context + " entry \"" + mShow(e) + "\" written \"" + mShow(o.sCanonical) + "\"");
@@ -145,7 +150,8 @@ void mCheckAccepted(const CmTimeCls& t, const std::wstring& text, const std::str
   if (s.iNumParts < 0 || s.iNumParts > CmTimeCls::kMaxParts) {
     mFail("part count out of range", context + s.mDescribe());
   }
-  if (s.sTimeSep != L":") mFail("time separator of an accepted format is not \":\"", context + s.mDescribe());
+  if (s.sTimeSep != L":")
+    mFail("time separator of an accepted format is not \":\"", context + s.mDescribe());
   std::set<int> kinds;
   for (const auto& p : s.vParts) {
     if (p.first < xYear || p.first > xThousandth || p.first == xHundredth || p.first == xTenth) {
@@ -172,9 +178,9 @@ void mCheckAccepted(const CmTimeCls& t, const std::wstring& text, const std::str
     if (o.bAccepted && !o.sCanonical.empty() && o.sCanonical != sCanonical) {
       const xOutcome o2 = mTry(t, o.sCanonical);
       if (o2.bAccepted && o2.sCanonical != o.sCanonical) {
-        mFail("canonical text does not settle",
-              context + "canonical \"" + mShow(sCanonical) + "\" rewritten \"" +
-                  mShow(o.sCanonical) + "\" then \"" + mShow(o2.sCanonical) + "\"");
+        mFail("canonical text does not settle", context + "canonical \"" + mShow(sCanonical) +
+                                                    "\" rewritten \"" + mShow(o.sCanonical) +
+                                                    "\" then \"" + mShow(o2.sCanonical) + "\"");
       }
     }
   }
@@ -185,7 +191,8 @@ void mCheckAccepted(const CmTimeCls& t, const std::wstring& text, const std::str
   bool bTime = false;
   t.mGetFormat(sFormat, &iWidth, &bDate, &bTime);
   if (sFormat.str() != sCanonical) mFail("mGetFormat differs from the canonical text", context);
-  if (iWidth < -1 || iWidth > 400) mFail("format width out of range", context + std::to_string(iWidth));
+  if (iWidth < -1 || iWidth > 400)
+    mFail("format width out of range", context + std::to_string(iWidth));
 }
 
 // Lists of the settings' own entries followed by distinct legal formats up
@@ -216,12 +223,64 @@ const xFullLists& mFullLists(const CmTimeCls& pristine, int world) {
   return r;
 }
 
+// The parsed-format cache against parsing: text set on a copy of t from the
+// cache (a first set, before the inputs change, fills it) gives and leaves
+// what parsing it on another copy gives and leaves, rejected fields and
+// class-wide flags included. Checked as t stands, then after its regional
+// designators change, then after the input decimal symbol changes: each
+// must empty the cache. The cache of generated texts gives what generating
+// gives, in every style.
+void mCheckCacheAgreesWithParse(const CmTimeCls& t, const std::wstring& text,
+                                const std::string& context) {
+  const bool bElapsed = CmTimeCls::m_bElapsedTimeFlag;
+  const bool bComma = CmTimeCls::m_bFmtHasComma;
+  const wchar_t cIn = mGetInputDecimal();
+  auto mRestoreFlags = [&] {
+    CmTimeCls::m_bElapsedTimeFlag = bElapsed, CmTimeCls::m_bFmtHasComma = bComma;
+  };
+  CmTimeCls xFill = t;
+  xFill.mSetFormat(text.c_str());
+  mRestoreFlags();
+  for (int iRound = 0; iRound < 3; ++iRound) {
+    CmTimeCls xCached = t;
+    if (iRound == 1) Access::mSetRegionalDesignators(xCached, L"AM.", L"PM.");
+    if (iRound == 2) mSetInputDecimal(cIn == L'.' ? L',' : L'.');
+    CmTimeCls xParsed = xCached;
+    const bool bCached = xCached.mSetFormat(text.c_str());
+    const xFormatState xFromCache = Access::mState(xCached);
+    mRestoreFlags();
+    const bool bParsed = CmTimeFormatImpl::mSetParsed(xParsed, text.c_str());
+    const xFormatState xFromParse = Access::mState(xParsed);
+    const std::string sDetail = context + "text \"" + mShow(text) + "\" round " +
+                                std::to_string(iRound) + "\ncached: " + xFromCache.mDescribe() +
+                                "\nparsed: " + xFromParse.mDescribe() + "\n";
+    if (bCached != bParsed || xFromCache != xFromParse ||
+        Access::mLeftovers(xCached) != Access::mLeftovers(xParsed)) {
+      mFail("cached format differs from the parsed one", sDetail);
+    }
+    for (int iStyle = CmTimeCls::eAmPmUpperSpaced; iStyle <= CmTimeCls::eLocaleLower; ++iStyle) {
+      const auto eStyle = static_cast<CmTimeCls::EAMPMFormat>(iStyle);
+      const std::wstring sPlain = Access::mGenerate(xParsed, eStyle, false);
+      for (int iCall = 0; iCall < 2; ++iCall) {
+        if (Access::mGenerate(xParsed, eStyle, true) != sPlain) {
+          mFail("cached generated text differs", sDetail + "style " + std::to_string(iStyle));
+        }
+      }
+    }
+    mSetInputDecimal(cIn);
+    mRestoreFlags();
+    cvn::fuzz::mExpectNoReport(sDetail);
+  }
+}
+
 void mPrefill(const CmTimeCls& pristine, int world, int target) {
   const xFullLists& r = mFullLists(pristine, world);
   CmTimeCls::m_vsLegalFmts = r.vsMain;
   CmTimeCls::m_vsTmpLegalFmts = r.vsWorking;
-  if (static_cast<int>(CmTimeCls::m_vsLegalFmts.size()) > target) CmTimeCls::m_vsLegalFmts.resize(target);
-  if (static_cast<int>(CmTimeCls::m_vsTmpLegalFmts.size()) > target) CmTimeCls::m_vsTmpLegalFmts.resize(target);
+  if (static_cast<int>(CmTimeCls::m_vsLegalFmts.size()) > target)
+    CmTimeCls::m_vsLegalFmts.resize(target);
+  if (static_cast<int>(CmTimeCls::m_vsTmpLegalFmts.size()) > target)
+    CmTimeCls::m_vsTmpLegalFmts.resize(target);
   CmTimeCls::iNumLegalFmts = static_cast<int>(CmTimeCls::m_vsLegalFmts.size());
   CmTimeCls::iNumTmpLegalFmts = static_cast<int>(CmTimeCls::m_vsTmpLegalFmts.size());
 }
@@ -253,7 +312,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // Start from the state construction left, or from a format set on purpose.
   if ((uSetup & 0x08) != 0) {
-    const wchar_t* pStart = kStartFormats[(uSetup >> 4) % (sizeof kStartFormats / sizeof kStartFormats[0])];
+    const wchar_t* pStart =
+        kStartFormats[(uSetup >> 4) % (sizeof kStartFormats / sizeof kStartFormats[0])];
     t.mSetFormat(pStart);
     sContext += "start \"" + mShow(pStart) + "\"\n";
   }
@@ -275,11 +335,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                               mShow(sText) + "\" working " + std::to_string(bWorking) + "\n";
     const xFormatState xBefore = Access::mState(t);
     const std::vector<std::wstring> vBefore = mList(bWorking);
-    const size_t uOtherBefore = (bWorking ? CmTimeCls::m_vsLegalFmts : CmTimeCls::m_vsTmpLegalFmts).size();
+    const size_t uOtherBefore =
+        (bWorking ? CmTimeCls::m_vsLegalFmts : CmTimeCls::m_vsTmpLegalFmts).size();
     auto mOtherChanged = [&] {
-      return (bWorking ? CmTimeCls::m_vsLegalFmts : CmTimeCls::m_vsTmpLegalFmts).size() != uOtherBefore;
+      return (bWorking ? CmTimeCls::m_vsLegalFmts : CmTimeCls::m_vsTmpLegalFmts).size() !=
+             uOtherBefore;
     };
     const std::string sWithState = sStep + "before: " + xBefore.mDescribe() + "\n";
+    mCheckCacheAgreesWithParse(t, sText, sWithState);
 
     switch (uOp % 12) {
       case 0:
@@ -314,15 +377,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           const bool bUsable = o.bAccepted && !o.sCanonical.empty() && again.bAccepted &&
                                again.sCanonical == o.sCanonical;
           if (bUsable && vBefore.size() < static_cast<size_t>(CmTimeCls::kMaxLegalFmts)) {
-            mFail("legal format refused by a list with room", sStep + "canonical \"" + mShow(o.sCanonical) + "\"");
+            mFail("legal format refused by a list with room",
+                  sStep + "canonical \"" + mShow(o.sCanonical) + "\"");
           }
         } else {
           if (!o.bAccepted) mFail("mAddFormat took a refused format", sStep);
           size_t uFound = 0;
           for (const auto& e : vAfter) uFound += e == o.sCanonical ? 1 : 0;
-          if (uFound != 1) mFail("added format's canonical text not in the list once", sStep + mDescribeList(vAfter));
-          const bool bWasThere = std::find(vBefore.begin(), vBefore.end(), o.sCanonical) != vBefore.end();
-          if (vAfter.size() != vBefore.size() + (bWasThere ? 0 : 1)) mFail("mAddFormat size change wrong", sStep);
+          if (uFound != 1)
+            mFail("added format's canonical text not in the list once",
+                  sStep + mDescribeList(vAfter));
+          const bool bWasThere =
+              std::find(vBefore.begin(), vBefore.end(), o.sCanonical) != vBefore.end();
+          if (vAfter.size() != vBefore.size() + (bWasThere ? 0 : 1))
+            mFail("mAddFormat size change wrong", sStep);
         }
         break;
       }
@@ -340,7 +408,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           if (vAfter != vBefore) mFail("refused mDeleteFormat changed the list", sStep);
         } else {
           if (!o.bAccepted) mFail("mDeleteFormat took a refused format", sStep);
-          if (vAfter.size() + 1 != vBefore.size()) mFail("mDeleteFormat did not remove one entry", sStep);
+          if (vAfter.size() + 1 != vBefore.size())
+            mFail("mDeleteFormat did not remove one entry", sStep);
           if (std::find(vAfter.begin(), vAfter.end(), o.sCanonical) != vAfter.end()) {
             mFail("deleted canonical text still in the list", sStep);
           }
@@ -388,7 +457,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // The destination holds the source's entries, in order.
         const std::vector<std::wstring> vFrom = bWorking ? mList(true) : mList(false);
         const std::vector<std::wstring> vTo = bWorking ? mList(false) : mList(true);
-        if (vTo != vFrom) mFail("copied list differs from its source", sStep + mDescribeList(vFrom) + "--\n" + mDescribeList(vTo));
+        if (vTo != vFrom)
+          mFail("copied list differs from its source",
+                sStep + mDescribeList(vFrom) + "--\n" + mDescribeList(vTo));
         break;
       }
       default: {
@@ -412,7 +483,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         const xFormatState xAfter = Access::mState(t);
         if (xAfter != xBefore) {
-          if (iWhich == 0 && xAfter.sText != sRegional) mFail("mSetDefFormat set another text", sWithState + xAfter.mDescribe());
+          if (iWhich == 0 && xAfter.sText != sRegional)
+            mFail("mSetDefFormat set another text", sWithState + xAfter.mDescribe());
           mCheckAccepted(t, xAfter.sText, sWithState);
         }
         break;

@@ -8,6 +8,8 @@
 //   but for the comma bit, which follows the format text;
 // - the current form has four words with word 3 zero, the version-14 form
 //   three;
+// - the restored text, set again from the parsed-format cache, leaves what
+//   parsing it leaves;
 // - mAssert reports only what the words call for: "0 == vuFormat[3]" for a
 //   non-zero reserved word, the version-14 length report for a vector of
 //   another length than three, and "false" from the generator for a part
@@ -30,9 +32,9 @@ using cvn::fuzz::mShow;
 using Access = CmTimeClsTestAccess;
 
 const wchar_t* const kStartFormats[] = {
-    nullptr,         L"m/d/yy",     L"mmmm d, yyyy", L"h:mm:ss am/pm", L"[h]:mm:ss",
-    L"yyyyQq",       L"wwWk yyyy",  L"yyyymmdd",     L"hh:mm:ss.sss",  L"d-mmm-yy h:mm",
-    L"[m]:ss.ss",    L"h:mm A/P",   L"hh:mm:ss,s",   L"dd.mm.yyyy hh:mm:ss", L"qQyyyy",
+    nullptr,      L"m/d/yy",    L"mmmm d, yyyy", L"h:mm:ss am/pm",       L"[h]:mm:ss",
+    L"yyyyQq",    L"wwWk yyyy", L"yyyymmdd",     L"hh:mm:ss.sss",        L"d-mmm-yy h:mm",
+    L"[m]:ss.ss", L"h:mm A/P",  L"hh:mm:ss,s",   L"dd.mm.yyyy hh:mm:ss", L"qQyyyy",
 };
 
 std::string mWords(const std::vector<unsigned>& w) {
@@ -85,7 +87,8 @@ void mCheckReports(bool wantWord3, bool wantLength14, bool allowKindZero,
 void mCheckFixedPoint(const CmTimeCls& t, const std::string& context) {
   std::vector<unsigned> p1;
   t.mPackFormat(p1);
-  if (p1.size() != 4 || p1[3] != 0) mFail("packed form is not four words with word 3 zero", context + mWords(p1));
+  if (p1.size() != 4 || p1[3] != 0)
+    mFail("packed form is not four words with word 3 zero", context + mWords(p1));
   CmTimeCls u = t;
   u.mUnpackFormat(p1);
   std::vector<unsigned> p2;
@@ -103,6 +106,27 @@ void mCheckFixedPoint(const CmTimeCls& t, const std::string& context) {
   }
   // The words of a format the parser gave need no report to restore.
   mCheckReports(false, false, false, context + "(restoring packed words of a parsed format)\n");
+}
+
+// The restored text set again (from the parsed-format cache, which the
+// restore filled) leaves what parsing it leaves.
+void mCheckCachedAgreesWithParsed(const CmTimeCls& t, const std::string& context) {
+  const bool bElapsed = CmTimeCls::m_bElapsedTimeFlag;
+  const bool bComma = CmTimeCls::m_bFmtHasComma;
+  const std::wstring sText = t.mGetDateTimeFmt().str();
+  CmTimeCls xCached = t;
+  CmTimeCls xParsed = t;
+  const bool bCached = xCached.mSetFormat(sText.c_str());
+  const cvn::fuzz::xFormatState xFromCache = Access::mState(xCached);
+  CmTimeCls::m_bElapsedTimeFlag = bElapsed, CmTimeCls::m_bFmtHasComma = bComma;
+  const bool bParsed = CmTimeFormatImpl::mSetParsed(xParsed, sText.c_str());
+  if (bCached != bParsed || xFromCache != Access::mState(xParsed) ||
+      Access::mLeftovers(xCached) != Access::mLeftovers(xParsed)) {
+    mFail("cached restored format differs from the parsed one",
+          context + "cached: " + xFromCache.mDescribe() +
+              "\nparsed: " + Access::mState(xParsed).mDescribe());
+  }
+  CmTimeCls::m_bElapsedTimeFlag = bElapsed, CmTimeCls::m_bFmtHasComma = bComma;
 }
 
 }  // namespace
@@ -142,6 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         t.mUnpackFormat(vWords);
         mCheckReports(vWords.size() > 3 && vWords[3] != 0, false, bKindZero, sStep);
         mCheckFixedPoint(t, sStep);
+        mCheckCachedAgreesWithParsed(t, sStep);
         break;
       }
       case 1: {

@@ -16,6 +16,8 @@
 //   read back as the same value;
 // - a range that validates lies within its bounds and does not run
 //   backwards; a delta time that parses has every field in its range;
+// - the steady read gives and leaves what the trial of the formats gives and
+//   leaves, and the month-name lookup finds what comparing every entry finds;
 // - no mAssert report.
 //
 // Input: a setup byte (settings, start format), a decimal byte, then
@@ -36,13 +38,34 @@ using Access = CmTimeClsTestAccess;
 
 // The rotating current formats; null keeps the state construction left.
 const wchar_t* const kFormats[] = {
-    nullptr,          L"m/d/yyyy",      L"h:mm:ss",          L"m/d/yyyy h:mm:ss",
-    L"[h]:mm:ss",     L"[m]:ss",        L"[s]",              L"yyyyQq",
-    L"qQ yyyy",       L"wwWk yyyy",     L"yyyyWkww",         L"yyyymmdd",
-    L"yymmdd",        L"h:mm:ss am/pm", L"h:mm A/P",         L"m/d/yy h:mm AM/PM",
-    L"hh:mm:ss,sss",  L"[h]:mm:ss,ss",  L"dd.mm.yyyy hh:mm:ss.sss", L"mmmm d, yyyy",
-    L"d-mmm-yy",      L"d mmmm yyyy",   L"mmm yyyy",         L"[h]:mm:ss.sss",
-    L"yyyy-mm-dd hh:mm", L"d/m/yy h:mm:ss", L"hh:mm",        L"[h]",
+    nullptr,
+    L"m/d/yyyy",
+    L"h:mm:ss",
+    L"m/d/yyyy h:mm:ss",
+    L"[h]:mm:ss",
+    L"[m]:ss",
+    L"[s]",
+    L"yyyyQq",
+    L"qQ yyyy",
+    L"wwWk yyyy",
+    L"yyyyWkww",
+    L"yyyymmdd",
+    L"yymmdd",
+    L"h:mm:ss am/pm",
+    L"h:mm A/P",
+    L"m/d/yy h:mm AM/PM",
+    L"hh:mm:ss,sss",
+    L"[h]:mm:ss,ss",
+    L"dd.mm.yyyy hh:mm:ss.sss",
+    L"mmmm d, yyyy",
+    L"d-mmm-yy",
+    L"d mmmm yyyy",
+    L"mmm yyyy",
+    L"[h]:mm:ss.sss",
+    L"yyyy-mm-dd hh:mm",
+    L"d/m/yy h:mm:ss",
+    L"hh:mm",
+    L"[h]",
 };
 constexpr int kNumFormats = sizeof kFormats / sizeof kFormats[0];
 constexpr int kFuzzedFormat = kNumFormats;  // the format comes from the input
@@ -95,7 +118,8 @@ void mCheckRead(CmTimeCls& t, const std::wstring& text, const std::string& conte
     if (!bOk || !bMissing) mFail("text without a value not read as missing", sDetail);
   } else if (!bOk) {
     if (!bMissing) mFail("refused text did not give the missing-value code", sDetail);
-    if (Access::mState(t).sText != xBefore.sText) mFail("failed read changed the format text", sDetail);
+    if (Access::mState(t).sText != xBefore.sText)
+      mFail("failed read changed the format text", sDetail);
     if (bConsistentBefore && Access::mState(t) != xBefore) {
       mFail("failed read changed the format", sDetail);
     }
@@ -138,8 +162,9 @@ void mCheckRead(CmTimeCls& t, const std::wstring& text, const std::string& conte
   // ("H" writes "0", which it does not read).
   const bool bBareNumber = iDateParts == 0 && xNow.vParts.size() < 2 && xNow.b24Hour;
   if (bOk && !bMissing && mGetInputDecimal() == mGetOutputDecimal() && Access::mNumParts(t) > 0 &&
-      !bUnseparated && !bBareNumber && Access::mState(t).sText == xBefore.sText && !Access::mReadElapsed(t) && !bElapsedBefore &&
-      !CmTimeCls::m_bElapsedTimeFlag && t.mValidCorvaneTime(v) && !mHasWeekPart(t)) {
+      !bUnseparated && !bBareNumber && Access::mState(t).sText == xBefore.sText &&
+      !Access::mReadElapsed(t) && !bElapsedBefore && !CmTimeCls::m_bElapsedTimeFlag &&
+      t.mValidCorvaneTime(v) && !mHasWeekPart(t)) {
     CmString sWritten;
     t.mCorvaneTimeToStr(v, false, sWritten, 0);
     CmTimeCls u = t;
@@ -157,6 +182,91 @@ void mCheckRead(CmTimeCls& t, const std::wstring& text, const std::string& conte
     }
   }
   cvn::fuzz::mExpectNoReport(sDetail);
+}
+
+// The steady read against the full way: the same text read on two copies of
+// t, one by mParseAbsTime (which takes the steady read when it can), one by
+// the trial of the formats alone, gives the same fields and result and
+// leaves the same format, rejected fields, per-read and class-wide flags.
+void mCheckSteadyAgreesWithTrials(const CmTimeCls& t, const std::wstring& text,
+                                  const std::string& context) {
+  const bool bElapsed = CmTimeCls::m_bElapsedTimeFlag;
+  const bool bComma = CmTimeCls::m_bFmtHasComma;
+  CmTimeCls xSteady = t;
+  CmTimeCls xTrials = t;
+  double dSink = 0.0;
+  // An empty read sets the per-read flags, as a read does before it starts.
+  xSteady.mStrToCorvaneTime(L"", &dSink);
+  xTrials.mStrToCorvaneTime(L"", &dSink);
+  int aiSteady[7] = {-1, -1, -1, -1, -1, -1, -1};
+  int aiTrials[7] = {-1, -1, -1, -1, -1, -1, -1};
+  const bool bSteady = Access::mParseAbsTime(xSteady, text.c_str(), aiSteady);
+  const xFormatState xAfterSteady = Access::mState(xSteady);
+  CmTimeCls::m_bElapsedTimeFlag = bElapsed, CmTimeCls::m_bFmtHasComma = bComma;
+  const bool bTrials = CmTimeReaderImpl::mReadByTrials(xTrials, text.c_str(), &aiTrials[0],
+                                                       &aiTrials[1], &aiTrials[2], &aiTrials[3],
+                                                       &aiTrials[4], &aiTrials[5], &aiTrials[6]);
+  const xFormatState xAfterTrials = Access::mState(xTrials);
+  bool bSame = bSteady == bTrials && xAfterSteady == xAfterTrials &&
+               Access::mLeftovers(xSteady) == Access::mLeftovers(xTrials);
+  for (int i = 0; i < 7 && bSame && bSteady; ++i) bSame = aiSteady[i] == aiTrials[i];
+  if (!bSame) {
+    mFail("steady read differs from the trial of the formats",
+          context + "text \"" + mShow(text) + "\"\nsteady: " + xAfterSteady.mDescribe() +
+              "\ntrials: " + xAfterTrials.mDescribe());
+  }
+  CmTimeCls::m_bElapsedTimeFlag = bElapsed, CmTimeCls::m_bFmtHasComma = bComma;
+}
+
+// The month-name lookup against comparing every table entry in full, and
+// the reader's in-line character classes against the string library's.
+void mCheckMonthLookup(const CmTimeCls& t, const std::wstring& text, const std::string& context) {
+  std::wstring sUpper;
+  for (wchar_t c : text) {
+    sUpper += mToUpper(c);
+    if (cvn::detail::mReaderIsDigit(c) != mIsCharDigit(c) ||
+        cvn::detail::mReaderIsAlpha(c) != mIsCharAlpha(c)) {
+      mFail("in-line character class differs", context + mShow(text));
+    }
+  }
+  int iExpected = 0;
+  bool bExpectedAbbrev = false;
+  for (int i = 0; i < 12 && iExpected == 0; ++i) {
+    if (mStrCompare(sUpper.c_str(), CmTimeCls::gszMonthAbbrevUpper[i]) == 0 ||
+        mStrCompare(sUpper.c_str(), CmTimeCls::gszMonthAbbrevUpperNoStop[i]) == 0) {
+      iExpected = i + 1;
+      bExpectedAbbrev = true;
+    }
+  }
+  for (int i = 0; i < 12 && iExpected == 0; ++i) {
+    if (mStrCompare(sUpper.c_str(), CmTimeCls::gszMonthNameUpper[i]) == 0) iExpected = i + 1;
+  }
+  bool bAbbrev = !bExpectedAbbrev;
+  if (Access::mIsMonthName(t, sUpper.c_str(), &bAbbrev) != iExpected ||
+      bAbbrev != bExpectedAbbrev) {
+    mFail("month-name lookup differs from comparing every entry", context + mShow(text));
+  }
+}
+
+// A text as the current format writes a value, then edited by the input:
+// up to three digits changed (the edges of the fields), characters put in
+// or taken out.
+std::wstring mTypedText(const CmTimeCls& t, FuzzedDataProvider& fdp) {
+  CmString sText;
+  t.mCorvaneTimeToStr(cvn::fuzz::mTakeDouble(fdp), false, sText, 0);
+  std::wstring s = sText.str();
+  const int iEdits = fdp.ConsumeIntegralInRange<int>(0, 3);
+  for (int i = 0; i < iEdits && !s.empty(); ++i) {
+    const uint8_t uEdit = fdp.ConsumeIntegral<uint8_t>();
+    const size_t uAt = fdp.ConsumeIntegralInRange<size_t>(0, s.size() - 1);
+    switch (uEdit % 4) {
+      case 0:
+      case 1: s[uAt] = static_cast<wchar_t>(L'0' + uEdit / 4 % 10); break;
+      case 2: s.insert(uAt, 1, static_cast<wchar_t>(32 + uEdit / 4 % 95)); break;
+      default: s.erase(uAt, 1); break;
+    }
+  }
+  return s;
 }
 
 void mCheckRange(CmTimeCls& t, FuzzedDataProvider& fdp, const std::string& context) {
@@ -190,7 +300,8 @@ void mCheckRange(CmTimeCls& t, FuzzedDataProvider& fdp, const std::string& conte
     // got the bounds the range was checked against.
     // The end word stands for the high bound, unchecked; a range text of
     // blanks holds no token and writes nothing.
-    if (dFirst != -7.0 && dFirst != dHigh && (dFirst < dLow || dFirst > dHigh)) mFail("validated value outside its bounds", sDetail);
+    if (dFirst != -7.0 && dFirst != dHigh && (dFirst < dLow || dFirst > dHigh))
+      mFail("validated value outside its bounds", sDetail);
   }
   if (!mIsConsistent(t)) mFail("format after a range read differs from its own text", sDetail);
   cvn::fuzz::mExpectNoReport(sDetail);
@@ -211,7 +322,8 @@ void mCheckDelta(const CmTimeCls& t, const std::wstring& text, const std::string
                               std::to_string(iSeconds) + "." + std::to_string(iHundredths) + "\n";
   const bool bSigned = !text.empty() && (text[0] == L'+' || text[0] == L'-');
   if (bOk) {
-    if (text.size() < 2 || text.size() > 79) mFail("delta time of a wrong length accepted", sDetail);
+    if (text.size() < 2 || text.size() > 79)
+      mFail("delta time of a wrong length accepted", sDetail);
     if (!bSigned) mFail("delta time without a sign accepted", sDetail);
     if (iHours < 0 || iHours > 23 || iMinutes < 0 || iMinutes > 59 || iSeconds < 0 ||
         iSeconds > 59 || iHundredths < 0 || iHundredths > 99) {
@@ -253,12 +365,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int iOp = 0; iOp < 4 && fdp.remaining_bytes() > 0; ++iOp) {
     const uint8_t uOp = fdp.ConsumeIntegral<uint8_t>();
     switch (uOp % 10) {
-      case 7:
-        mCheckRange(t, fdp, sContext);
-        break;
-      case 8:
-        mCheckDelta(t, cvn::fuzz::mTakeText(fdp, 100), sContext);
-        break;
+      case 7: mCheckRange(t, fdp, sContext); break;
+      case 8: mCheckDelta(t, cvn::fuzz::mTakeText(fdp, 100), sContext); break;
       case 9: {
         const std::wstring sFormat = cvn::fuzz::mTakeText(fdp, 40);
         t.mSetFormat(sFormat.c_str());
@@ -267,10 +375,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         cvn::fuzz::mExpectNoReport(sContext);
         break;
       }
-      default:
-        mCheckRead(t, cvn::fuzz::mTakeText(fdp, 120), sContext);
+      case 6: {
+        // Texts typed as the current format shows them take the steady read.
+        const std::wstring sText = mTypedText(t, fdp);
+        mCheckSteadyAgreesWithTrials(t, sText, sContext);
+        mCheckRead(t, sText, sContext);
+        sContext += "after typed read \"" + mShow(t.mGetDateTimeFmt().str()) + "\"\n";
+        break;
+      }
+      default: {
+        const std::wstring sText = cvn::fuzz::mTakeText(fdp, 120);
+        mCheckSteadyAgreesWithTrials(t, sText, sContext);
+        mCheckMonthLookup(t, sText, sContext);
+        mCheckRead(t, sText, sContext);
         sContext += "after read \"" + mShow(t.mGetDateTimeFmt().str()) + "\"\n";
         break;
+      }
     }
   }
   return 0;

@@ -69,10 +69,11 @@ const wchar_t* const kRefused[] = {
     // an hour alone; a part twice; widths; separators.
     L"yymmmdd", L"yyyymdd", L"dmyy", L"yyyymmdd hh:mm", L"yyyymmddhh:mm", L"mmmyyyy h", L"mmm h",
     L"mmmm h", L"yy/yy", L"m/mm", L"yyy", L"mmmmm", L"ddd", L"m//d", L"/m/d", L"m/d:yy",
-    // Lone designator letters (decision: "AM" alone is no token); no hour;
+    // Lone designator letters (decision: "AM" alone is no token), also with
+    // four letters or more after them, in the one-letter pair too; no hour;
     // not the whole locale pair last; other characters; an eighth part; odd
     // code units, a byte-order mark, a zero-width space, a fullwidth "m".
-    L"h:mm AM", L"h:mm a", L"m/d/yyyy am/pm", L"h:mm VORM./NACHM. x", L"h:mm VORM.",
+    L"h:mm AM", L"h:mm a", L"h:mm AXYZW", L"h:mm A/PXYZW", L"m/d/yyyy am/pm", L"h:mm VORM./NACHM. x", L"h:mm VORM.",
     L"h:mm NACHM./VORM.", L"x", L"m/d/yy 1", L"m/d/yyyy h:mm:ss.sss Qq", L"\x80", L"\xFF",
     L"\xD800", L"\xDFFF", L"\xFFFF", L"\xFEFFm/d/yy", L"m/d/yy\x200B", L"\xFF4D/d/yy"};
 // clang-format on

@@ -73,6 +73,22 @@ TEST_F(FormatSelection, RejectedFieldsAndClassWideFlags) {
   EXPECT_EQ(A::mState(u), L"[h]:mm:ss|a1 b2 c2|101||:|10");
 }
 
+// A format set again is taken from the parsed-format cache, which is kept
+// per thread: an object with other designators, or a changed input decimal
+// symbol, must parse the text again.
+TEST_F(FormatSelection, CachedFormatsFollowDesignatorsAndDecimalSymbol) {
+  A::mDesignators(m_t, L"VORM.", L"NACHM.", L"vorm.", L"nachm.");
+  ASSERT_TRUE(m_t.mSetFormat(L"h:mm vorm./nachm."));
+  ASSERT_TRUE(m_t.mSetFormat(L"h:mm:ss.s"));
+  CmTimeCls u;  // the designators "AM"/"PM"
+  EXPECT_FALSE(u.mSetFormat(L"h:mm vorm./nachm."));
+  EXPECT_TRUE(m_t.mSetFormat(L"h:mm vorm./nachm."));
+  mSetInputDecimal(L',');
+  EXPECT_FALSE(m_t.mSetFormat(L"h:mm:ss.s"));
+  mSetInputDecimal(L'.');
+  EXPECT_TRUE(m_t.mSetFormat(L"h:mm:ss.s"));
+}
+
 TEST_F(FormatSelection, RegionalSelectors) {
   m_t.mSetTimeFormat();  // mSetDateFormat: see PackedWords.Version14FormatsBecomeWhatItCanShow
   EXPECT_EQ(m_t.mGetDateTimeFmt().str(), L"h:mm:ss AM/PM");

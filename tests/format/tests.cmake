@@ -5,6 +5,3 @@ cvn_add_test(format_tests
   ${CMAKE_CURRENT_LIST_DIR}/selection_tests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/locale_tests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/packed_tests.cpp)
-
-# The memo of accepted formats against parsing every text (own access header).
-cvn_add_test(format_memo_tests ${CMAKE_CURRENT_LIST_DIR}/format_memo_tests.cpp)

@@ -1,7 +1,6 @@
 // The reader's pure helpers (digit scanning against the C library's "%d",
-// fraction scaling, the two-digit-year window, the tokenizer, the in-line
-// character classes) and its format memos, which must give the same result
-// and leave the same state as the calls they stand for.
+// fraction scaling, the two-digit-year window, the tokenizer) and the cache
+// of generated format texts.
 
 #include <gtest/gtest.h>
 
@@ -115,77 +114,14 @@ TEST(ReaderDigits, Tokens) {
   }
 }
 
-TEST(ReaderDigits, InlineCharacterClassesAgreeWithTheStringLibrary) {
-  for (int c = 0; c <= 0xFFFF; ++c) {
-    const auto w = static_cast<wchar_t>(c);
-    ASSERT_EQ(cvn::detail::mReaderIsDigit(w), mIsCharDigit(w)) << c;
-    ASSERT_EQ(cvn::detail::mReaderIsAlpha(w), mIsCharAlpha(w)) << c;
-  }
-}
-
-// Formats to set through the memo: the legal list and more.
-std::vector<std::wstring> mFormats() {
-  std::vector<std::wstring> v;
-  for (const CmString& s : CmTimeCls::m_vsLegalFmts) v.push_back(s.str());
-  // clang-format off
-  for (const wchar_t* s : {L"M/D/YYYY", L"mmmm d,yyyy", L"yyyymmdd", L"yyyyQq", L"qQ yyyy",
-           L"wwWkyyyy", L"h:mm:ss.sss", L"h:mm:ss,sss", L"[h]:mm:ss", L"[m]:ss", L"[s]",
-           L"h:mm a/p", L"h:mmAM/PM", L"h:mm VORM./NACHM.", L"d-mmm-yy h:mm:ss", L"h:m", L"hh.mm",
-           L"yy/yy", L"[h]:mm am/pm", L"", L"x"}) {
-    v.emplace_back(s);
-  }
-  // clang-format on
-  return v;
-}
-
-// Every format set twice through the memo (the second time from it) and once
-// through mSetFormat, each from another format, leaves the same state.
-void mCompareAll(const CmTimeCls& base) {
-  for (const std::wstring& sFormat : mFormats()) {
-    for (int iRound = 0; iRound < 2; ++iRound) {
-      CmTimeCls xPlain(base), xFast(base);
-      ASSERT_TRUE(xPlain.mSetFormat(L"mmm d h:mm:ss AM/PM"));
-      ASSERT_TRUE(xFast.mSetFormat(L"mmm d h:mm:ss AM/PM"));
-      EXPECT_EQ(CmTimeReaderImpl::mSetFormatFast(xFast, sFormat.c_str()),
-                xPlain.mSetFormat(sFormat.c_str()))
-          << mNarrow(sFormat);
-      EXPECT_EQ(A::mState(xFast), A::mState(xPlain)) << mNarrow(sFormat) << " round " << iRound;
-    }
-  }
-}
-
-TEST_F(ReaderTest, FormatMemoMatchesSetFormat) {
-  mCompareAll(T());
-  // Other designators and another decimal symbol empty the memo: what was
-  // legal before may be refused now, and the other way round.
-  A::mSetDesignators(T(), L"VORM.", L"NACHM.");
-  mCompareAll(T());
-  mSetInputDecimal(L',');
-  mCompareAll(T());
-  mSetInputDecimal(L'.');
-  A::mSetDesignators(T(), L"AM", L"PM");
-  mCompareAll(T());
-}
-
-TEST_F(ReaderTest, GenerationMemoMatchesGenerateFormat) {
-  for (wchar_t cOutput : {L'.', L','}) {
-    mSetOutputDecimal(cOutput);
-    for (const std::wstring& sFormat : mFormats()) {
-      if (!T().mSetFormat(sFormat.c_str())) continue;
-      for (bool bElapsed : {false, true, false}) {
-        CmTimeCls::m_bElapsedTimeFlag = bElapsed;
-        EXPECT_EQ(A::mGenerate(T(), true, A::mStyle(T())), A::mGenerate(T(), false, A::mStyle(T())))
-            << mNarrow(sFormat);
-      }
-    }
-  }
-  // Designators enter the text of the regional styles.
+// The cache of generated texts is emptied when a designator changes: the
+// regional styles write the designators into the text.
+TEST_F(ReaderTest, GeneratedTextCacheFollowsTheDesignators) {
   A::mSetDesignators(T(), L"VORM.", L"NACHM.");
   ASSERT_TRUE(T().mSetFormat(L"h:mm VORM./NACHM."));
-  CmTimeCls::m_bElapsedTimeFlag = false;
-  EXPECT_EQ(A::mGenerate(T(), true, CmTimeCls::eLocaleSpaced), L"h:mm VORM./NACHM.");
+  EXPECT_EQ(A::mGenerateCached(T(), CmTimeCls::eLocaleSpaced), L"h:mm VORM./NACHM.");
   A::mSetDesignators(T(), L"AM.", L"PM.");
-  EXPECT_EQ(A::mGenerate(T(), true, CmTimeCls::eLocaleSpaced), L"h:mm AM./PM.");
+  EXPECT_EQ(A::mGenerateCached(T(), CmTimeCls::eLocaleSpaced), L"h:mm AM./PM.");
 }
 
 }  // namespace

@@ -53,6 +53,38 @@ TEST_F(ReaderTest, ReadsDates) {
   });
 }
 
+// Texts typed exactly as the current format shows them, most of a column:
+// the edges of the calendar, the clock and the designators.
+TEST_F(ReaderTest, ReadsTextsTypedAsTheFormatShowsThem) {
+  const wchar_t* const kMdyHms = L"m/d/yyyy h:mm:ss";
+  const wchar_t* const kAmPm = L"m-d-yyyy h:mm:ss AM/PM";
+  mCheckReads({
+      {kMdyHms, L"3/15/2020 22:30:45", mTime(2020'03'15, 22'30'45'000)},
+      {kMdyHms, L"12/31/4000 23:59:59", mTime(4000'12'31, 23'59'59'000)},
+      {kMdyHms, L"1/1/4001 0:00:00", kNo},
+      {kMdyHms, L"2/29/2020 0:00:00", mTime(2020'02'29)},
+      {kMdyHms, L"2/29/2000 0:00:00", mTime(2000'02'29)},
+      {kMdyHms, L"2/29/2019 0:00:00", kNo},
+      {kMdyHms, L"2/29/1900 0:00:00", kNo},
+      {kMdyHms, L"4/30/2020 0:00:00", mTime(2020'04'30)},
+      {kMdyHms, L"4/31/2020 0:00:00", kNo},
+      {kMdyHms, L"13/15/2020 0:00:00", kNo},
+      {kMdyHms, L"3/15/2020 23:60:00", kNo},
+      {kMdyHms, L"3/15/2020 23:00:60", kNo},
+      {kAmPm, L"3-15-2020 10:30:45 PM", mTime(2020'03'15, 22'30'45'000)},
+      {kAmPm, L"3-15-2020 12:30:45 AM", mTime(2020'03'15, 30'45'000)},
+      {kAmPm, L"3-15-2020 12:30:45 PM", mTime(2020'03'15, 12'30'45'000)},
+      {kAmPm, L"3-15-2020 1:00:00 AM", mTime(2020'03'15, 1'00'00'000)},
+      {L"mm.dd.yy hh:mm", L"03.05.29 09:05", mTime(2029'03'05, 9'05'00'000)},
+      {L"mm.dd.yy hh:mm", L"3.5.30 9:05", mTime(1930'03'05, 9'05'00'000)},
+      {L"h:mm AM/PM", L"10:30 PM", mTime(0, 22'30'00'000)},
+      {L"d mmmm yyyy", L"30 September 2020", mTime(2020'09'30)},
+      {L"d mmmm yyyy", L"15 march 2020", mTime(2020'03'15)},
+      {L"d mmmm yyyy", L"31 April 2020", kNo},
+      {L"dd-mmm-yy", L"15-Mar-20", mTime(2020'03'15)},
+  });
+}
+
 TEST_F(ReaderTest, ReadsMonthNames) {
   mCheckReads({
       {L"d mmm yyyy", L"15 mar 2020", mTime(2020'03'15)},

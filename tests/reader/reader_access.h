@@ -16,6 +16,7 @@
 #include "CvnBasicTypes.h"
 #include "CvnMessaging.h"
 #include "platform/platform.h"
+#include "time/format/format_cache.h"
 #include "time/reader/reader_impl.h"
 
 // Outcome of one recognition: dates as yyyymmdd, clocks as hhmmssmmm.
@@ -74,17 +75,11 @@ struct CmTimeClsTestAccess {
     }
     return s;
   }
-  // The text generated for t's current parts in style e, by mGenerateFormat
-  // or through the reader's memo.
-  static std::wstring mGenerate(const CmTimeCls& t, bool memo, CmTimeCls::EAMPMFormat e) {
+  // The text generated for t's current parts in style e, through the cache.
+  static std::wstring mGenerateCached(const CmTimeCls& t, CmTimeCls::EAMPMFormat e) {
     CmString s(L"stale");
-    if (memo) {
-      CmTimeReaderImpl::mGenerateFormatFast(t, t.m_iNumParts, t.m_xParts, t.m_sDateSep.c_str(),
-                                            t.m_sTimeSep.c_str(), t.m_b24Hour, e, s);
-    } else {
-      t.mGenerateFormat(t.m_iNumParts, t.m_xParts, t.m_sDateSep.c_str(), t.m_sTimeSep.c_str(),
-                        t.m_b24Hour, e, s);
-    }
+    cvn::detail::mGenerateFormatCached(t, t.m_iNumParts, t.m_xParts, t.m_sDateSep.c_str(),
+                                       t.m_sTimeSep.c_str(), t.m_b24Hour, e, s);
     return s.str();
   }
   static CmTimeCls::EAMPMFormat mStyle(const CmTimeCls& t) { return t.m_eAMPMFormat; }

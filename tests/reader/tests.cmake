@@ -3,7 +3,3 @@ cvn_add_test(reader_tests
   ${CMAKE_CURRENT_LIST_DIR}/recognise_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/read_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/round_trip_test.cpp)
-
-# The steady read against the full reader (own access header).
-cvn_add_test(reader_steady_tests ${CMAKE_CURRENT_LIST_DIR}/steady_read_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/month_lookup_test.cpp)

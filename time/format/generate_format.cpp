@@ -1,6 +1,5 @@
-// Format generation: the canonical text of a parsed format, part by part,
-// with its separators and the designator pair of a 12-hour format; the
-// designator texts of the twelve AM/PM styles, and the widest month name.
+// Format generation: the canonical text of a parsed format, part by part, with its
+// separators and designator pair; the designator texts of the AM/PM styles; the widest name.
 
 #include "time/format/generate_format.h"
 
@@ -9,6 +8,7 @@
 #include "CmString.h"
 #include "CmTimeCls.h"
 #include "CvnMessaging.h"
+#include "time/format/format_state.h"
 #include "time/format/parser_scan.h"
 
 namespace cvn::detail {
@@ -96,24 +96,15 @@ void CmTimeCls::mGenerateFormat(int numParts, const xTimePartsStruct* parts, con
   }
 
   if (!b24Hour && bTimeWritten) {
-    const cvn::detail::xFormatDesignators xD =
-        cvn::detail::mMakeDesignators(m_sAM, m_sPM, m_sAMLower, m_sPMLower, m_sAMDefault,
-                                      m_sPMDefault, m_sAMDefaultLower, m_sPMDefaultLower);
+    // The pair is written from a copy of the designator fields: the style
+    // says which of them (the locale pair or "AM"/"PM", whole or first letters).
+    const cvn::detail::xFormatDesignators xD = CmTimeFormatImpl::mDesignators(*this);
     sOut += cvn::detail::mDesignatorPairText(ampmFormat, xD);
   }
   out = CmString(sOut);
 }
 
 namespace cvn::detail {
-
-bool mDecomposeStyle(int style, xStyleParts& x) {
-  if (style < CmTimeCls::eAmPmUpperSpaced || style > CmTimeCls::eLocaleLower) return false;
-  // Within each family of four: upper spaced, lower spaced, upper, lower.
-  x.iFamily = style / 4;  // [0, 2]
-  x.bLower = style % 2 == 1;
-  x.bBlank = style % 4 < 2;
-  return true;
-}
 
 void mAppendDesignator(std::wstring& out, const xStyleParts& x, const std::wstring& designator) {
   if (x.iFamily == kFamilyFirstLetters) {
@@ -195,10 +186,14 @@ void CmTimeCls::mMakeAMPMFormat(int hour, CmString& out) const {
   cvn::detail::mAppendDesignator(s, x, pSource->str());
 }
 
+// The line number this report has always carried, kept as it was when the
+// file was reorganised.
+constexpr unsigned kWidestWidthReportLine = 202;
+
 int CmTimeCls::mGetWidestFormattedWidth(xTimePartsEnum part) const {
   switch (part) {
     case xMonthAbbrev: return cvn::detail::mLongestEntry(gszMonthAbbrevUpper);
     case xMonthName: return cvn::detail::mLongestEntry(gszMonthNameUpper);
-    default: mAssert("false", "time", __LINE__); return 0;
+    default: mAssert("false", "time", kWidestWidthReportLine); return 0;
   }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "CmTimeCls.h"
+#include "time/format/ampm_style.h"
 #include "time/format/parser_designators.h"
 
 namespace cvn::detail {
@@ -28,18 +29,6 @@ bool mFormatPartToken(const CmTimeCls::xTimePartsStruct& part, bool bElapsedFirs
 std::wstring mPartSeparator(int ePrev, int eCurrent, const std::wstring& sDateSep,
                             const std::wstring& sTimeSep, const std::wstring& sWritten);
 
-// A designator style taken apart: the family ("AM/PM", "A/P" or the
-// locale pair), the case, and whether a blank goes before the designator.
-constexpr int kFamilyFullDefault = 0;
-constexpr int kFamilyFirstLetters = 1;
-constexpr int kFamilyLocale = 2;
-struct xStyleParts {
-  int iFamily = kFamilyFullDefault;
-  bool bLower = false;
-  bool bBlank = false;
-};
-// False for a style outside 0..11.
-bool mDecomposeStyle(int style, xStyleParts& x);
 // Appends a designator as the style shows it (whole, or its first letter).
 void mAppendDesignator(std::wstring& out, const xStyleParts& x, const std::wstring& designator);
 // The designator a style writes for the morning (bAM) or the afternoon.

@@ -7,7 +7,7 @@
 
 #include "CmTimeCls.h"
 #include "CvnMessaging.h"
-#include "time/format/select_state.h"
+#include "time/format/format_state.h"
 
 namespace {
 
@@ -57,9 +57,7 @@ bool CmTimeCls::mNextFormat(eFormatType type, CmString& format, bool workingCopy
     return false;
   }
 
-  const cvn::detail::xFormatFieldsRef xFields{m_sDateTimeFmt, m_iNumParts, m_xParts,   m_b24Hour,
-                                              m_eAMPMFormat,  m_eFormat,   m_sDateSep, m_sTimeSep};
-  const cvn::detail::xFormatSnapshot xSaved(xFields);
+  const cvn::detail::xFormatState xSaved = CmTimeFormatImpl::mCapture(*this);
 
   const std::vector<CmString>& vsList = mSelectList(workingCopy);
   const int iSize = static_cast<int>(vsList.size());
@@ -75,14 +73,12 @@ bool CmTimeCls::mNextFormat(eFormatType type, CmString& format, bool workingCopy
     }
   }
   *pCursor = iCursor;
-  xSaved.mRestore(xFields);
+  CmTimeFormatImpl::mApply(*this, xSaved);
   return bFound;
 }
 
 bool CmTimeCls::mAddFormat(const wchar_t* format, bool workingCopy) {
-  const cvn::detail::xFormatFieldsRef xFields{m_sDateTimeFmt, m_iNumParts, m_xParts,   m_b24Hour,
-                                              m_eAMPMFormat,  m_eFormat,   m_sDateSep, m_sTimeSep};
-  const cvn::detail::xFormatSnapshot xSaved(xFields);
+  const cvn::detail::xFormatState xSaved = CmTimeFormatImpl::mCapture(*this);
   bool bResult = false;
   if (mSetFormat(format)) {
     CmString sCanonical;
@@ -109,14 +105,12 @@ bool CmTimeCls::mAddFormat(const wchar_t* format, bool workingCopy) {
     }
     mSyncCounts();
   }
-  xSaved.mRestore(xFields);
+  CmTimeFormatImpl::mApply(*this, xSaved);
   return bResult;
 }
 
 bool CmTimeCls::mDeleteFormat(const wchar_t* format, bool workingCopy) {
-  const cvn::detail::xFormatFieldsRef xFields{m_sDateTimeFmt, m_iNumParts, m_xParts,   m_b24Hour,
-                                              m_eAMPMFormat,  m_eFormat,   m_sDateSep, m_sTimeSep};
-  const cvn::detail::xFormatSnapshot xSaved(xFields);
+  const cvn::detail::xFormatState xSaved = CmTimeFormatImpl::mCapture(*this);
   bool bResult = false;
   if (mSetFormat(format)) {
     CmString sCanonical;
@@ -130,7 +124,7 @@ bool CmTimeCls::mDeleteFormat(const wchar_t* format, bool workingCopy) {
     }
     mSyncCounts();
   }
-  xSaved.mRestore(xFields);
+  CmTimeFormatImpl::mApply(*this, xSaved);
   return bResult;
 }
 

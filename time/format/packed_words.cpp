@@ -6,6 +6,7 @@
 
 #include "CvnBasicTypes.h"
 #include "CvnMessaging.h"
+#include "time/format/format_state.h"
 #include "time/format/select_state.h"
 
 namespace cvn::detail {
@@ -149,15 +150,14 @@ void CmTimeCls::mUnpackFormat(const std::vector<unsigned>& words) {
   // turned into text and set like any typed format: the text is parsed
   // again and the parts, separators and flags come from it. When it is
   // refused (or empty) the previous format stays whole, flags included.
-  m_bFmtHasComma = x.bHasComma;
-  m_bElapsedTimeFlag = x.bElapsed;
+  CmTimeFormatImpl::mSetClassFlags(x.bElapsed, x.bHasComma);
   const CmString sDateSep = cvn::detail::mDateSepText(x);
   const CmString sTimeSep = cvn::detail::mTimeSepText(x);
   CmString sFormat;
   mGenerateFormat(x.iNumParts, x.xParts, sDateSep.c_str(), sTimeSep.c_str(), x.b24Hour,
                   static_cast<EAMPMFormat>(x.uAMPMFormat), sFormat);
   if (!mSetFormat(sFormat.c_str())) {
-    cvn::detail::mSetClassFlagsFromText(m_sDateTimeFmt);
+    CmTimeFormatImpl::mSetClassFlagsFromText(m_sDateTimeFmt);
   } else {
     // Words that no parsed format packs (parts of kind 0, stray separators)
     // can give a text that the parser reads as another format than the

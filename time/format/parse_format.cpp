@@ -7,26 +7,10 @@
 
 #include "CmString.h"
 #include "CmTimeCls.h"
+#include "time/format/format_state.h"
 #include "time/format/parser_scan.h"
 
 namespace cvn::detail {
-
-xFormatDesignators mMakeDesignators(const CmString& sAM, const CmString& sPM,
-                                    const CmString& sAMLower, const CmString& sPMLower,
-                                    const CmString& sAMDefault, const CmString& sPMDefault,
-                                    const CmString& sAMDefaultLower,
-                                    const CmString& sPMDefaultLower) {
-  xFormatDesignators x;
-  x.sAM = sAM.str();
-  x.sPM = sPM.str();
-  x.sAMLower = sAMLower.str();
-  x.sPMLower = sPMLower.str();
-  x.sAMDefault = sAMDefault.str();
-  x.sPMDefault = sPMDefault.str();
-  x.sAMDefaultLower = sAMDefaultLower.str();
-  x.sPMDefaultLower = sPMDefaultLower.str();
-  return x;
-}
 
 std::wstring mNormaliseFormatText(const wchar_t* format, wchar_t cInputDecimal) {
   CmString sText(format != nullptr ? format : L"");
@@ -196,9 +180,7 @@ bool CmTimeCls::mParseFormat(const wchar_t* format, CmString& dateSep, CmString&
   if (sTrimmed.empty()) return false;
 
   cvn::detail::xFormatScanInput xIn;
-  xIn.xDesignators =
-      cvn::detail::mMakeDesignators(m_sAM, m_sPM, m_sAMLower, m_sPMLower, m_sAMDefault,
-                                    m_sPMDefault, m_sAMDefaultLower, m_sPMDefaultLower);
+  xIn.xDesignators = CmTimeFormatImpl::mDesignators(*this);
   xIn.cInputDecimal = cInputDecimal;
   xIn.bElapsedTimeFlag = m_bElapsedTimeFlag;
   // Only a week token reads the label; a failed load leaves it empty, and an

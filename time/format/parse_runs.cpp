@@ -316,10 +316,8 @@ void CmFormatScanner::mHandleSeparator(wchar_t c, int len, int next) {
   // accepted and nothing is recorded.
 }
 
-CmTimeCls::EAMPMFormat CmFormatScanner::mStyle(int base, bool bUpper, bool bBlankBefore) {
-  // Within each family of four: upper spaced, lower spaced, upper, lower.
-  const int iOffset = (bBlankBefore ? 0 : 2) + (bUpper ? 0 : 1);  // [0, 3]
-  return static_cast<CmTimeCls::EAMPMFormat>(base + iOffset);
+CmTimeCls::EAMPMFormat CmFormatScanner::mStyle(int family, bool bUpper, bool bBlankBefore) {
+  return mComposeStyle(family, !bUpper, bBlankBefore);
 }
 
 int CmFormatScanner::mHandleDesignatorToken(int start, int len) {
@@ -334,7 +332,7 @@ int CmFormatScanner::mHandleDesignatorToken(int start, int len) {
 
   // "A/P": one letter, a slash and the first letter of "PM".
   if (mUpperAt(iPos + 1) == L'/' && mIsFirstOf(mUpperAt(iPos + 2), xD.sPMDefault)) {
-    m_xOut.eAMPMFormat = mStyle(CmTimeCls::eApUpperSpaced, bUpper, bBlankBefore);
+    m_xOut.eAMPMFormat = mStyle(kFamilyFirstLetters, bUpper, bBlankBefore);
     m_xOut.b24Hour = false;
     return iPos + 3;
   }
@@ -344,7 +342,7 @@ int CmFormatScanner::mHandleDesignatorToken(int start, int len) {
       mUpperAt(iPos + 1) == xD.sAMDefault[1] && mUpperAt(iPos + 2) == L'/' &&
       mUpperAt(iPos + 3) == xD.sPMDefault[0] && mUpperAt(iPos + 4) == xD.sPMDefault[1]) {
     m_xOut.b24Hour = false;
-    if (m_bResult) m_xOut.eAMPMFormat = mStyle(CmTimeCls::eAmPmUpperSpaced, bUpper, bBlankBefore);
+    if (m_bResult) m_xOut.eAMPMFormat = mStyle(kFamilyFullDefault, bUpper, bBlankBefore);
     return iPos + 5;
   }
 
@@ -354,7 +352,7 @@ int CmFormatScanner::mHandleDesignatorToken(int start, int len) {
   if (iFrom + sPair.size() <= m_sUpper.size() &&
       m_sUpper.compare(iFrom, sPair.size(), sPair) == 0) {
     m_xOut.b24Hour = false;
-    if (m_bResult) m_xOut.eAMPMFormat = mStyle(CmTimeCls::eLocaleSpaced, bUpper, bBlankBefore);
+    if (m_bResult) m_xOut.eAMPMFormat = mStyle(kFamilyLocale, bUpper, bBlankBefore);
     return iPos + static_cast<int>(sPair.size());
   }
 
@@ -382,7 +380,7 @@ int CmFormatScanner::mHandleLocaleDesignator(wchar_t c, int start, int len) {
     return start + len;
   }
   m_xOut.b24Hour = false;
-  m_xOut.eAMPMFormat = mStyle(CmTimeCls::eLocaleSpaced, bUpper, bBlankBefore);
+  m_xOut.eAMPMFormat = mStyle(kFamilyLocale, bUpper, bBlankBefore);
   return m_iLength;
 }
 

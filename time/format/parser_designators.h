@@ -1,6 +1,7 @@
 // The AM/PM designator texts of one time object, copied into plain values so
 // that the format parser and the format generator can work without the
-// object (and tests can drive them directly).
+// object (and tests can drive them directly). CmTimeFormatImpl::mDesignators
+// (format_state.h) makes the copy.
 #pragma once
 
 #include <string>
@@ -19,13 +20,6 @@ struct xFormatDesignators {
   std::wstring sAMDefaultLower;  // "am"
   std::wstring sPMDefaultLower;  // "pm"
 };
-
-// Copies the eight designator fields of a time object, in field order.
-xFormatDesignators mMakeDesignators(const CmString& sAM, const CmString& sPM,
-                                    const CmString& sAMLower, const CmString& sPMLower,
-                                    const CmString& sAMDefault, const CmString& sPMDefault,
-                                    const CmString& sAMDefaultLower,
-                                    const CmString& sPMDefaultLower);
 
 // The first character of text as a string of length 0 or 1.
 inline std::wstring mFirstLetter(const std::wstring& text) { return text.substr(0, 1); }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CmTimeCls.h"
+#include "time/format/ampm_style.h"
 #include "time/format/parser_designators.h"
 
 namespace cvn::detail {
@@ -100,8 +101,9 @@ class CmFormatScanner {
   // Upper-case / as-given character at i; 0 outside the text.
   wchar_t mUpperAt(int i) const;
   wchar_t mGivenAt(int i) const;
-  // Designator style from the case of its first letter and a blank before it.
-  static CmTimeCls::EAMPMFormat mStyle(int base, bool bUpper, bool bBlankBefore);
+  // Designator style of a family (ampm_style.h) from the case of its first
+  // letter and a blank before it.
+  static CmTimeCls::EAMPMFormat mStyle(int family, bool bUpper, bool bBlankBefore);
   // Length of the date portion of a date-time format.
   int mDatePortionLength() const;
 

@@ -3,39 +3,11 @@
 // canonical form with the widest text it can produce.
 
 #include "CmTimeCls.h"
-#include "time/format/format_memo.h"
+#include "time/format/format_cache.h"
+#include "time/format/format_state.h"
 #include "time/format/select_state.h"
 
 namespace cvn::detail {
-
-xFormatSnapshot::xFormatSnapshot(const xFormatFieldsRef& fields)
-    : m_sText(fields.sText),
-      m_iNumParts(fields.iNumParts),
-      m_xParts{},
-      m_b24Hour(fields.b24Hour),
-      m_eAMPMFormat(fields.eAMPMFormat),
-      m_eFormat(fields.eFormat),
-      m_sDateSep(fields.sDateSep),
-      m_sTimeSep(fields.sTimeSep) {
-  for (int i = 0; i < CmTimeCls::kMaxParts; ++i) m_xParts[i] = fields.pParts[i];
-}
-
-void xFormatSnapshot::mRestore(const xFormatFieldsRef& fields) const {
-  fields.sText = m_sText;
-  fields.iNumParts = m_iNumParts;
-  for (int i = 0; i < CmTimeCls::kMaxParts; ++i) fields.pParts[i] = m_xParts[i];
-  fields.b24Hour = m_b24Hour;
-  fields.eAMPMFormat = m_eAMPMFormat;
-  fields.eFormat = m_eFormat;
-  fields.sDateSep = m_sDateSep;
-  fields.sTimeSep = m_sTimeSep;
-  mSetClassFlagsFromText(m_sText);
-}
-
-void mSetClassFlagsFromText(const CmString& text) {
-  CmTimeCls::m_bElapsedTimeFlag = text.mFind(L'[') >= 0;
-  CmTimeCls::m_bFmtHasComma = text.mFind(L',') >= 0;
-}
 
 bool mIsClockPart(xTimePartsEnum part) {
   switch (part) {
@@ -94,45 +66,49 @@ int mFormatWidth(int numParts, const CmTimeCls::xTimePartsStruct* parts, bool b2
 bool CmTimeCls::mSetFormat(const wchar_t* format) {
   if (format == nullptr || format[0] == L'\0') return false;
   // A text accepted before under the same inputs is not parsed again.
-  if (CmTimeFormatImpl::mSetRememberedFormat(*this, format)) return true;
-  // An own copy: the caller may pass this object's text or a list entry.
-  const CmString sFormat(format);
-  const eFormatType eOldFormat = m_eFormat;
+  if (const cvn::detail::xFormatState* pCached = cvn::detail::mFindCachedFormat(*this, format)) {
+    CmTimeFormatImpl::mApply(*this, *pCached);
+    return true;
+  }
+  return CmTimeFormatImpl::mSetParsed(*this, format);
+}
 
-  // Parse into locals and take them only when the text is accepted. A
+bool CmTimeFormatImpl::mSetParsed(CmTimeCls& t, const wchar_t* format) {
+  if (format == nullptr || format[0] == L'\0') return false;
+  // An own copy: the caller may pass this object's text or a list entry.
+  cvn::detail::xFormatState xParsed;
+  xParsed.sText = format;  // as given, not the canonical text
+  const eFormatType eOldFormat = t.m_eFormat;
+
+  // Parse into the new state and take it only when the text is accepted. A
   // refusal therefore keeps the previous format whole: it is not rebuilt by
   // parsing m_sDateTimeFmt again, which could come out differently once the
   // decimal symbol or the designators have changed since it was set.
-  CmString sDateSep;
-  CmString sTimeSep;
-  int iNumParts = 0;
-  xTimePartsStruct xParts[kMaxParts] = {};
-  bool b24Hour = true;
-  EAMPMFormat eAMPMFormat = eAmPmUpperSpaced;
-  m_bElapsedTimeFlag = false;  // the parser refuses designators after an elapsed bracket
+  CmTimeCls::m_bElapsedTimeFlag = false;  // the parser refuses designators after a bracket
   const bool bAccepted =
-      mParseFormat(sFormat.c_str(), sDateSep, sTimeSep, &iNumParts, xParts, &b24Hour, &eAMPMFormat);
+      t.mParseFormat(xParsed.sText.c_str(), xParsed.sDateSep, xParsed.sTimeSep, &xParsed.iNumParts,
+                     xParsed.axParts, &xParsed.b24Hour, &xParsed.eAMPMFormat);
 
   if (bAccepted) {
-    m_iNumParts = iNumParts < 0 ? 0 : (iNumParts > kMaxParts ? kMaxParts : iNumParts);
-    for (int i = 0; i < kMaxParts; ++i) m_xParts[i] = xParts[i];
-    m_sDateSep = sDateSep;
-    m_sTimeSep = sTimeSep;
-    m_b24Hour = b24Hour;
-    m_eAMPMFormat = eAMPMFormat;
-    m_sDateTimeFmt = sFormat;  // as given, not the canonical text
-    cvn::detail::mSetClassFlagsFromText(m_sDateTimeFmt);
-    CmTimeFormatImpl::mRememberFormat(*this);
+    xParsed.eFormat = t.m_eFormat;  // the class the parse found
+    mApply(t, xParsed);
+    cvn::detail::mCacheFormat(t, mCapture(t));
     return true;
   }
 
   // What the refused text left behind is kept for inspection only.
-  m_sRejectedDateSep = sDateSep;
-  m_sRejectedTimeSep = sTimeSep;
-  m_eRejectedFormat = m_eFormat;
-  m_eFormat = eOldFormat;
-  cvn::detail::mSetClassFlagsFromText(m_sDateTimeFmt);
+  t.m_sRejectedDateSep = xParsed.sDateSep;
+  t.m_sRejectedTimeSep = xParsed.sTimeSep;
+  t.m_eRejectedFormat = t.m_eFormat;
+  t.m_eFormat = eOldFormat;
+  mSetClassFlagsFromText(t.m_sDateTimeFmt);
   return false;
+}
+
+bool CmTimeFormatImpl::mSelectAsTyped(CmTimeCls& t, const CmString& text, bool b24Hour) {
+  t.m_b24Hour = b24Hour;
+  t.m_sDateTimeFmt = text;
+  return t.mSetFormat(text.c_str());
 }
 
 // A refused regional format is not reported: the previous format stays.

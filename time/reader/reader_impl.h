@@ -50,6 +50,8 @@ struct CmTimeReaderImpl {
   // designator that is none).
   static bool mSplit(const CmTimeCls& t, const wchar_t* text, xPieces* out, EAMPMFormat* style,
                      bool* hasDateOrDesignator);
+  // The steps of mSplit (split_pieces.cpp).
+  class xSplitter;
 
   // One part of the text as read: the kind of the format part it matched
   // and the width typed.
@@ -119,25 +121,17 @@ struct CmTimeReaderImpl {
   // mIsMonthName of t, for the helpers of the date reader.
   static int mMonthOfName(const CmTimeCls& t, const wchar_t* upperText, bool* abbreviation);
 
-  // mSetFormat(text) with the same result and the same effect on t, taken
-  // from a memo when the text was accepted before under the same
-  // designators and input decimal symbol (format_cache.cpp).
-  static bool mSetFormatFast(CmTimeCls& t, const wchar_t* text);
-  // The eight designator fields of t that format parsing and generation
-  // read, into out[0..7].
-  static void mDesignatorFields(const CmTimeCls& t, const CmString** out);
-  // t.mGenerateFormat(...) with the same text, taken from a memo when the
-  // same parts were generated before under the same settings.
-  static void mGenerateFormatFast(const CmTimeCls& t, int numParts, const xTimePartsStruct* parts,
-                                  const wchar_t* dateSep, const wchar_t* timeSep, bool b24Hour,
-                                  EAMPMFormat ampmFormat, CmString& out);
-
   // The steady read (steady_read.cpp): mParseAbsTime of a text typed as
   // the current numeric format shows it, with the same fields and the same
   // effect on t, without the split and the format rewrite; false (t as the
   // full trial's first step leaves it) for every other text.
   static bool mReadSteady(CmTimeCls& t, const wchar_t* text, int* year, int* month, int* day,
                           int* hour, int* minute, int* second, int* thousandth);
+  // The full way of mParseAbsTime (str_to_time.cpp): the current format,
+  // then each default format, tried in turn, and the format that stays
+  // current afterwards. mParseAbsTime is the steady read, else this.
+  static bool mReadByTrials(CmTimeCls& t, const wchar_t* text, int* year, int* month, int* day,
+                            int* hour, int* minute, int* second, int* thousandth);
 
   // Reads text as a whole integer the way the recogniser's number tokens
   // are read: numeric (mIsNumeric), free of the input decimal symbol, and

@@ -7,6 +7,8 @@
 #include "CmString.h"
 #include "CmTimeCls.h"
 #include "CvnMessaging.h"
+#include "time/format/format_cache.h"
+#include "time/format/format_state.h"
 #include "time/reader/reader_impl.h"
 
 namespace {
@@ -84,13 +86,12 @@ bool CmTimeReaderImpl::mFollowText(CmTimeCls& t, xRecognition* r) {
     axNew[iNew++] = {xPart.ePart, xPart.iCount};
   }
 
-  t.m_b24Hour = r->xText.iAmPmLen == 0;
+  const bool b24Hour = r->xText.iAmPmLen == 0;
   // One scratch text per thread keeps its capacity from read to read.
   thread_local CmString tlsFormat;
-  mGenerateFormatFast(t, iNew, axNew, r->pSep, t.m_sTimeSep.c_str(), t.m_b24Hour, t.m_eAMPMFormat,
-                      tlsFormat);
-  t.m_sDateTimeFmt = tlsFormat;
-  return mSetFormatFast(t, tlsFormat.c_str());
+  cvn::detail::mGenerateFormatCached(t, iNew, axNew, r->pSep, t.m_sTimeSep.c_str(), b24Hour,
+                                     t.m_eAMPMFormat, tlsFormat);
+  return CmTimeFormatImpl::mSelectAsTyped(t, tlsFormat, b24Hour);
 }
 
 bool CmTimeCls::mIsValidAbsTime(const wchar_t* text, int* year, int* month, int* day, int* hour,
@@ -116,9 +117,11 @@ bool CmTimeCls::mIsValidAbsTime(const wchar_t* text, int* year, int* month, int*
 
   const size_t uLen = text == nullptr ? 0 : std::wcslen(text);
   if (uLen < 1 || uLen > static_cast<size_t>(CmTimeReaderImpl::kMaxAbsText)) return mFinish(false);
-  if (!CmTimeReaderImpl::mSplit(*this, text, &r.xText, &m_eAMPMFormat, &r.bDecisive)) {
-    return mFinish(false);
-  }
+  // The style of the designator typed becomes the current format's.
+  EAMPMFormat eStyle = eAmPmUpperSpaced;
+  const bool bSplit = CmTimeReaderImpl::mSplit(*this, text, &r.xText, &eStyle, &r.bDecisive);
+  CmTimeFormatImpl::mSetStyle(*this, eStyle);
+  if (!bSplit) return mFinish(false);
 
   const int iNumFmt = m_iNumParts < kMaxParts ? m_iNumParts : kMaxParts;
   for (int i = 0; i < iNumFmt; ++i) {

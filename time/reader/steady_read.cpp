@@ -5,19 +5,18 @@
 #include "time/reader/steady_read.h"
 
 #include <cwchar>
-#include <string>
 
 #include "CmString.h"
 #include "CmTimeCls.h"
 #include "time/calendar/calendar_math.h"
+#include "time/format/format_cache.h"
+#include "time/format/format_state.h"
 #include "time/reader/digits.h"
 #include "time/reader/reader_impl.h"
 
 namespace cvn::detail {
 
 namespace {
-
-bool gbSteadyReadEnabled = true;
 
 bool mIsSteadyDatePart(xTimePartsEnum part, int count) {
   switch (part) {
@@ -72,9 +71,6 @@ int mDigitRun(const wchar_t** p, int maxDigits, int* value) {
 int mTypedWidth(const wchar_t* start, int digits) { return digits == 2 && *start == L'0' ? 2 : 1; }
 
 }  // namespace
-
-void mSetSteadyReadEnabled(bool enabled) { gbSteadyReadEnabled = enabled; }
-bool mSteadyReadEnabled() { return gbSteadyReadEnabled; }
 
 xSteadyLayout mSteadyLayout(int numParts, const CmTimeCls::xTimePartsStruct* parts,
                             const wchar_t* dateSep, int dateSepLen, const wchar_t* timeSep,
@@ -199,59 +195,28 @@ bool mReadSteadyText(const xSteadyLayout& layout, const wchar_t* text, int windo
 
 namespace {
 
-bool mSameText(const std::wstring& a, const CmString& b) {
-  const std::wstring& s = b.str();
-  if (a.size() != s.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != s[i]) return false;
-  }
-  return true;
-}
-
-// The object state that setting the last steady format left, with the
-// inputs it was parsed and generated under, and what the steady read makes
-// of it. An object found in exactly this state under the same inputs is
-// where setting that format again would leave it, so the read need not set
-// it again.
+// The format that setting the last steady format left on the object, the
+// cache generation and decimal symbols it was parsed and generated under,
+// and what the steady read makes of it. An object found with exactly this
+// format, under the same inputs, is where setting that format again would
+// leave it, so the read need not set it again.
 struct xSteadyMemo {
   bool bValid = false;
-  std::wstring sText;
-  int iNumParts = 0;
-  CmTimeCls::xTimePartsStruct axParts[CmTimeCls::kMaxParts] = {};
-  std::wstring sDateSep;
-  std::wstring sTimeSep;
-  bool b24Hour = true;
-  CmTimeCls::EAMPMFormat eStyle = CmTimeCls::eAmPmUpperSpaced;
-  eFormatType eFormat = eDateFormat;
+  cvn::detail::xFormatState xState;
   bool bComma = false;
-  std::wstring asDesignators[8];
+  unsigned uGeneration = 0;
   wchar_t cInputDecimal = L'\0';
   wchar_t cOutputDecimal = L'\0';
   cvn::detail::xSteadyLayout xLayout;
   bool bCanonical = false;
 };
 
-// The object's state and inputs against the memo's.
-bool mStateIs(const xSteadyMemo& m, const CmString& text, int numParts,
-              const CmTimeCls::xTimePartsStruct* parts, const CmString& dateSep,
-              const CmString& timeSep, bool b24Hour, CmTimeCls::EAMPMFormat style,
-              eFormatType format, const CmString* const (&designators)[8], wchar_t inputDecimal,
-              wchar_t outputDecimal) {
-  if (!m.bValid || m.cInputDecimal != inputDecimal || m.cOutputDecimal != outputDecimal ||
-      m.iNumParts != numParts || m.b24Hour != b24Hour || m.eStyle != style || m.eFormat != format ||
-      m.bComma != CmTimeCls::m_bFmtHasComma || !mSameText(m.sText, text) ||
-      !mSameText(m.sDateSep, dateSep) || !mSameText(m.sTimeSep, timeSep)) {
-    return false;
-  }
-  for (int i = 0; i < CmTimeCls::kMaxParts; ++i) {
-    if (m.axParts[i].ePart != parts[i].ePart || m.axParts[i].iCount != parts[i].iCount) {
-      return false;
-    }
-  }
-  for (int i = 0; i < 8; ++i) {
-    if (!mSameText(m.asDesignators[i], *designators[i])) return false;
-  }
-  return true;
+bool mMemoHolds(const xSteadyMemo& m, const CmTimeCls& t, wchar_t inputDecimal,
+                wchar_t outputDecimal) {
+  return m.bValid && m.cInputDecimal == inputDecimal && m.cOutputDecimal == outputDecimal &&
+         m.bComma == CmTimeCls::m_bFmtHasComma &&
+         m.uGeneration == cvn::detail::mFormatCacheGeneration(t) &&
+         CmTimeFormatImpl::mIsCurrent(t, m.xState);
 }
 
 // The object's month-name lookup, for the text reader above.
@@ -262,16 +227,10 @@ int mLookUpMonth(const void* context, const wchar_t* upperText, bool* abbreviati
 
 }  // namespace
 
-#define CVN_STEADY_DESIGNATORS(t)                                                \
-  {                                                                              \
-    &(t).m_sAM, &(t).m_sPM, &(t).m_sAMLower, &(t).m_sPMLower, &(t).m_sAMDefault, \
-        &(t).m_sPMDefault, &(t).m_sAMDefaultLower, &(t).m_sPMDefaultLower        \
-  }
-
 bool CmTimeReaderImpl::mReadSteady(CmTimeCls& t, const wchar_t* text, int* year, int* month,
                                    int* day, int* hour, int* minute, int* second, int* thousandth) {
   namespace cd = cvn::detail;
-  if (!cd::mSteadyReadEnabled() || text == nullptr) return false;
+  if (text == nullptr) return false;
   // The current format is tried as it stands only outside elapsed reads.
   if (CmTimeCls::m_bElapsedTimeFlag || t.m_bReadElapsed) return false;
   // Numbers, month names, their separators and a designator.
@@ -282,30 +241,21 @@ bool CmTimeReaderImpl::mReadSteady(CmTimeCls& t, const wchar_t* text, int* year,
 
   thread_local xSteadyMemo tlsMemo;
   xSteadyMemo& m = tlsMemo;
-  const CmString* const apDesignators[8] = CVN_STEADY_DESIGNATORS(t);
-  if (!mStateIs(m, t.m_sDateTimeFmt, t.m_iNumParts, t.m_xParts, t.m_sDateSep, t.m_sTimeSep,
-                t.m_b24Hour, t.m_eAMPMFormat, t.m_eFormat, apDesignators, cIn, cOut)) {
+  if (!mMemoHolds(m, t, cIn, cOut)) {
     // The full reader's first step, taken here: the current format text set
     // again. Its effect is the same when the full reader then takes it again.
     const int iFmtLen = t.m_sDateTimeFmt.length();
     if (iFmtLen < 1 || iFmtLen >= kMaxAbsText) return false;
     wchar_t szFormat[kMaxAbsText + 1];
     std::wmemcpy(szFormat, t.m_sDateTimeFmt.c_str(), static_cast<size_t>(iFmtLen) + 1);
-    if (!mSetFormatFast(t, szFormat)) return false;
+    if (!t.mSetFormat(szFormat)) return false;
     // An elapsed format text ("[h]:mm") reads by other rules.
     if (CmTimeCls::m_bElapsedTimeFlag) return false;
 
     m.bValid = true;
-    m.sText = t.m_sDateTimeFmt.str();
-    m.iNumParts = t.m_iNumParts;
-    for (int i = 0; i < CmTimeCls::kMaxParts; ++i) m.axParts[i] = t.m_xParts[i];
-    m.sDateSep = t.m_sDateSep.str();
-    m.sTimeSep = t.m_sTimeSep.str();
-    m.b24Hour = t.m_b24Hour;
-    m.eStyle = t.m_eAMPMFormat;
-    m.eFormat = t.m_eFormat;
+    m.xState = CmTimeFormatImpl::mCapture(t);
     m.bComma = CmTimeCls::m_bFmtHasComma;
-    for (int i = 0; i < 8; ++i) m.asDesignators[i] = apDesignators[i]->str();
+    m.uGeneration = cd::mFormatCacheGeneration(t);
     m.cInputDecimal = cIn;
     m.cOutputDecimal = cOut;
     m.xLayout = cd::mSteadyLayout(t.m_iNumParts, t.m_xParts, t.m_sDateSep.c_str(),

@@ -59,8 +59,4 @@ struct xMonthNames {
 bool mReadSteadyText(const xSteadyLayout& layout, const wchar_t* text, int windowMax,
                      int windowBase, const xMonthNames& names, xSteadyFields* out);
 
-// Switches the steady read off (tests compare the two ways); on by default.
-void mSetSteadyReadEnabled(bool enabled);
-bool mSteadyReadEnabled();
-
 }  // namespace cvn::detail

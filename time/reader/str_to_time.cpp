@@ -9,6 +9,7 @@
 #include "CmString.h"
 #include "CmTimeCls.h"
 #include "CvnBasicTypes.h"
+#include "time/format/format_state.h"
 #include "time/reader/reader_impl.h"
 
 using cvn::detail::mIsReaderBlank;
@@ -130,21 +131,28 @@ bool CmTimeCls::mParseAbsTime(const wchar_t* text, int* year, int* month, int* d
                               int* minute, int* second, int* thousandth) {
   if (text == nullptr) text = L"";
   // Most texts of a column are typed as the current format shows them.
-  if (CmTimeReaderImpl::mReadSteady(*this, text, year, month, day, hour, minute, second,
-                                    thousandth)) {
-    return true;
-  }
+  return CmTimeReaderImpl::mReadSteady(*this, text, year, month, day, hour, minute, second,
+                                       thousandth) ||
+         CmTimeReaderImpl::mReadByTrials(*this, text, year, month, day, hour, minute, second,
+                                         thousandth);
+}
+
+bool CmTimeReaderImpl::mReadByTrials(CmTimeCls& t, const wchar_t* text, int* year, int* month,
+                                     int* day, int* hour, int* minute, int* second,
+                                     int* thousandth) {
+  if (text == nullptr) text = L"";
   // The saved format and candidate (a) live in per-thread scratch texts
   // that keep their capacity; a trial never runs inside another.
   thread_local CmString tlsSaved;
   thread_local CmString tlsFirst;
-  tlsSaved = m_sDateTimeFmt;
-  tlsFirst = m_sDateTimeFmt;
+  tlsSaved = t.m_sDateTimeFmt;
+  tlsFirst = t.m_sDateTimeFmt;
 
   // Under an elapsed format the text may carry more precision than the
   // format shows: "[h]" is tried as "[h]:mm:ss.sss".
-  if (m_bElapsedTimeFlag && m_iNumParts >= 1 && m_iNumParts <= kMaxParts) {
-    const xTimePartsEnum eLast = m_xParts[m_iNumParts - 1].ePart;
+  if (CmTimeCls::m_bElapsedTimeFlag && t.m_iNumParts >= 1 &&
+      t.m_iNumParts <= CmTimeCls::kMaxParts) {
+    const xTimePartsEnum eLast = t.m_xParts[t.m_iNumParts - 1].ePart;
     if (eLast < xMinute) {
       tlsFirst += L":mm:ss.sss";
     } else if (eLast == xMinute) {
@@ -161,17 +169,19 @@ bool CmTimeCls::mParseAbsTime(const wchar_t* text, int* year, int* month, int* d
   const bool bDecimalComma = mGetInputDecimal() == L',' && pColon != nullptr && pColon < pComma;
 
   const int iNumDef =
-      m_iNumDefFmts < 0 ? 0 : (m_iNumDefFmts > kMaxDefFmts ? kMaxDefFmts : m_iNumDefFmts);
+      t.m_iNumDefFmts < 0
+          ? 0
+          : (t.m_iNumDefFmts > CmTimeCls::kMaxDefFmts ? CmTimeCls::kMaxDefFmts : t.m_iNumDefFmts);
   int iWinner = -2;  // -1: candidate (a); 0..: that default format
   for (int k = -1; k < iNumDef; ++k) {
-    const CmString& sCandidate = k < 0 ? tlsFirst : m_sDefFmts[k];
+    const CmString& sCandidate = k < 0 ? tlsFirst : t.m_sDefFmts[k];
     if (pComma != nullptr && sCandidate.mFind(L',') < 0 && !bDecimalComma) continue;
 
-    CmTimeReaderImpl::mSetFormatFast(*this, sCandidate.c_str());
+    t.mSetFormat(sCandidate.c_str());
     bool bDecisive = false;
     bool bYearWidthMatches = true;
-    const bool bOk = mIsValidAbsTime(text, year, month, day, hour, minute, second, thousandth,
-                                     &bDecisive, &bYearWidthMatches);
+    const bool bOk = t.mIsValidAbsTime(text, year, month, day, hour, minute, second, thousandth,
+                                       &bDecisive, &bYearWidthMatches);
     // A year typed with another width than the current format shows is
     // left to the default formats ("03/15/20" under "m/d/yyyy").
     if (bDecisive && k < 0 && !bYearWidthMatches && tlsSaved.mFind(L"m/yy") < 0) continue;
@@ -180,16 +190,13 @@ bool CmTimeCls::mParseAbsTime(const wchar_t* text, int* year, int* month, int* d
       iWinner = k;
       break;
     }
-    if (m_bReadElapsed) break;
+    if (t.m_bReadElapsed) break;
   }
 
   const bool bRestore =
       iWinner == -2 ||
-      (iWinner == 0 && !mIsRegionalDateTime(tlsSaved, m_sShortDateFmt, m_sTimeFmt));
-  if (bRestore) {
-    m_sDateTimeFmt = tlsSaved;
-    CmTimeReaderImpl::mSetFormatFast(*this, tlsSaved.c_str());
-  }
+      (iWinner == 0 && !mIsRegionalDateTime(tlsSaved, t.m_sShortDateFmt, t.m_sTimeFmt));
+  if (bRestore) CmTimeFormatImpl::mSelectAsTyped(t, tlsSaved, t.m_b24Hour);
   return iWinner != -2;
 }
 

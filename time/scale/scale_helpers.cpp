@@ -7,6 +7,7 @@
 #include <cwctype>
 
 #include "CvnBasicTypes.h"
+#include "time/format/format_state.h"
 #include "time/scale/scale_detail.h"
 
 namespace cvn::detail {
@@ -199,7 +200,9 @@ int CmTimeScaleImpl::mFinestPart(const CmTimeCls& time) {
 
 CmTimeCls::xTimePartsStruct* CmTimeScaleImpl::mParts(CmTimeCls& time) { return time.m_xParts; }
 
-void CmTimeScaleImpl::mSetNumParts(CmTimeCls& time, int numParts) { time.m_iNumParts = numParts; }
+void CmTimeScaleImpl::mSetNumParts(CmTimeCls& time, int numParts) {
+  CmTimeFormatImpl::mKeepParts(time, numParts);
+}
 
 bool CmTimeScaleImpl::mHasDate(const CmTimeCls& time) {
   const int iNumParts = mNumParts(time);
