@@ -15,16 +15,24 @@
 //   range (with text) for a valid time;
 // - mGetFloor of a valid time lies at most a year at or before it, and
 //   flooring again changes nothing;
-// - no mAssert report.
+// - no mAssert report;
+// - differential checks: the writer's inline split of an absolute value
+//   gives the fields of the calendar's checked ODBC conversion of the
+//   rounded value, and the hand-written integer fields equal printf's.
 //
 // Input: a setup byte (settings, format), a decimal byte, then values, each
 // with a byte of show flags and switches.
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "fuzz/fuzz_access.h"
 #include "fuzz/fuzz_common.h"
+#include "time/writer/digits.h"
+#include "time/writer/writer_impl.h"
 
 namespace {
 
@@ -140,6 +148,45 @@ bool mDownToSecond(const CmTimeCls& t) {
          bMinute && !CmTimeCls::m_bElapsedTimeFlag;
 }
 
+// The inline split of an absolute value against the ODBC record of the
+// value rounded as the object's format rounds it.
+void mCheckSplit(const CmTimeCls& t, double v, const std::string& context) {
+  CmTimeWriterImpl::xShownValue x{};
+  const bool bShown = CmTimeWriterImpl::mSplitAbsolute(t, v, &x);
+  const int n = Access::mNumParts(t);
+  const CmTimeCls::xTimePartsStruct xLast =
+      n > 0 && n <= CmTimeCls::kMaxParts ? Access::mPart(t, n - 1) : CmTimeCls::xTimePartsStruct{};
+  const double w = v + cvn::detail::mAbsoluteRounding(n > 0 ? &xLast : nullptr);
+  if (!std::isfinite(w) || mIsNumericMissing(v) || !t.mValidCorvaneTime(w)) return;
+  tagTIMESTAMP_STRUCT ts{};
+  t.mCorvaneTimeToODBC(w, &ts);
+  const bool bSame = bShown && x.iYear == ts.year && x.iMonth == ts.month && x.iDay == ts.day &&
+                     x.iHour == ts.hour && x.iMinute == ts.minute && x.iSecond == ts.second &&
+                     static_cast<unsigned>(x.iThousandths) * 1000000u == ts.fraction;
+  if (!bSame) mFail("inline split differs from the ODBC conversion", context);
+}
+
+// The integer fields against printf, for a value taken from the bits of v.
+void mCheckDigits(double v, int width, const std::string& context) {
+  std::int64_t iValue = 0;
+  std::memcpy(&iValue, &v, sizeof iValue);
+  iValue >>= (static_cast<unsigned>(width) & 63u);
+  auto fRef = [](const wchar_t* format, long long value, int w) {
+    wchar_t sz[160];
+    const int n = w == INT32_MIN ? std::swprintf(sz, 160, format, value)
+                                 : std::swprintf(sz, 160, format, w, value);
+    return std::wstring(sz, n < 0 ? 0 : static_cast<size_t>(n));
+  };
+  const int iWidth = width % 25;  // within the cap of 64 characters
+  std::wstring sMine, sFour;
+  cvn::detail::mAppendPrintfInt(sMine, iValue, iWidth, -1, true);
+  cvn::detail::mAppendFourDigits(sFour, iValue);
+  if (sMine != fRef(L"%0*lli", iValue, iWidth) ||
+      sFour != fRef(L"%04.4lli", iValue, INT32_MIN)) {
+    mFail("integer field differs from printf", context + "value " + std::to_string(iValue));
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -229,6 +276,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       CmTimeCls::m_bElapsedTimeFlag = t.mGetDateTimeFmt().mFind(L'[') >= 0;
       CmTimeCls::m_bFmtHasComma = t.mGetDateTimeFmt().mFind(L',') >= 0;
     }
+    if (!CmTimeCls::m_bElapsedTimeFlag) mCheckSplit(t, v, sWritten);
+    mCheckDigits(v, uFlags, sWritten);
     if ((uFlags & 0x1E) == 0x1E) {
       mCheckGet(t, v, sWritten);
       mCheckFloor(t, v, sWritten);
