@@ -4,7 +4,7 @@
 #pragma once
 
 #include "CmRegionalSettings.h"
-#include "CvnBasicTypes.h"
+#include "CmString.h"
 #include "platform/clock.h"
 
 namespace cvn::test {
