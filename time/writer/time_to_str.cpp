@@ -82,11 +82,12 @@ bool CmTimeWriterImpl::mSplitAbsolute(const CmTimeCls& time, double t, xShownVal
   out->iDay = xDate.iDay;
   if (out->iYear < 1000 || out->iYear > 4000) return false;
   // The split gives a whole number of milliseconds in [0, 86400000).
-  const int iMs = static_cast<int>(xSplit.dTimeOfDay);
-  out->iHour = iMs / cvn::detail::kMsPerHour;
-  out->iMinute = iMs % cvn::detail::kMsPerHour / cvn::detail::kMsPerMinute;
-  out->iSecond = iMs % cvn::detail::kMsPerMinute / cvn::detail::kMsPerSecond;
-  out->iThousandths = iMs % cvn::detail::kMsPerSecond;
+  const cvn::detail::xClockParts xClock =
+      cvn::detail::mSplitMilliseconds(static_cast<int>(xSplit.dTimeOfDay));
+  out->iHour = xClock.iHour;
+  out->iMinute = xClock.iMinute;
+  out->iSecond = xClock.iSecond;
+  out->iThousandths = xClock.iThousandths;
   return true;
 }
 
