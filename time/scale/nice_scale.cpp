@@ -96,14 +96,14 @@ void CmTimeCls::mFindNiceScale(double dataMin, double dataMax, int minTicks, int
   if (iUnit == xHundredth || iUnit == xTenth) {
     // Hundredths and tenths have no round-value rule: after the report the
     // axis is laid out in thousandths, which they are multiples of.
-    mAssert("false", "time", cvn::detail::kLineNiceUnit, false, false);
+    cvn::detail::mReport(cvn::detail::kReportNiceUnit);
     iUnit = xThousandth;
   }
   if (iUnit == xNoPart) {
     // A format without parts gives no unit: after the report there are no
     // ticks, the requested ends are the data range with its margin and the
     // part list stays as it is.
-    mAssert("false", "time", cvn::detail::kLineNiceUnit, false, false);
+    cvn::detail::mReport(cvn::detail::kReportNiceUnit);
     ticks.clear();
     mSetScaleEnds(dataMin, dataMax, ticks, setScaleMin, setScaleMax, scaleMin, scaleMax);
     return;
@@ -151,7 +151,7 @@ void CmTimeCls::mFindNiceScale(double dataMin, double dataMax, int minTicks, int
     case xSecond: f.iSecond = iRounded; break;
     case xThousandth: f.iThousandth = iRounded; break;
     default:  // unreachable: every other unit was handled above
-      mAssert("false", "time", cvn::detail::kLineNiceRound, false, false);
+      cvn::detail::mReport(cvn::detail::kReportNiceRound);
       break;
   }
   double dStart = 0.0;

@@ -12,6 +12,7 @@
 #include "CvnBasicTypes.h"
 #include "CvnMessaging.h"
 #include "time/calendar/calendar_math.h"
+#include "time/report_sites.h"
 #include "time/writer/digits.h"
 #include "time/writer/text_builder.h"
 #include "time/writer/writer_impl.h"
@@ -107,7 +108,7 @@ bool CmTimeWriterImpl::mSplitElapsed(const CmTimeCls& time, double t, const xWri
 
   bool bWidthOk = true;
   v += cvn::detail::mElapsedRounding(parts.xParts[parts.iNumParts - 1], &bWidthOk);
-  if (!bWidthOk) mAssert("iW <= 3 && iW >= 1", "time", cvn::detail::kLineFractionWidth);
+  if (!bWidthOk) cvn::detail::mReport(cvn::detail::kReportFractionWidth);
 
   const cvn::detail::xElapsedClock xClock = cvn::detail::mSplitElapsed(v);
   out->iDayNumber = xClock.iDays;
@@ -154,7 +155,7 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
     const xTimePartsEnum eKind = xList.xParts[i].ePart;
     if (!cvn::detail::mIsWritableKind(eKind)) {
       // An unknown kind contributes nothing, not even a separator.
-      mAssert("false", "time", cvn::detail::kLineUnknownPart);
+      cvn::detail::mReport(cvn::detail::kReportUnknownPart);
       continue;
     }
     const bool bDate = cvn::detail::mIsDateKind(eKind);

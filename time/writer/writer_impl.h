@@ -16,10 +16,6 @@ namespace cvn::detail {
 
 using xWriterPart = CmTimeCls::xTimePartsStruct;
 
-// Source lines named in the writer's invariant reports (source file "time").
-constexpr unsigned kLineFractionWidth = 3399;
-constexpr unsigned kLineUnknownPart = 3584;
-
 // Half a second and half a millisecond, in days.
 constexpr double kHalfSecondDays = 5.787037037037037e-06;
 constexpr double kHalfMillisecondDays = 5.787037037037037e-09;
