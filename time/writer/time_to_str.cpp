@@ -182,7 +182,7 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
   if (bNegative) text.insert(text.begin(), L'-');
 }
 
-bool CmTimeWriterImpl::mSplitForWrite(xWriteState* state, bool* negative) {
+inline bool CmTimeWriterImpl::mSplitForWrite(xWriteState* state, bool* negative) {
   // NaN and the infinities name no time; NaN would pass every comparison
   // below unnoticed. Negative zero and denormals are ordinary values at 0:
   // midnight of day 0, or an elapsed 0 (a negative one keeps its sign, as
@@ -193,9 +193,9 @@ bool CmTimeWriterImpl::mSplitForWrite(xWriteState* state, bool* negative) {
                          : mSplitAbsolute(state->time, t, &state->xValue);
 }
 
-void CmTimeWriterImpl::mAppendSeparator(const xWriteState& state,
-                                        const cvn::detail::xDateSeparatorRule& rule, int index,
-                                        xTextBuilder& text, size_t* split) {
+inline void CmTimeWriterImpl::mAppendSeparator(const xWriteState& state,
+                                               const cvn::detail::xDateSeparatorRule& rule,
+                                               int index, xTextBuilder& text, size_t* split) {
   const xTimePartsEnum eKind = state.xList.xParts[index].ePart;
   if (cvn::detail::mIsDateKind(eKind)) {
     switch (cvn::detail::mDateSeparatorBefore(rule, index)) {
@@ -214,7 +214,10 @@ void CmTimeWriterImpl::mAppendSeparator(const xWriteState& state,
   }
 }
 
-void CmTimeWriterImpl::mAppendPart(xWriteState* state, int index, xTextBuilder& text) {
+// Inlined into the loop of mWrite: a call per part costs a column write
+// about a tenth of its time.
+[[gnu::always_inline]] inline void CmTimeWriterImpl::mAppendPart(xWriteState* state, int index,
+                                                                 xTextBuilder& text) {
   using cvn::detail::mAppendWidth;
   const xShownValue& x = state->xValue;
   const int iCount = state->xList.xParts[index].iCount;
@@ -269,7 +272,7 @@ void CmTimeWriterImpl::mAppendPart(xWriteState* state, int index, xTextBuilder& 
   }
 }
 
-void CmTimeWriterImpl::mAppendHour(const xWriteState* state, int count, xTextBuilder& text) {
+inline void CmTimeWriterImpl::mAppendHour(const xWriteState* state, int count, xTextBuilder& text) {
   if (state->xList.b24Hour) {
     cvn::detail::mAppendWidth(text, state->iHour, count);
     return;
