@@ -56,6 +56,7 @@ TEST(WriterDigits, EqualsPrintf) {
 TEST(WriterDigits, PrecisionsAndLimits) {
   EXPECT_EQ(Mine(7, 4, 2, true), L"  07");  // a precision switches the '0' flag off
   EXPECT_EQ(Mine(0, 3, 0, false), L"   ");  // "%.0i" of 0 writes no digit
+  EXPECT_EQ(Mine(0, 3, 0, true), L"   ");   // "%03.0i": the precision turns the '0' flag off
   // Widths and precisions are cut to 64 characters.
   EXPECT_EQ(Mine(1, INT_MAX, -1, true), std::wstring(63, L'0') + L"1");
   EXPECT_EQ(Mine(1, INT_MIN, -1, true), L"1" + std::wstring(63, L' '));
