@@ -34,21 +34,17 @@ Ints Join(std::initializer_list<Ints> lists, int m = 1) {
 enum { kNo = 0, kD = 50225, kMo, kY, kS, kMi, kH, kQ, kIdx };
 std::wstring Msg(int id, const wchar_t* none) { return id ? CmString(id).str() : none; }
 
-
 TEST(TimeUnitCatalogue, CodesAndCombinations) {
   EXPECT_EQ(&U(), CmTimeUnit::mInstance());
   const Ints kCodes = {1, 2, 3, 4, 6, 7, 8, 12, 14, 16, 24, 32, 48, 64, 80, 88, 96, 112, 128};
   const CmTimeUnit& u = U();
-  EXPECT_EQ((Ints{u.mSecond(),       u.mMinute(),      u.mMinuteSecond(),
-                  u.mHour(),         u.mHourMinute(),  u.mHourMinuteSecond(),
-                  u.mDay(),          u.mDayHour(),     u.mDayHourMinute(),
-                  u.mMonth(),        u.mDayMonth(),    u.mQuarter(),
-                  u.mMonthQuarter(), u.mYear(),        u.mMonthYear(),
-                  u.mDayMonthYear(), u.mQuarterYear(), u.mMonthQuarterYear(),
-                  u.mGetIndex(),     u.mGetSecond(),   u.mGetMinute(),
-                  u.mGetHour(),      u.mGetDay(),      u.mGetMonth(),
-                  u.mGetQuarter(),   u.mGetYear()}),
-            Join({kCodes, {1, 2, 4, 8, 16, 32, 64}}));
+  // clang-format off
+  EXPECT_EQ((Ints{u.mSecond(), u.mMinute(), u.mMinuteSecond(), u.mHour(), u.mHourMinute(),
+                  u.mHourMinuteSecond(), u.mDay(), u.mDayHour(), u.mDayHourMinute(), u.mMonth(),
+                  u.mDayMonth(), u.mQuarter(), u.mMonthQuarter(), u.mYear(), u.mMonthYear(),
+                  u.mDayMonthYear(), u.mQuarterYear(), u.mMonthQuarterYear(), u.mGetIndex()}),
+            kCodes);
+  // clang-format on
   // mFind: 128 yes, 5 (second + hour) no; the index is no calendar-clock
   // combination; 12 (day + hour) is a clock combination, 24 is not.
   const std::set<int> kAll(kCodes.begin(), kCodes.end()), kClock = {1, 2, 3, 4, 6, 7, 12, 14};
@@ -75,7 +71,8 @@ TEST(TimeUnitFactors, ByPartAndByCode) {
     Ints out = {7};
     EXPECT_TRUE(U().mGetTimeUnitFactors(static_cast<xTimePartsEnum>(part), out, 5));
     EXPECT_EQ(out, Join({{7}, Join({kByPart[part + 1]}, 5)})) << part;
-    EXPECT_EQ(cvn::test::AssertCapture::mReports(), std::vector<std::string>(kByPart[part + 1].empty(), "false time 795"));
+    EXPECT_EQ(cvn::test::AssertCapture::mReports(),
+              std::vector<std::string>(kByPart[part + 1].empty(), "false time 795"));
   }
   Ints out;  // a second call appends
   U().mGetTimeUnitFactors(xDay, out, 2);
