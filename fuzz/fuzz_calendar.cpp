@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Mostly within the 32-bit range of the inline form and around its ends.
   const std::int64_t kLast32 = 0xFFFFFFFFLL - 719468 + cd::kDayNumberOf1970;
   const auto uPick = fdp.ConsumeIntegral<uint8_t>();
-  std::int64_t n = fdp.ConsumeIntegralInRange<std::int64_t>(-(std::int64_t{1} << 45),
-                                                            std::int64_t{1} << 45);
+  std::int64_t n =
+      fdp.ConsumeIntegralInRange<std::int64_t>(-(std::int64_t{1} << 45), std::int64_t{1} << 45);
   if (uPick % 3 == 1) n = kLast32 + n % 200000;
   if (uPick % 3 == 2) n = static_cast<int>(n);
   const cd::xCivilDate xDate = cd::mCivilFromDayNumber(n);

@@ -43,21 +43,30 @@ using Access = CmTimeClsTestAccess;
 // Absolute date-time formats down to the second: what they write must read
 // back as the value rounded to the second.
 const wchar_t* const kRoundTripFormats[] = {
-    L"m/d/yyyy h:mm:ss",        L"mm/dd/yyyy hh:mm:ss",         L"d-mmm-yyyy h:mm:ss",
-    L"mmmm d, yyyy h:mm:ss",    L"d mmmm yyyy hh:mm:ss",         L"yyyy-mm-dd hh:mm:ss",
-    L"dd.mm.yyyy hh:mm:ss",     L"m/d/yyyy h:mm:ss AM/PM",       L"m/d/yyyy h:mm:ss am/pm",
-    L"yyyy/mm/dd h:mm:ssA/P",   L"d/m/yyyy h:mm:ss vorm./nachm.", L"d mmm yyyy hh:mm:ss",
-    L"mmm d, yyyy hh:mm:ss a/p", L"d/m/yyyy h:mm:ss \u5348\u524d/\u5348\u5f8c",
+    L"m/d/yyyy h:mm:ss",
+    L"mm/dd/yyyy hh:mm:ss",
+    L"d-mmm-yyyy h:mm:ss",
+    L"mmmm d, yyyy h:mm:ss",
+    L"d mmmm yyyy hh:mm:ss",
+    L"yyyy-mm-dd hh:mm:ss",
+    L"dd.mm.yyyy hh:mm:ss",
+    L"m/d/yyyy h:mm:ss AM/PM",
+    L"m/d/yyyy h:mm:ss am/pm",
+    L"yyyy/mm/dd h:mm:ssA/P",
+    L"d/m/yyyy h:mm:ss vorm./nachm.",
+    L"d mmm yyyy hh:mm:ss",
+    L"mmm d, yyyy hh:mm:ss a/p",
+    L"d/m/yyyy h:mm:ss \u5348\u524d/\u5348\u5f8c",
 };
 constexpr int kNumRoundTrip = sizeof kRoundTripFormats / sizeof kRoundTripFormats[0];
 
 // Other legal formats: dates, times, fractions, elapsed, quarters, weeks.
 const wchar_t* const kOtherFormats[] = {
-    L"m/d/yy",        L"mmmm d, yyyy",  L"h:mm:ss am/pm", L"[h]:mm:ss",     L"[m]:ss",
-    L"[s]",           L"[h]:mm:ss.sss", L"[m]:ss.s",      L"yyyyQq",        L"qQ yyyy",
-    L"wwWk yyyy",     L"yyyyWkww",      L"yyyymmdd",      L"hh:mm:ss.sss",  L"hh:mm:ss,ss",
-    L"h:mm A/P",      L"d-mmm-yy",      L"mmm yyyy",      L"dd/mm hh:mm",   L"hh:mm",
-    L"s",             L"ss.s",          L"[hh]",          L"d mmmm",        L"h:mm:ss.ss AM/PM",
+    L"m/d/yy",    L"mmmm d, yyyy",  L"h:mm:ss am/pm", L"[h]:mm:ss",    L"[m]:ss",
+    L"[s]",       L"[h]:mm:ss.sss", L"[m]:ss.s",      L"yyyyQq",       L"qQ yyyy",
+    L"wwWk yyyy", L"yyyyWkww",      L"yyyymmdd",      L"hh:mm:ss.sss", L"hh:mm:ss,ss",
+    L"h:mm A/P",  L"d-mmm-yy",      L"mmm yyyy",      L"dd/mm hh:mm",  L"hh:mm",
+    L"s",         L"ss.s",          L"[hh]",          L"d mmmm",       L"h:mm:ss.ss AM/PM",
 };
 constexpr int kNumOther = sizeof kOtherFormats / sizeof kOtherFormats[0];
 
@@ -75,7 +84,8 @@ void mCheckPortions(const std::wstring& text, const std::wstring& date, const st
     mFail("date portion does not begin the text",
           context + "text \"" + mShow(text) + "\" date \"" + mShow(date) + "\"");
   }
-  if (time.size() > text.size() || text.compare(text.size() - time.size(), time.size(), time) != 0) {
+  if (time.size() > text.size() ||
+      text.compare(text.size() - time.size(), time.size(), time) != 0) {
     mFail("time portion does not end the text",
           context + "text \"" + mShow(text) + "\" time \"" + mShow(time) + "\"");
   }
@@ -85,22 +95,22 @@ void mCheckGet(const CmTimeCls& t, double v, const std::string& context) {
   static const struct {
     int iLow;
     int iHigh;
-  } kRange[21] = {{0, 99},  {1000, 4000}, {1, 4},  {1, 4},  {1, 12}, {1, 12}, {1, 12},
-                  {1, 54},  {1, 54},      {1, 31}, {0, 6},  {0, 24}, {0, 59}, {0, 59},
-                  {0, 9},   {0, 99},      {0, 999}, {1, 54}, {1, 54}, {1, 54}, {1, 54}};
+  } kRange[21] = {{0, 99}, {1000, 4000}, {1, 4},   {1, 4},  {1, 12}, {1, 12}, {1, 12},
+                  {1, 54}, {1, 54},      {1, 31},  {0, 6},  {0, 24}, {0, 59}, {0, 59},
+                  {0, 9},  {0, 99},      {0, 999}, {1, 54}, {1, 54}, {1, 54}, {1, 54}};
   const bool bValid = t.mValidCorvaneTime(v);
   for (int iWhat = -2; iWhat <= 22; ++iWhat) {
     CmString sText(L"junk");
     const int n = t.mGet(v, static_cast<xTimeExtractEnum>(iWhat), sText);
-    const std::string sDetail =
-        context + "mGet " + std::to_string(iWhat) + " gives " + std::to_string(n) + " \"" +
-        mShow(sText.str()) + "\"";
+    const std::string sDetail = context + "mGet " + std::to_string(iWhat) + " gives " +
+                                std::to_string(n) + " \"" + mShow(sText.str()) + "\"";
     if (iWhat < 0 || iWhat > 20) {
       if (n != -1 || !sText.empty()) mFail("mGet of an unknown extraction", sDetail);
       continue;
     }
     if (!bValid) continue;
-    if (n < kRange[iWhat].iLow || n > kRange[iWhat].iHigh) mFail("mGet number out of range", sDetail);
+    if (n < kRange[iWhat].iLow || n > kRange[iWhat].iHigh)
+      mFail("mGet number out of range", sDetail);
     if (sText.empty()) mFail("mGet wrote no text", sDetail);
   }
 }
@@ -110,8 +120,8 @@ void mCheckFloor(const CmTimeCls& t, double v, const std::string& context) {
   for (int iUnit = -1; iUnit <= 17; ++iUnit) {
     const double f = t.mGetFloor(v, static_cast<xTimePartsEnum>(iUnit));
     if (!bValid) continue;
-    const std::string sDetail = context + "mGetFloor unit " + std::to_string(iUnit) + " gives " +
-                                std::to_string(f);
+    const std::string sDetail =
+        context + "mGetFloor unit " + std::to_string(iUnit) + " gives " + std::to_string(f);
     // The clock parts come from the time of day rounded to the millisecond,
     // so a floor may lie up to half a millisecond after the value.
     if (!std::isfinite(f) || f > v + 0.6 / 86400000.0 || v - f > 366.0 + 1e-6) {
@@ -119,7 +129,8 @@ void mCheckFloor(const CmTimeCls& t, double v, const std::string& context) {
     }
     if (iUnit >= xYear && iUnit <= xThousandth) {
       const double g = t.mGetFloor(f, static_cast<xTimePartsEnum>(iUnit));
-      if (std::fabs(g - f) > 1e-9) mFail("flooring a floor changes it", sDetail + " then " + std::to_string(g));
+      if (std::fabs(g - f) > 1e-9)
+        mFail("flooring a floor changes it", sDetail + " then " + std::to_string(g));
     }
   }
 }
@@ -181,8 +192,7 @@ void mCheckDigits(double v, int width, const std::string& context) {
   std::wstring sMine, sFour;
   cvn::detail::mAppendPrintfInt(sMine, iValue, iWidth, -1, true);
   cvn::detail::mAppendFourDigits(sFour, iValue);
-  if (sMine != fRef(L"%0*lli", iValue, iWidth) ||
-      sFour != fRef(L"%04.4lli", iValue, INT32_MIN)) {
+  if (sMine != fRef(L"%0*lli", iValue, iWidth) || sFour != fRef(L"%04.4lli", iValue, INT32_MIN)) {
     mFail("integer field differs from printf", context + "value " + std::to_string(iValue));
   }
 }
@@ -209,8 +219,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::wstring sFormat = cvn::fuzz::mTakeText(fdp, 40);
     t.mSetFormat(sFormat.c_str());
   }  // else: the state construction left
-  sContext += "format \"" + mShow(t.mGetDateTimeFmt().str()) + "\" " +
-              Access::mState(t).mDescribe() + "\n";
+  sContext +=
+      "format \"" + mShow(t.mGetDateTimeFmt().str()) + "\" " + Access::mState(t).mDescribe() + "\n";
   cvn::fuzz::mExpectNoReport(sContext);
 
   for (int iValue = 0; iValue < 4 && fdp.remaining_bytes() > 0; ++iValue) {
@@ -219,7 +229,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Mostly the current format; sometimes show flags, negative or huge.
     int iShow = 0;
     if ((uFlags & 0x60) == 0x60) {
-      iShow = (uFlags & 0x80) != 0 ? fdp.ConsumeIntegral<int>() : fdp.ConsumeIntegralInRange<int>(-2, 200);
+      iShow = (uFlags & 0x80) != 0 ? fdp.ConsumeIntegral<int>()
+                                   : fdp.ConsumeIntegralInRange<int>(-2, 200);
     }
     const bool bDayNumber = (uFlags & 0x01) != 0;
     char szValue[64];
@@ -236,7 +247,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       mFail("missing, NaN or infinite value not written \"*\"", sWritten);
     }
     mCheckPortions(sText.str(), sDate.str(), sTime.str(), sWritten);
-    const bool bHasParts = iShow > 0 ? (iShow >= 128 || (iShow & 0x7F) != 0) : Access::mNumParts(t) > 0;
+    const bool bHasParts =
+        iShow > 0 ? (iShow >= 128 || (iShow & 0x7F) != 0) : Access::mNumParts(t) > 0;
     const bool bShowable = t.mValidCorvaneTime(v) && t.mValidCorvaneTime(v + kHalfSecond) &&
                            t.mValidCorvaneTime(v - kHalfSecond) && !CmTimeCls::m_bElapsedTimeFlag;
     if (bShowable && bHasParts && (sText.str() == L"*" || sText.empty())) {
@@ -265,7 +277,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       CmTimeCls u = t;
       CmString sFull;
       u.mShowFullPrecision(v, sFull);
-      if (mIsNumericMissing(v) && sFull.str() != L"*") mFail("full precision of missing not \"*\"", sWritten);
+      if (mIsNumericMissing(v) && sFull.str() != L"*")
+        mFail("full precision of missing not \"*\"", sWritten);
       // Empty only for a format without parts that no regional format
       // replaced (settings of which nothing could be read).
       if (sFull.empty() && bShowable && Access::mNumParts(u) > 0) {

@@ -47,4 +47,3 @@ TEST(DayNumbers, EveryDay1000To4000) {
   }
   EXPECT_EQ(n - 1, 767376);
 }
-

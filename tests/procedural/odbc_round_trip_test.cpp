@@ -27,8 +27,8 @@ std::string mDiagnostics(SQLSMALLINT type, SQLHANDLE handle) {
   SQLCHAR szState[8], szMessage[512];
   SQLINTEGER iNative = 0;
   SQLSMALLINT iLength = 0;
-  for (SQLSMALLINT i = 1; SQL_SUCCEEDED(SQLGetDiagRec(type, handle, i, szState, &iNative,
-                                                      szMessage, sizeof szMessage, &iLength));
+  for (SQLSMALLINT i = 1; SQL_SUCCEEDED(SQLGetDiagRec(type, handle, i, szState, &iNative, szMessage,
+                                                      sizeof szMessage, &iLength));
        ++i) {
     sText += std::string(reinterpret_cast<const char*>(szState)) + ": " +
              reinterpret_cast<const char*>(szMessage) + "; ";
@@ -63,18 +63,20 @@ TEST(OdbcRoundTrip, TimestampsThroughSQLite) {
   ASSERT_TRUE(SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, hDbc, &hStmt)));
   auto fExec = [&](std::string sql) {
     const SQLRETURN rc = SQLExecDirect(hStmt, reinterpret_cast<SQLCHAR*>(sql.data()), SQL_NTS);
-    return SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA ? std::string()
-                                                  : sql + ": " + mDiagnostics(SQL_HANDLE_STMT, hStmt);
+    return SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA
+               ? std::string()
+               : sql + ": " + mDiagnostics(SQL_HANDLE_STMT, hStmt);
   };
   // Day 0, the first days of 1900, a negative value with a fraction, both
   // ends of the valid years, a leap day with milliseconds.
-  const std::vector<double> vValues = {36526.5, 0.0, 61.0, -363.25, -328716.0,
-                                       767376.0 + 86399999 * kMs, 36585.0 + 45296789 * kMs};
+  const std::vector<double> vValues = {
+      36526.5, 0.0, 61.0, -363.25, -328716.0, 767376.0 + 86399999 * kMs, 36585.0 + 45296789 * kMs};
   EXPECT_EQ(fExec("CREATE TABLE t (id INTEGER PRIMARY KEY, ts TIMESTAMP)"), "");
   SQLINTEGER iId = 0;
   TIMESTAMP_STRUCT ts{};
   std::string sInsert = "INSERT INTO t (id, ts) VALUES (?, ?)";
-  ASSERT_TRUE(SQL_SUCCEEDED(SQLPrepare(hStmt, reinterpret_cast<SQLCHAR*>(sInsert.data()), SQL_NTS)));
+  ASSERT_TRUE(
+      SQL_SUCCEEDED(SQLPrepare(hStmt, reinterpret_cast<SQLCHAR*>(sInsert.data()), SQL_NTS)));
   SQLBindParameter(hStmt, 1, SQL_PARAM_INPUT, SQL_C_SLONG, SQL_INTEGER, 0, 0, &iId, 0, nullptr);
   SQLBindParameter(hStmt, 2, SQL_PARAM_INPUT, SQL_C_TYPE_TIMESTAMP, SQL_TYPE_TIMESTAMP, 23, 3, &ts,
                    sizeof ts, nullptr);
