@@ -136,8 +136,8 @@ bool CmTimeUnit::mValidateUnits(int code, const std::vector<int>* values, bool* 
     if (mHasUnit(code, mMonth())) {
       iMonth = cursor.mNext();
       if (iMonth < 1 || iMonth > 12) return mFail(cvn::detail::kMsgMonth);
-      if (iDay > 0 && iDay > cvn::detail::mMonthLength(2000, iMonth))
-        return mFail(cvn::detail::kMsgDay);
+      const int iLongest = cvn::detail::mMonthLength(2000, iMonth);  // 2000: a leap year
+      if (iDay > 0 && iDay > iLongest) return mFail(cvn::detail::kMsgDay);
     }
     if (mHasUnit(code, mQuarter())) {
       const int iQuarter = cursor.mNext();
