@@ -25,7 +25,8 @@ set(CVN_PUBLIC_HEADERS
   ${PROJECT_SOURCE_DIR}/include/CvnMath.h
   ${PROJECT_SOURCE_DIR}/include/CvnMessaging.h
   ${PROJECT_SOURCE_DIR}/include/CvnOdbcTypes.h
-  ${PROJECT_SOURCE_DIR}/include/CvnTimeTypes.h)
+  ${PROJECT_SOURCE_DIR}/include/CvnTimeTypes.h
+  ${PROJECT_BINARY_DIR}/include/CvnVersion.h)
 
 install(TARGETS CvnDateTime
   EXPORT CvnDateTimeTargets

@@ -32,7 +32,9 @@ CVN_API CmRegionalSettings mBuiltInRegionalSettings();
 // not installed or localeName is null.
 CVN_API bool mRegionalSettingsFromLocale(const char* localeName, CmRegionalSettings* out);
 
-// The settings that later constructions, mInitialize and
-// mInitTimeClassMonthNames read.
+// Puts settings in force for later constructions, mInitialize and
+// mInitTimeClassMonthNames (objects that exist keep what they read); the
+// built-in settings are in force until a host sets others. mGet... returns
+// a copy of the settings in force.
 CVN_API void mSetRegionalSettings(const CmRegionalSettings& settings);
 CVN_API CmRegionalSettings mGetRegionalSettings();

@@ -12,6 +12,7 @@ class CVN_API CmString {
   CmString() = default;
   CmString(const wchar_t* text);  // NOLINT(google-explicit-constructor): by design
   CmString(const std::wstring& text) : m_s(text) {}  // NOLINT(google-explicit-constructor)
+  // count copies of c (empty for count < 1).
   CmString(wchar_t c, int count);
   // The text of string resource id (empty when there is no such resource).
   explicit CmString(int id);
@@ -26,6 +27,8 @@ class CVN_API CmString {
   // when there is no such resource.
   bool mLoadString(unsigned id);
 
+  // The text, its length in code units, and access to one of them (an index
+  // must lie in [0, length()); it is not checked).
   const wchar_t* c_str() const { return m_s.c_str(); }
   int length() const { return static_cast<int>(m_s.size()); }
   bool empty() const { return m_s.empty(); }
@@ -50,21 +53,30 @@ class CVN_API CmString {
   int mFind(const wchar_t* text, int start = 0) const;
   // Index of the first character that is one of chars, or -1.
   int mFindOneOf(const wchar_t* chars) const;
+  // The first / last count characters, or count characters from start
+  // (count < 0: to the end); counts and indexes are clipped to the text.
+  // Example: CmString(L"abcdef").mMid(2, 3) is "cde".
   CmString mLeft(int count) const;
   CmString mMid(int start, int count = -1) const;
   CmString mRight(int count) const;
+  // Inserts text before index (clipped to the text; null inserts nothing).
   void mInsert(int index, const wchar_t* text);
+  // Removes count characters from index; nothing for an index outside the
+  // text or a count below 1.
   void mDelete(int index, int count = 1);
   // Replaces every occurrence of from by to; returns the number replaced.
   int mReplace(const wchar_t* from, const wchar_t* to);
+  // Case conversion in place, character by character.
   void mMakeUpper();
   void mMakeLower();
 
+  // Blanks removed in place from both ends, the front or the back.
   void mTrimLeadingAndTrailingBlanks();
   void mTrimLeadingBlanks();
   void mTrimTrailingBlanks();
   // Runs of blanks become one blank.
   void mCollapseBlanks();
+  // Appends count copies of c (nothing for count < 1).
   void mConcatenateChar(wchar_t c, int count);
   // Removes the first (all == false) or every occurrence of c.
   void mRemoveChars(wchar_t c, bool all);
@@ -76,6 +88,7 @@ class CVN_API CmString {
   // fits an int; *out receives it. *out is untouched on false.
   bool mStringToNum(int* out) const;
 
+  // Exact comparison, code unit by code unit; + joins two texts.
   friend bool operator==(const CmString& a, const CmString& b) { return a.m_s == b.m_s; }
   friend bool operator!=(const CmString& a, const CmString& b) { return a.m_s != b.m_s; }
   friend bool operator==(const CmString& a, const wchar_t* b);
@@ -126,12 +139,15 @@ class CVN_API CmGlobalStrings {
 CVN_API int mStrCompare(const wchar_t* a, const wchar_t* b);
 // The same, ignoring case.
 CVN_API int mStrCompareIgnore(const wchar_t* a, const wchar_t* b);
+// Upper case in place; the lower / upper case of one character (itself when
+// it has none).
 CVN_API void mStringToUpper(CmString& text);
 CVN_API wchar_t mToLower(wchar_t c);
 CVN_API wchar_t mToUpper(wchar_t c);
 // In-place case conversion; file and line name the caller for diagnostics.
 CVN_API void mStrUpperInternal(CmString& text, const char* sourceFile, int line);
 CVN_API void mStrLowerInternal(CmString& text, const char* sourceFile, int line);
+// A letter of any script.
 CVN_API bool mIsCharAlpha(wchar_t c);
 // A decimal digit of any script.
 CVN_API bool mIsCharDigit(wchar_t c);

@@ -18,6 +18,8 @@ class CVN_API CmTimeUnit : public Singleton {
   static CmTimeUnit* mInstance();
   ~CmTimeUnit() override;
 
+  // The code of each unit and of the usual combinations (sums of unit
+  // codes); the mGet... forms are the same values.
   int mSecond() const { return 1 << m_iSecondPos; }
   int mMinute() const { return 1 << m_iMinutePos; }
   int mMinuteSecond() const { return mMinute() + mSecond(); }
@@ -45,6 +47,9 @@ class CVN_API CmTimeUnit : public Singleton {
   int mGetYear() const { return mYear(); }
   int mGetIndex() const { return 1 << m_iIndexPos; }
 
+  // Whether code is one of the catalogue's unit codes; whether it joins
+  // calendar units with clock units in an allowed way; whether it is an
+  // allowed combination of clock units alone.
   bool mFind(int code) const;
   bool mValidCalenderClockCombination(int code) const;
   bool mValidClockCombination(int code) const;
@@ -52,6 +57,14 @@ class CVN_API CmTimeUnit : public Singleton {
   bool mGetTimeUnitFactors(xTimePartsEnum part, std::vector<int>& out, int multiplier) const;
   // Appends the factor lists of every unit in code.
   void mGetTimeUnitFactors(int code, std::vector<int>& out, int multiplier) const;
+  // Validators of an axis definition: true when valid; false with message
+  // set to the text of the failure (mValidateUnits clears message first; the
+  // others leave it as it was when valid). mValidateUnits checks values, one
+  // per unit of code for each tick (false without a message for a code of
+  // no unit or null values), and tells in *quarterMismatch (null: skipped)
+  // when months do not fit the quarters; mValidateIncrement checks an increment against the factor
+  // lists of code; mValidateTickIncrement a tick increment against the
+  // increment; mValidateTickStart the first tick.
   bool mValidateUnits(int code, const std::vector<int>* values, bool* quarterMismatch,
                       CmString& message);
   bool mValidateIncrement(int increment, int code, CmString& message);

@@ -12,6 +12,7 @@ static_assert(sizeof(int) == 4 && sizeof(unsigned) == 4, "32-bit int required");
 
 class CVN_API CmCVNConst {
  public:
+  // The one instance, created on first use.
   static CmCVNConst* mInstance();
   // The double that stands for a missing value. It is finite and far outside
   // every valid time (a valid time lies between about -328716 and 767377).
@@ -33,6 +34,8 @@ CVN_API double mGetNearlyZero();
 CVN_API double mGetMaxInteger();
 // Conversion to a 32-bit int, truncating toward zero. Defined for every
 // input: NaN gives 0, values beyond the int range saturate.
+// Example: 2.9 gives 2, -2.9 gives -2, 1e10 gives 2147483647. The unsigned
+// form saturates at 2147483647 likewise.
 CVN_API int mToINTG(double v);
 CVN_API int mToINTG(unsigned v);
 
@@ -42,7 +45,8 @@ CVN_API void mSetBits(unsigned* word, int firstBit, int numBits, unsigned value)
 // The numBits bits of word that end at bit lastBit, shifted down to bit 0.
 CVN_API unsigned mGetBits(unsigned word, int lastBit, int numBits);
 
-// Base of the package's singletons.
+// Base of the package's singletons: not copyable; kind names the derived
+// class.
 class CVN_API Singleton {
  public:
   Singleton(const Singleton&) = delete;

@@ -15,5 +15,4 @@
 #include "CvnMessaging.h"
 #include "CvnOdbcTypes.h"
 #include "CvnTimeTypes.h"
-
-#define CVN_DATETIME_VERSION "0.1.0"
+#include "CvnVersion.h"  // CVN_DATETIME_VERSION, generated from the project version

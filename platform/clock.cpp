@@ -1,39 +1,65 @@
 // The local clock: the C library's local time with milliseconds, or a
-// clock that a test installs.
+// clock put in its place.
+
+#include "platform/clock.h"
 
 #include <time.h>
-
-#include "platform/platform.h"
 
 namespace cvn::platform {
 namespace {
 
+class xSystemClock final : public xClock {
+ public:
+  void mNow(xLocalClock* out) const override {
+    timespec xNow{};
+    struct tm xLocal {};
+    if (clock_gettime(CLOCK_REALTIME, &xNow) != 0 ||
+        localtime_r(&xNow.tv_sec, &xLocal) == nullptr) {
+      // No usable clock: 1 January 1970, midnight.
+      *out = xLocalClock{70, 0, 0, 0, 0, 0};
+      return;
+    }
+    out->iYearsSince1900 = xLocal.tm_year;
+    out->iDayOfYear = xLocal.tm_yday;
+    out->iHour = xLocal.tm_hour;
+    out->iMinute = xLocal.tm_min;
+    out->iSecond = xLocal.tm_sec;
+    out->iMillisecond = static_cast<int>(xNow.tv_nsec / 1000000);  // [0, 999]
+  }
+};
+
+// A plain function as a clock.
+class xFunctionClock final : public xClock {
+ public:
+  ClockFn pFn = nullptr;
+  void mNow(xLocalClock* out) const override { pFn(out); }
+};
+
 // Constant-initialised: the clock may be read while the library loads.
-ClockFn gpTestClock = nullptr;
+const xClock* gpClock = nullptr;  // null: the system clock
+xFunctionClock gxFunctionClock;
 
 }  // namespace
 
-void mLocalNow(xLocalClock* out) {
-  if (out == nullptr) return;
-  if (gpTestClock != nullptr) {
-    gpTestClock(out);
-    return;
-  }
-  timespec xNow{};
-  struct tm xLocal {};
-  if (clock_gettime(CLOCK_REALTIME, &xNow) != 0 || localtime_r(&xNow.tv_sec, &xLocal) == nullptr) {
-    // No usable clock: 1 January 1970, midnight.
-    *out = xLocalClock{70, 0, 0, 0, 0, 0};
-    return;
-  }
-  out->iYearsSince1900 = xLocal.tm_year;
-  out->iDayOfYear = xLocal.tm_yday;
-  out->iHour = xLocal.tm_hour;
-  out->iMinute = xLocal.tm_min;
-  out->iSecond = xLocal.tm_sec;
-  out->iMillisecond = static_cast<int>(xNow.tv_nsec / 1000000);  // [0, 999]
+const xClock& mSystemClock() {
+  static const xSystemClock xClockInstance;
+  return xClockInstance;
 }
 
-void mSetClockForTesting(ClockFn fn) { gpTestClock = fn; }
+const xClock* mInjectClock(const xClock* clock) {
+  const xClock* pPrevious = gpClock;
+  gpClock = clock;
+  return pPrevious;
+}
+
+void mLocalNow(xLocalClock* out) {
+  if (out == nullptr) return;
+  (gpClock != nullptr ? *gpClock : mSystemClock()).mNow(out);
+}
+
+void mSetClockForTesting(ClockFn fn) {
+  gxFunctionClock.pFn = fn;
+  gpClock = fn != nullptr ? &gxFunctionClock : nullptr;
+}
 
 }  // namespace cvn::platform

@@ -1,8 +1,10 @@
 // The platform layer: what the library reads from its host. Regional values
 // go through one call shaped like a locale-information query (type code,
 // buffer, buffer size), so a value that does not fit its buffer counts as
-// unreadable; the clock gives broken-down local time.
+// unreadable; the clock (platform/clock.h) gives broken-down local time.
 #pragma once
+
+#include "platform/clock.h"
 
 namespace cvn::platform {
 
@@ -28,22 +30,5 @@ int mGetLocaleInfo(unsigned lcType, wchar_t* buffer, int bufferChars);
 // into a buffer of bufferChars characters; false when it is not set or does
 // not fit.
 bool mReadTwoDigitYearMax(wchar_t* buffer, int bufferChars);
-
-// Broken-down local time, as the C library gives it.
-struct xLocalClock {
-  int iYearsSince1900;
-  int iDayOfYear;  // 0-based
-  int iHour;
-  int iMinute;
-  int iSecond;
-  int iMillisecond;
-};
-
-// The present local time, with milliseconds.
-void mLocalNow(xLocalClock* out);
-
-// Replaces the clock (tests); null restores the system clock.
-using ClockFn = void (*)(xLocalClock* out);
-void mSetClockForTesting(ClockFn fn);
 
 }  // namespace cvn::platform

@@ -7,12 +7,9 @@
 #include "CmString.h"
 #include "CvnBasicTypes.h"
 #include "CvnMath.h"
+#include "time/calendar/calendar_math.h"
 
 namespace cvn::detail {
-
-namespace {
-constexpr double kMsPerDay = 86400000.0;
-}  // namespace
 
 const wchar_t* mEntryText(CmString* const* text) {
   if (text == nullptr || *text == nullptr) return L"";
@@ -26,7 +23,7 @@ double mEntryTimeOfDayPart(double value) {
   // the comparison below never meets an out-of-range conversion.
   const double dWhole = static_cast<double>(mToINTG(value));
   if (value == dWhole) return 0.0;
-  return mRound(std::fabs(value - dWhole) * kMsPerDay, 0) / kMsPerDay;
+  return mRound(std::fabs(value - dWhole) * kMsPerDayD, 0) / kMsPerDayD;
 }
 
 xTimePartsEnum mEntryUnit(int unit) {

@@ -10,6 +10,7 @@
 
 #include "CmTimeCls.h"
 #include "CmTimeUnit.h"
+#include "time/calendar/calendar_math.h"
 #include "timeunit/time_unit_detail.h"
 
 namespace {
@@ -42,9 +43,6 @@ void mUnitRules(const CmTimeUnit& unit, xUnitRule (&rules)[kNumRules]) {
 bool mHasUnit(int code, int bit) {
   return (static_cast<unsigned>(code) & static_cast<unsigned>(bit)) != 0;
 }
-
-// Days of each month in a leap year, January first.
-constexpr int kLeapMonthDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Hands out the values of one vector forwards or backwards. The validator
 // never asks for more values than groups x bits, which the vector holds.
@@ -138,7 +136,8 @@ bool CmTimeUnit::mValidateUnits(int code, const std::vector<int>* values, bool* 
     if (mHasUnit(code, mMonth())) {
       iMonth = cursor.mNext();
       if (iMonth < 1 || iMonth > 12) return mFail(cvn::detail::kMsgMonth);
-      if (iDay > 0 && iDay > kLeapMonthDays[iMonth - 1]) return mFail(cvn::detail::kMsgDay);
+      const int iLongest = cvn::detail::mMonthLength(2000, iMonth);  // 2000: a leap year
+      if (iDay > 0 && iDay > iLongest) return mFail(cvn::detail::kMsgDay);
     }
     if (mHasUnit(code, mQuarter())) {
       const int iQuarter = cursor.mNext();

@@ -41,9 +41,6 @@ constexpr int kMsgHour = 50230;
 constexpr int kMsgQuarter = 50231;
 constexpr int kMsgIndex = 50232;  // tick increment not a multiple of the increment
 
-// Source line reported when a part has no factor list.
-constexpr unsigned kAssertLineNoFactors = 795;
-
 // a * b, saturated to the int range instead of overflowing.
 int mSaturatedProduct(int a, int b);
 

@@ -6,6 +6,7 @@
 
 #include "CmTimeUnit.h"
 #include "CvnMessaging.h"
+#include "time/report_sites.h"
 #include "timeunit/time_unit_detail.h"
 
 namespace cvn::detail {
@@ -153,7 +154,7 @@ bool CmTimeUnit::mGetTimeUnitFactors(xTimePartsEnum part, std::vector<int>& out,
       break;
     default:
       // xTenth and values outside the enumeration have no list.
-      mAssert("false", "time", cvn::detail::kAssertLineNoFactors, false, false);
+      cvn::detail::mReport(cvn::detail::kReportNoFactors);
       break;
   }
   return true;

@@ -9,11 +9,10 @@
 #include <string>
 
 #include "CmRegionalSettings.h"
-#include "calendar/calendar_access.h"
-#include "platform/settings_guard.h"
+#include "support/access.h"
 
 using A = CmTimeClsTestAccess;
-using calendar_test::mReferenceDayNumber;
+using cvn::test::mReferenceDayNumber;
 
 namespace {
 

@@ -1,27 +1,21 @@
 // Time of day, the day/time split of Corvane times, validity, differences,
 // ODBC records and the clock, at their edges (every day of the valid range
-// is swept in day_number_tests.cpp); and the inline conversions of a
-// column of values held to the members they stand for on any input.
+// is swept in day_sweep_tests.cpp; the 32-bit and 64-bit civil-day forms
+// are compared by the fuzz_calendar target).
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <limits>
-#include <random>
 
 #include "CvnBasicTypes.h"
-#include "CvnMath.h"
-#include "calendar/calendar_access.h"
-#include "platform/platform.h"
-#include "time/calendar/calendar_math.h"
+#include "support/access.h"
 
 using A = CmTimeClsTestAccess;
-using calendar_test::mFromOdbc;
-using calendar_test::mToOdbc;
-using calendar_test::Record;
+using cvn::test::mFromOdbc;
+using cvn::test::mToOdbc;
+using Record = cvn::test::OdbcRecord;
 
 namespace {
 
@@ -29,9 +23,6 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMs = 86400000.0;  // per day
 constexpr double kMissing = CmCVNConst::kMissingValueCode;
-
-cvn::platform::xLocalClock gxClock{};
-void mFixedClock(cvn::platform::xLocalClock* out) { *out = gxClock; }
 
 }  // namespace
 
@@ -115,7 +106,7 @@ TEST(Odbc, EdgesBothWays) {
   EXPECT_EQ(mFromOdbc(o, {2024, 2, 29, 23, 59, 59, 999999999}), 45351 + 86399999 / kMs);
   EXPECT_EQ(mFromOdbc(o, {2023, 13, 1, 24, 0, 0, 0}), 45293.0);
   EXPECT_EQ(mFromOdbc(o, {2023, 65535, 1, 0, 0, 0, 4294967295}),
-            calendar_test::mReferenceDayNumber(7484, 3, 1) + 4294 / kMs);
+            cvn::test::mReferenceDayNumber(7484, 3, 1) + 4294 / kMs);
   // Far out of range the record is still the members' composition (the
   // year wraps to 16 bits).
   for (double t :
@@ -127,151 +118,22 @@ TEST(Odbc, EdgesBothWays) {
   }
 }
 
-// The ODBC record of every day of the valid range (and 400 days either
-// side) at midnight, where the clock fields are left as zeroed, and at a
-// random time: the composition of the members.
-TEST(CalendarInlinePath, OdbcEqualsMembersEveryDay) {
-  const CmTimeCls o;
-  std::mt19937_64 xRandom(3u);
-  std::uniform_real_distribution<double> xFraction(0.0, 1.0);
-  for (int n = -328716 - 400; n <= 767376 + 400; ++n) {
-    for (double t : {static_cast<double>(n), n + xFraction(xRandom)}) {
-      const auto [iDay, dMs] = A::mSplit(o, t);
-      const auto [y, m, d] = A::mDate(o, iDay);
-      const auto [h, mi, s, ms] = A::mClock(o, dMs);
-      ASSERT_EQ(mToOdbc(o, t), (Record{static_cast<short>(y), m, d, h, mi, s, ms * 1000000LL}))
-          << t;
-    }
-  }
-}
-
-// The split as first written, the day number through the checked
-// double-to-int conversion; the library's now truncates in line after its
-// own range test.
-A::Split mReferenceSplit(double t) {
-  if (std::isnan(t)) return {0, 0.0};
-  const bool bNonNegative = t >= 0.0;
-  const double dShifted = bNonNegative ? t + 5e-10 : t - 5e-10;
-  if (!(dShifted > -2147483649.0 && dShifted < 2147483648.0)) {
-    return {dShifted > 0.0 ? INT_MAX : INT_MIN, 0.0};
-  }
-  long long iDay = mToINTG(dShifted);
-  if (t == static_cast<double>(iDay)) return {static_cast<int>(iDay), 0.0};
-  double dFraction = std::fabs(t - static_cast<double>(iDay)) + (bNonNegative ? 5e-10 : -5e-10);
-  if (!bNonNegative && dFraction > 0.0) {
-    iDay -= 1;
-    dFraction = 1.0 - dFraction;
-  }
-  double dMs = mNearestInteger(dFraction * kMs);
-  if (dMs >= kMs) iDay += 1, dMs = 0.0;
-  if (dMs <= 0.0) dMs = 0.0;
-  if (iDay > INT_MAX || iDay < INT_MIN) return {iDay > 0 ? INT_MAX : INT_MIN, 0.0};
-  return {static_cast<int>(iDay), dMs};
-}
-
-// Valid values, wide values, any bit pattern and values a hair from
-// midnight: the split gives what its first version gave, bit for bit.
-TEST(CalendarInlinePath, SplitEqualsCheckedReference) {
-  const CmTimeCls o;
-  std::mt19937_64 xRandom(99u);
-  std::uniform_real_distribution<double> xValid(-328726.0, 767386.0), xWide(-3e9, 3e9);
-  for (int i = 0; i < 4000000; ++i) {
-    double t = i % 4 == 0 ? xValid(xRandom) : xWide(xRandom);
-    if (i % 4 == 2) {
-      const std::uint64_t uBits = xRandom();
-      std::memcpy(&t, &uBits, sizeof t);
-    } else if (i % 4 == 3) {
-      t = std::floor(xValid(xRandom)) + (i % 8 == 3 ? 1e-9 : -3e-9) * (i % 5);
-    }
-    const A::Split a = A::mSplit(o, t);
-    const A::Split b = mReferenceSplit(t);
-    ASSERT_TRUE(a.first == b.first && std::memcmp(&a.second, &b.second, sizeof a.second) == 0) << t;
-  }
-}
-
-// The civil-day conversions run in 32 bits where they can: the same
-// results as the 64-bit forms (kept for the rest) on every day from 1000
-// years before 1 March 0000 to 14 000 years after, around both ends of the
-// 32-bit range, and on random 64-bit inputs.
-TEST(CalendarInlinePath, ThirtyTwoBitFormsEqualWideForms) {
-  namespace cd = cvn::detail;
-  auto fSameDate = [](std::int64_t n) {
-    const cd::xCivilDate a = cd::mCivilFromDayNumber(n);
-    const cd::xCivilDate b = cd::mCivilFromDayNumberWide(n);
-    return a.iYear == b.iYear && a.iMonth == b.iMonth && a.iDay == b.iDay &&
-           a.iDayOfYear == b.iDayOfYear;
-  };
-  auto fSameDay = [](std::int64_t y, std::int64_t m, std::int64_t d) {
-    return cd::mDayNumberFromCivil(y, m, d) == cd::mDayNumberFromCivilWide(y, m, d);
-  };
-  const std::int64_t kLast32 = 0xFFFFFFFFLL - 719468 + cd::kDayNumberOf1970;  // 2^32 - 1 days
-  for (std::int64_t n = -1200000; n <= 5000000; ++n) ASSERT_TRUE(fSameDate(n)) << n;
-  for (std::int64_t n = kLast32 - 100000; n <= kLast32 + 100000; ++n) {
-    ASSERT_TRUE(fSameDate(n)) << n;
-  }
-  for (std::int64_t y = -1000; y <= 14000; ++y) {
-    for (std::int64_t m = -25; m <= 38; ++m) {
-      for (std::int64_t d : {-40, 0, 1, 28, 29, 31, 32, 70}) {
-        ASSERT_TRUE(fSameDay(y, m, d)) << y << "-" << m << "-" << d;
-      }
-    }
-  }
-  for (std::int64_t y = 0xFFFFFFFFLL - 1000; y <= 0xFFFFFFFFLL + 1000; ++y) {
-    for (std::int64_t m : {-1, 1, 2, 3, 12, 13}) ASSERT_TRUE(fSameDay(y, m, 1)) << y;
-  }
-  std::mt19937_64 xRandom(17u);
-  std::uniform_int_distribution<std::int64_t> xWide(-(std::int64_t{1} << 45),
-                                                    std::int64_t{1} << 45);
-  std::uniform_int_distribution<int> xInt(INT_MIN, INT_MAX);
-  for (int i = 0; i < 2000000; ++i) {
-    ASSERT_TRUE(fSameDate(i % 2 == 0 ? xWide(xRandom) : xInt(xRandom)));
-    const std::int64_t y = xInt(xRandom), m = xInt(xRandom) % (i % 3 == 0 ? 100000 : 14);
-    ASSERT_TRUE(fSameDay(y, m, xInt(xRandom))) << y << "-" << m;
-  }
-}
-
-// Any int arguments, mostly ordinary dates and clock parts (every valid
-// day is swept in day_number_tests.cpp): the inline path gives the
-// members' day number and time of day.
-TEST(CalendarInlinePath, GenerateEqualsMembers) {
-  const CmTimeCls o;
-  std::mt19937 xRandom(1234u);
-  std::uniform_int_distribution<int> xAny(INT_MIN, INT_MAX), xNear(-40, 5000);
-  for (int i = 0; i < 1000000; ++i) {
-    std::array<int, 7> x{};  // year, month, day, hour, minute, second, thousandths
-    for (int& v : x) v = i % 8 == 0 ? xAny(xRandom) : xNear(xRandom);
-    // A date without a clock takes a short way: no clock at all in a third
-    // of the cases, a clock of one part in another.
-    if (i % 3 != 2) {
-      for (int k = 3; k < 7; ++k) {
-        if (i % 3 == 0 || k != 3 + i % 4) x[static_cast<size_t>(k)] = 0;
-      }
-    }
-    double t = 0.0;
-    ASSERT_TRUE(o.mGenerateCorvaneTime(x[0], x[1], x[2], x[3], x[4], x[5], x[6], &t));
-    const double dExpected =
-        A::mDayNumber(o, x[0], x[1], x[2]) + A::mMs(o, x[3], x[4], x[5], x[6]) / kMs;
-    ASSERT_EQ(std::memcmp(&t, &dExpected, sizeof t), 0) << i;  // bit for bit: no -0
-  }
-}
-
 // The clock counts years from 1900; a count of 90 or less is a year of the
 // next century, so a clock year of 80 is 2080. A clock gone wild still
 // gives a defined day.
 TEST(Clock, ReadsTheInjectedClock) {
   const CmTimeCls o;
-  cvn::platform::mSetClockForTesting(&mFixedClock);
+  cvn::test::FixedClockGuard xClock;
   const std::pair<int, int> kYears[] = {{80, 2080}, {90, 2090},  {91, 1991},
                                         {99, 1999}, {100, 2000}, {0, 2000}};
   for (const auto& [iYears, iYear] : kYears) {
-    gxClock = {iYears, 59, 12, 0, 0, 0};  // noon of the 60th day of the year
-    EXPECT_EQ(o.mToday(), calendar_test::mReferenceDayNumber(iYear, 1, 1) + 59) << iYears;
+    xClock.set({iYears, 59, 12, 0, 0, 0});  // noon of the 60th day of the year
+    EXPECT_EQ(o.mToday(), cvn::test::mReferenceDayNumber(iYear, 1, 1) + 59) << iYears;
     EXPECT_EQ(o.mNow(), o.mToday() + 0.5);
     EXPECT_EQ(o.mTime(), 0.5 + 5e-10);
   }
-  gxClock = {124, 365, 23, 59, 59, 999};  // 31 December 2024
+  xClock.set({124, 365, 23, 59, 59, 999});  // 31 December 2024
   EXPECT_EQ(o.mNow(), 45657 + 86399999 / kMs);
-  gxClock = {INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX};
+  xClock.set({INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX});
   EXPECT_TRUE(o.mToday() == INT_MAX && std::isfinite(o.mNow()));
-  cvn::platform::mSetClockForTesting(nullptr);
 }

@@ -11,7 +11,7 @@
 #include "CmRegionalSettings.h"
 #include "platform/platform.h"
 #include "platform/regional_settings.h"
-#include "platform/settings_guard.h"
+#include "support/guards.h"
 
 namespace {
 
@@ -139,10 +139,15 @@ TEST(RegionalSettings, EnvironmentChoice) {
             xGerman.sMonthNames[2]);
 }
 
-// The system clock's fields lie in their ranges (the calendar tests
-// install a clock of their own).
-TEST(Clock, SystemClockFieldsInRange) {
+// An injected clock is read while it is in force; the system clock's fields
+// lie in their ranges.
+TEST(Clock, InjectedAndSystemClock) {
   cp::xLocalClock x{-1, -1, -1, -1, -1, -1};
+  {
+    const cvn::test::FixedClockGuard xFixed({124, 365, 23, 59, 59, 999});
+    cp::mLocalNow(&x);
+    EXPECT_TRUE(x.iYearsSince1900 == 124 && x.iDayOfYear == 365 && x.iMillisecond == 999);
+  }
   cp::mLocalNow(&x);
   EXPECT_TRUE(x.iYearsSince1900 >= 120 && x.iDayOfYear >= 0 && x.iDayOfYear <= 365 &&
               x.iHour >= 0 && x.iHour <= 23 && x.iMinute >= 0 && x.iMinute <= 59 &&

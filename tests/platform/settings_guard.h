@@ -1,23 +1,5 @@
-// A test fixture of the platform layer: puts fixed regional settings in
-// force for one scope and restores the previous ones after it.
+// The regional settings guard now lives in tests/support/guards.h; this
+// header stays for the folders that still include it.
 #pragma once
 
-#include "CmRegionalSettings.h"
-
-namespace cvn::test {
-
-class RegionalSettingsGuard {
- public:
-  explicit RegionalSettingsGuard(const CmRegionalSettings& settings)
-      : m_xPrevious(mGetRegionalSettings()) {
-    mSetRegionalSettings(settings);
-  }
-  ~RegionalSettingsGuard() { mSetRegionalSettings(m_xPrevious); }
-  RegionalSettingsGuard(const RegionalSettingsGuard&) = delete;
-  RegionalSettingsGuard& operator=(const RegionalSettingsGuard&) = delete;
-
- private:
-  CmRegionalSettings m_xPrevious;
-};
-
-}  // namespace cvn::test
+#include "support/guards.h"

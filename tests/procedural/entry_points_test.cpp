@@ -1,20 +1,20 @@
 // The flat entry points against the class members they forward to, on the
-// global object, with null pointers in every position.
+// global object: one table of calls made both ways from the same state,
+// the values of the MWHEN family, and null pointers in every position.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cwchar>
+#include <functional>
 #include <limits>
-#include <tuple>
-#include <utility>
-#include <vector>
+#include <sstream>
+#include <string>
 
 #include "CmTimeCls.h"
 #include "CvnBasicTypes.h"
 #include "CvnEntryPoints.h"
-#include "platform/platform.h"
 #include "procedural/entry_points_detail.h"
+#include "support/guards.h"
 
 namespace {
 
@@ -24,17 +24,48 @@ constexpr double k0315 = 43905.0;  // 15 March 2020
 using WhenFn = void (*)(int*, CmString**, int, double*, double*, int*);
 const WhenFn kWhenFns[] = {MWHEN, MMDATE, MTIME};
 
-// Keeps the global object's format and the clock as each test found them.
-class EntryPoints : public ::testing::Test {
- protected:
-  void SetUp() override { m_sSaved = gcmTime.mGetDateTimeFmt(); }
-  void TearDown() override {
-    gcmTime.mSetFormat(m_sSaved.c_str());
-    cvn::platform::mSetClockForTesting(nullptr);
-  }
-  static std::wstring mFormat() { return gcmTime.mGetDateTimeFmt().str(); }
-  CmString m_sSaved;
+// What a call leaves: its result, written as text, and the global format.
+using Outcome = std::function<std::wstring()>;
+std::wstring mState(const std::wstringstream& result) {
+  return result.str() + L" | " + gcmTime.mGetDateTimeFmt().str();
+}
+template <class... T>
+std::wstring mShow(const T&... values) {
+  std::wstringstream s;
+  s.precision(17);
+  ((s << values << L' '), ...);
+  return mState(s);
+}
+
+// An entry point and the member it forwards to.
+struct xForward {
+  const char* sName;
+  Outcome fEntry;
+  Outcome fMember;
 };
+
+std::wstring mEntryRead(const wchar_t* text) {
+  CmString sText(text), *pText = &sText;
+  double d = 123.0;
+  const int i = DTTOMT(&pText, 77, &d);
+  return mShow(i, d, sText.str());  // the caller's text is not changed
+}
+std::wstring mMemberRead(const wchar_t* text) {
+  double d = 456.0;
+  const int i = gcmTime.mStrToCorvaneTime(text, &d) ? 1 : 0;
+  return mShow(i, d, std::wstring(text));
+}
+std::wstring mEntryWrite(double value, int flag) {
+  CmString sOut(L"old text"), *pOut = &sOut;
+  int iLength = -5;
+  MTTODT(&value, &flag, &pOut, &iLength);
+  return mShow(sOut.str(), iLength);
+}
+std::wstring mMemberWrite(double value, int flag) {
+  CmString sOut;
+  gcmTime.mCorvaneTimeToStr(value, flag == 1, sOut, 0);  // only flag 1 asks for the day number
+  return mShow(sOut.str(), sOut.length());
+}
 
 // MWHEN, MMDATE or MTIME in a mode, with a text (null: none) and a value:
 // the result and the flag.
@@ -46,156 +77,99 @@ std::pair<double, int> mWhen(WhenFn fn, int mode, const wchar_t* text, double va
   return r;
 }
 
-TEST_F(EntryPoints, FormatSelectorsMatchTheirMembers) {
-  const std::pair<void (*)(), void (CmTimeCls::*)()> kRows[] = {
-      {DEFFMT, &CmTimeCls::mSetDefFormat},
-      {DEFDAT, &CmTimeCls::mSetDateFormat},
-      {DEFTIM, &CmTimeCls::mSetTimeFormat},
-      {INIT_TIMECLS, &CmTimeCls::mInitialize}};
-  for (const auto& [pEntry, pMember] : kRows) {
-    ASSERT_TRUE(gcmTime.mSetFormat(L"yyyyQq"));
-    pEntry();
-    const std::wstring sByEntry = mFormat();
-    ASSERT_TRUE(gcmTime.mSetFormat(L"yyyyQq"));
-    (gcmTime.*pMember)();
-    EXPECT_EQ(sByEntry, mFormat());
-    EXPECT_NE(sByEntry, L"yyyyQq");
+// Keeps the global object's format as each test found it; the clock fixed
+// at noon of 15 March 2020.
+class EntryPoints : public ::testing::Test {
+ protected:
+  void TearDown() override { gcmTime.mSetFormat(m_sSaved.c_str()); }
+  static std::wstring mFormat() { return gcmTime.mGetDateTimeFmt().str(); }
+  const CmString m_sSaved = gcmTime.mGetDateTimeFmt();
+  const cvn::test::FixedClockGuard m_xClock{{120, 74, 12, 0, 0, 0}};
+};
+
+TEST_F(EntryPoints, ForwardToTheirMembers) {
+  // clang-format off
+  const xForward kRows[] = {
+      {"DEFFMT", [] { DEFFMT(); return mShow(); }, [] { gcmTime.mSetDefFormat(); return mShow(); }},
+      {"DEFDAT", [] { DEFDAT(); return mShow(); }, [] { gcmTime.mSetDateFormat(); return mShow(); }},
+      {"DEFTIM", [] { DEFTIM(); return mShow(); }, [] { gcmTime.mSetTimeFormat(); return mShow(); }},
+      {"INIT_TIMECLS", [] { INIT_TIMECLS(); return mShow(); },
+       [] { gcmTime.mInitialize(); return mShow(); }},
+      {"MNOW", [] { double d = 0; MNOW(&d); return mShow(d); }, [] { return mShow(k0315 + 0.5); }},
+      {"MTODAY", [] { double d = 0; MTODAY(&d); return mShow(d); }, [] { return mShow(k0315); }},
+      {"MCTIME", [] { double d = 0; MCTIME(&d); return mShow(d); },
+       [] { return mShow(gcmTime.mTime()); }},
+      {"PDTFMT", [] { unsigned a[4] = {1, 2, 3, 0x12345678u}; PDTFMT(a);
+                      return mShow(a[0], a[1], a[2], a[3]); },
+       [] { std::vector<unsigned> v(3); gcmTime.mPackFormat(v);
+            return mShow(v[0], v[1], v[2], 0x12345678u); }},  // only three words written
+      {"DTTOMT date", [] { return mEntryRead(L"3/15/2020"); },
+       [] { return mMemberRead(L"3/15/2020"); }},
+      {"DTTOMT clock", [] { return mEntryRead(L"3/15/2020 6:00 PM"); },
+       [] { return mMemberRead(L"3/15/2020 6:00 PM"); }},
+      {"DTTOMT blank", [] { return mEntryRead(L"   "); }, [] { return mMemberRead(L"   "); }},
+      {"DTTOMT junk", [] { return mEntryRead(L"13/45/2020"); },
+       [] { return mMemberRead(L"13/45/2020"); }},
+      {"MTTODT 0", [] { return mEntryWrite(36526.5, 0); }, [] { return mMemberWrite(36526.5, 0); }},
+      {"MTTODT 1", [] { return mEntryWrite(-0.25, 1); }, [] { return mMemberWrite(-0.25, 1); }},
+      {"MTTODT 2", [] { return mEntryWrite(2e6, 2); }, [] { return mMemberWrite(2e6, 2); }},
+      {"MTTODT missing", [] { return mEntryWrite(kMissing, 1); },
+       [] { return mMemberWrite(kMissing, 1); }},
+      {"NTTODT", [] { double c = 1.0, t = 36556.0, r = -1; int u = xMonthNumber;
+                      NTTODT(&c, &u, &t, &r); return mShow(r); },
+       [] { return mShow(36585.0); }},  // 31 January 2000 + 1 month: 29 February
+      {"NTTODT days", [] { double c = 1.9, t = 36526.0, r = -1; int u = xDay;
+                           NTTODT(&c, &u, &t, &r); return mShow(r); },
+       [] { double r = -2; gcmTime.mNormToCorvaneTime(1.9, xDay, 36526.0, &r); return mShow(r); }},
+      {"NGETOB", [] { double s = 36526.0, e = 36527.0, i = 1.0; int u = xHour;
+                      return mShow(NGETOB(&s, &e, &i, &u)); },
+       [] { return mShow(25); }},
+      {"NGETOB years", [] { double s = 36526.0, e = 40179.0, i = 1.0; int u = xYear;
+                            return mShow(NGETOB(&s, &e, &i, &u)); },
+       [] { return mShow(gcmTime.mNumTimesInRange(36526.0, 40179.0, 1.0, xYear)); }},
+  };
+  // clang-format on
+  for (const xForward& row : kRows) {
+    ASSERT_TRUE(gcmTime.mSetFormat(L"m/d/yyyy h:mm:ss am/pm"));
+    const std::wstring sEntry = row.fEntry();
+    ASSERT_TRUE(gcmTime.mSetFormat(L"m/d/yyyy h:mm:ss am/pm"));
+    EXPECT_EQ(sEntry, row.fMember()) << row.sName;
   }
-}
-
-TEST_F(EntryPoints, ClockEntriesReadTheClock) {
-  cvn::platform::mSetClockForTesting(
-      [](cvn::platform::xLocalClock* out) { *out = {120, 74, 12, 0, 0, 0}; });  // 2020-03-15 noon
-  double a[3] = {};
-  MNOW(&a[0]);
-  MTODAY(&a[1]);
-  MCTIME(&a[2]);
-  EXPECT_EQ(std::vector<double>(a, a + 3),
-            std::vector<double>({gcmTime.mNow(), gcmTime.mToday(), gcmTime.mTime()}));
-  EXPECT_EQ(std::make_pair(a[0], a[1]), std::make_pair(k0315 + 0.5, k0315));
-  MNOW(nullptr);
-  MTODAY(nullptr);
-  MCTIME(nullptr);
-}
-
-TEST_F(EntryPoints, PackedWordsRestoreTheFormat) {
-  for (const wchar_t* pszFormat : {L"m/d/yy", L"mmmm d, yyyy", L"h:mm:ss am/pm",
-                                   L"d.m.yyyy hh:mm:ss.ss", L"[h]:mm:ss", L"yyyyQq"}) {
+  // UDTFMT restores what PDTFMT packed.
+  for (const wchar_t* pszFormat : {L"mmmm d, yyyy", L"d.m.yyyy hh:mm:ss.ss", L"[h]:mm:ss"}) {
     ASSERT_TRUE(gcmTime.mSetFormat(pszFormat));
-    unsigned auWords[4] = {0xDEADBEEFu, 0xDEADBEEFu, 0xDEADBEEFu, 0x12345678u};
+    unsigned auWords[3] = {};
     PDTFMT(auWords);
-    std::vector<unsigned> vuWords(3, 0u);
-    gcmTime.mPackFormat(vuWords);
-    EXPECT_EQ(std::vector<unsigned>(auWords, auWords + 3),
-              std::vector<unsigned>(vuWords.begin(), vuWords.begin() + 3));
-    EXPECT_EQ(auWords[3], 0x12345678u);  // only three words are written
     ASSERT_TRUE(gcmTime.mSetFormat(L"hh:mm"));
     UDTFMT(auWords);
     EXPECT_EQ(mFormat(), pszFormat);
   }
-  PDTFMT(nullptr);
-  UDTFMT(nullptr);
-  EXPECT_EQ(mFormat(), L"yyyyQq");
 }
 
-TEST_F(EntryPoints, TextToTimeMatchesTheReader) {
-  for (const wchar_t* pszText : {L"3/15/2020", L"3/15/2020 6:00 PM", L"10:30", L"", L"   ", L"*",
-                                 L"junk", L"13/45/2020", L"-", L"\u00e9t\u00e9"}) {
-    DEFFMT();
-    CmString sText(pszText);
-    CmString* pText = &sText;
-    double dByEntry = 123.0;
-    const int iByEntry = DTTOMT(&pText, 77, &dByEntry);
-    const std::wstring sFormatByEntry = mFormat();
-    DEFFMT();
-    double dByMember = 456.0;
-    EXPECT_EQ(iByEntry, gcmTime.mStrToCorvaneTime(pszText, &dByMember) ? 1 : 0);
-    EXPECT_EQ(dByEntry, dByMember);
-    EXPECT_EQ(sFormatByEntry, mFormat());
-    EXPECT_EQ(sText.str(), pszText);  // the caller's text is not changed
-  }
-  DEFFMT();
-  CmString sText(L"3/15/2020"), *pText = &sText, *pNull = nullptr;
-  double dValue = 1.0;
-  EXPECT_EQ(DTTOMT(&pText, 0, &dValue), 1);
-  EXPECT_EQ(dValue, k0315);
-  EXPECT_EQ(DTTOMT(&pText, 0, nullptr), 1);  // the result still comes back
-  for (CmString** ppText : {static_cast<CmString**>(nullptr), &pNull}) {
-    dValue = 1.0;
-    EXPECT_EQ(DTTOMT(ppText, 0, &dValue), 1);  // no text reads as empty text
-    EXPECT_EQ(dValue, kMissing);
-  }
-}
-
-TEST_F(EntryPoints, TimeToTextMatchesTheWriter) {
-  // Only flag 1 asks for the day number; 2 writes the date like 0.
-  ASSERT_TRUE(gcmTime.mSetFormat(L"m/d/yyyy h:mm:ss am/pm"));
-  for (double dValue : {36526.5, 0.0, -0.25, kMissing, 2e6, 1e300}) {
-    for (int iFlag : {0, 1, 2, -1}) {
-      CmString sOut(L"old text"), *pOut = &sOut, sExpected;
-      int iLength = -5;
-      MTTODT(&dValue, &iFlag, &pOut, &iLength);
-      gcmTime.mCorvaneTimeToStr(dValue, iFlag == 1, sExpected, 0);
-      EXPECT_EQ(std::make_pair(sOut.str(), iLength),
-                std::make_pair(sExpected.str(), sExpected.length()));
-    }
-  }
-  // format, value, flag (-1: none), text, length in characters.
-  const std::tuple<const wchar_t*, double, int, const wchar_t*, int> kRows[] = {
-      {L"m/d/yyyy", 36526.0, 2, L"1/1/2000", 8},
-      {L"m/d/yyyy", 36526.0, 1, L"36526", 5},
-      {L"m/d/yyyy", 0.0, -1, L"12/30/1899", 10},
-      {L"mmmm", k0315, 0, L"M\u00e4rz", 4}};  // a regional name below
-  wchar_t szSaved[32];
-  std::wcscpy(szSaved, CmTimeCls::gszMonthName[2]);
-  std::wcscpy(CmTimeCls::gszMonthName[2], L"M\u00e4rz");
-  for (auto [pszFormat, dValue, iFlag, pszText, iChars] : kRows) {
-    EXPECT_TRUE(gcmTime.mSetFormat(pszFormat));
-    CmString sOut, *pOut = &sOut;
-    int iLength = 0;
-    MTTODT(dValue == 0.0 ? nullptr : &dValue, iFlag < 0 ? nullptr : &iFlag, &pOut, &iLength);
-    EXPECT_EQ(std::make_pair(sOut.str(), iLength), std::make_pair(std::wstring(pszText), iChars));
-  }
-  std::wcscpy(CmTimeCls::gszMonthName[2], szSaved);
+TEST_F(EntryPoints, NullPointersReadAsNothing) {
+  ASSERT_TRUE(gcmTime.mSetFormat(L"m/d/yyyy"));
   CmString* pNull = nullptr;
-  MTTODT(nullptr, nullptr, &pNull, nullptr);
-  MTTODT(nullptr, nullptr, nullptr, nullptr);
-}
-
-TEST_F(EntryPoints, StepsAndCountsMatchTheUnitArithmetic) {
-  // count, unit, time, expected: 31 January 2000 + 1 month, 1.9 days add one
-  // day, backwards over a year.
-  const std::tuple<double, int, double, double> kSteps[] = {
-      {1.0, xMonthNumber, 36556.0, 36585.0},
-      {1.9, xDay, 36526.0, 36527.0},
-      {-13.0, xMonthNumber, 36906.0, 36509.0}};
-  for (auto [dCount, iUnit, dTime, dExpected] : kSteps) {
-    double dResult = -1.0, dByMember = -2.0;
-    NTTODT(&dCount, &iUnit, &dTime, &dResult);
-    gcmTime.mNormToCorvaneTime(dCount, cvn::detail::mEntryUnit(iUnit), dTime, &dByMember);
-    EXPECT_EQ(std::make_pair(dResult, dResult), std::make_pair(dByMember, dExpected)) << dCount;
-  }
-  // start, end, increment, unit, expected: a day of hours, 2000 to 2010.
-  const std::tuple<double, double, double, int, int> kCounts[] = {
-      {36526.0, 36535.5, 2.0, xDay, 5},
-      {36526.0, 36527.0, 1.0, xHour, 25},
-      {36526.0, 40179.0, 1.0, xYear, 11}};
-  for (auto [dStart, dEnd, dIncrement, iUnit, iExpected] : kCounts) {
-    const int iCount = NGETOB(&dStart, &dEnd, &dIncrement, &iUnit);
-    EXPECT_EQ(iCount,
-              gcmTime.mNumTimesInRange(dStart, dEnd, dIncrement, cvn::detail::mEntryUnit(iUnit)));
-    EXPECT_EQ(iCount, iExpected) << dStart << ".." << dEnd;
-  }
-  // A missing argument is 0; a missing result is skipped.
+  double dValue = 1.0;
+  EXPECT_EQ(DTTOMT(nullptr, 0, &dValue), 1);  // no text reads as empty text
+  EXPECT_EQ(dValue, kMissing);
+  EXPECT_EQ(DTTOMT(&pNull, 0, nullptr), 1);
+  CmString sOut, *pOut = &sOut;
+  int iLength = 0;
+  MTTODT(nullptr, nullptr, &pOut, &iLength);  // value 0, no flag
+  EXPECT_EQ(std::make_pair(sOut.str(), iLength), std::make_pair(std::wstring(L"12/30/1899"), 10));
   double dTime = 36526.0, dCount = 3.0, dResult = -1.0;
   int iUnit = xDay;
   NTTODT(nullptr, &iUnit, &dTime, &dResult);
   EXPECT_EQ(dResult, 36526.0);
-  NTTODT(&dCount, &iUnit, nullptr, &dResult);
-  EXPECT_EQ(dResult, 3.0);
-  NTTODT(nullptr, nullptr, nullptr, nullptr);
   EXPECT_EQ(NGETOB(nullptr, &dTime, &dCount, &iUnit), gcmTime.mNumTimesInRange(0, 36526, 3, xDay));
-  NGETOB(nullptr, nullptr, nullptr, nullptr);
+  MNOW(nullptr), MTODAY(nullptr), MCTIME(nullptr), PDTFMT(nullptr), UDTFMT(nullptr);
+  MTTODT(nullptr, nullptr, nullptr, nullptr), NTTODT(nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(mFormat(), L"m/d/yyyy");
+  int iMode = 1;
+  for (WhenFn fn : kWhenFns) {
+    fn(&iMode, nullptr, 0, nullptr, nullptr, nullptr);
+    fn(nullptr, nullptr, 0, nullptr, nullptr, nullptr);
+  }
 }
 
 TEST_F(EntryPoints, WhenMode0ChecksThatTheValueCanBeWritten) {
@@ -205,10 +179,8 @@ TEST_F(EntryPoints, WhenMode0ChecksThatTheValueCanBeWritten) {
   const double kNaN = std::numeric_limits<double>::quiet_NaN();
   const double kRows[][4] = {
       {12345.75, 12345.75, 12345.0, 0.75},
-      {12345.0, 12345.0, 12345.0, 0.0},
       {0.0, 0.0, 0.0, 0.0},
       {-0.25, -0.25, -1.0, 0.25},
-      {-1.75, -1.75, -2.0, 0.75},
       {36526.5 + 0.4 * kMs, 36526.5 + 0.4 * kMs, 36526.0, 0.5},        // rounds down ...
       {36526.5 + 0.6 * kMs, 36526.5 + 0.6 * kMs, 36526.0, 0.5 + kMs},  // ... and up
       {-328716.0, -328716.0, -328716.0, 0.0},                          // 1 January 1000
@@ -216,7 +188,6 @@ TEST_F(EntryPoints, WhenMode0ChecksThatTheValueCanBeWritten) {
       {-328717.0, kMissing, kMissing, kMissing},                       // 31 December 999
       {767377.5, kMissing, kMissing, kMissing},                        // 1 January 4001
       {kMissing, kMissing, kMissing, kMissing},
-      {1e300, kMissing, kMissing, kMissing},
       {kNaN, kMissing, kMissing, kMissing}};
   ASSERT_TRUE(gcmTime.mSetFormat(L"m/d/yyyy h:mm:ss"));
   for (const auto& row : kRows) {
@@ -227,22 +198,15 @@ TEST_F(EntryPoints, WhenMode0ChecksThatTheValueCanBeWritten) {
     }
     EXPECT_EQ(mFormat(), L"m/d/yyyy h:mm:ss");  // mode 0 keeps the format
   }
-  for (int i = 0; i < 3000; ++i) {  // the time of day is whole milliseconds
-    const double dMs = mWhen(MTIME, 0, nullptr, 40000.0 + i * 0.000731 + i * 1e-9).first * 864e5;
-    EXPECT_TRUE(std::fabs(dMs - std::round(dMs)) < 1e-5 && dMs >= 0 && dMs < 864e5) << i;
-  }
   for (int iMode : {2, -1, 1000}) EXPECT_EQ(mWhen(MWHEN, iMode, nullptr, 36526.5).first, 36526.5);
   EXPECT_TRUE(std::isnan(cvn::detail::mEntryTimeOfDayPart(kNaN)));  // no trap beyond int range
-  EXPECT_GT(cvn::detail::mEntryTimeOfDayPart(1e12), 1.0);
 }
 
 TEST_F(EntryPoints, WhenMode1ReadsUnderTheDefaultFormat) {
   // text; then MWHEN, MMDATE and MTIME; a failed read is not cut.
   const std::pair<const wchar_t*, std::vector<std::pair<double, int>>> kRows[] = {
       {L"3/15/2020 6:00 PM", {{k0315 + 0.75, 1}, {k0315, 1}, {0.75, 1}}},
-      {L"3/15/2020", {{k0315, 1}, {k0315, 1}, {0.0, 1}}},
       {L"no date here", {{kMissing, 0}, {kMissing, 0}, {kMissing, 0}}},
-      {L"  ", {{kMissing, 1}, {kMissing, 1}, {kMissing, 1}}},
       {nullptr, {{kMissing, 1}, {kMissing, 1}, {kMissing, 1}}}};
   for (const auto& [pszText, vExpected] : kRows) {
     // The same steps on the members: the default format, then the read.
@@ -250,20 +214,15 @@ TEST_F(EntryPoints, WhenMode1ReadsUnderTheDefaultFormat) {
     gcmTime.mSetDefFormat();
     double dByMember = 0;
     gcmTime.mStrToCorvaneTime(pszText, &dByMember);
-    const std::wstring sFormat = mFormat();
+    EXPECT_EQ(dByMember, vExpected[0].first);
+    const std::wstring sDefault = mFormat();
     for (int i = 0; i < 3; ++i) {
       ASSERT_TRUE(gcmTime.mSetFormat(L"yyyyQq"));
       const auto [dResult, iOk] = mWhen(kWhenFns[i], 1, pszText, 99.0);
       EXPECT_EQ(iOk, vExpected[i].second) << i;
       EXPECT_NEAR(dResult, vExpected[i].first, 1e-9) << i;
-      EXPECT_EQ(mFormat(), sFormat) << i;
+      EXPECT_EQ(mFormat(), sDefault) << i;
     }
-    EXPECT_EQ(dByMember, vExpected[0].first);
-  }
-  int iMode = 1;
-  for (WhenFn fn : kWhenFns) {  // null out-values are skipped
-    fn(&iMode, nullptr, 0, nullptr, nullptr, nullptr);
-    fn(nullptr, nullptr, 0, nullptr, nullptr, nullptr);
   }
 }
 

@@ -11,6 +11,7 @@
 
 #include "CmString.h"
 #include "siblings/string/char_class.h"
+#include "support/guards.h"
 
 namespace {
 
@@ -159,12 +160,11 @@ TEST(StringFunctions, IsNumericAndDecimalSymbols) {
   // clang-format on
   for (const auto& [pszText, bNumeric] : kRows) EXPECT_EQ(mIsNumeric(pszText), bNumeric) << pszText;
   ASSERT_TRUE(mGetInputDecimal() == L'.' && mGetOutputDecimal() == L'.');
-  mSetInputDecimal(L',');
-  mSetOutputDecimal(L';');
-  EXPECT_TRUE(mIsNumeric(L"1,5") && !mIsNumeric(L"1.5") && !mIsNumeric(L"1,5,5") &&
-              mGetOutputDecimal() == L';');
-  mSetInputDecimal(L'.');
-  mSetOutputDecimal(L'.');
+  {
+    const cvn::test::DecimalSymbolGuard xDecimals(L',', L';');
+    EXPECT_TRUE(mIsNumeric(L"1,5") && !mIsNumeric(L"1.5") && !mIsNumeric(L"1,5,5") &&
+                mGetOutputDecimal() == L';');
+  }
   const CmString& sSet = CmGlobalStrings::mInstance()->mGetTimeCharSet();
   for (wchar_t c = L'0'; c <= L'9'; ++c) EXPECT_NE(sSet.mFind(c), -1) << c;
 }

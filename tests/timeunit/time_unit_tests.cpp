@@ -10,6 +10,7 @@
 
 #include "CmTimeUnit.h"
 #include "CvnMessaging.h"
+#include "support/assert_capture.h"
 
 using Ints = std::vector<int>;
 
@@ -33,25 +34,17 @@ Ints Join(std::initializer_list<Ints> lists, int m = 1) {
 enum { kNo = 0, kD = 50225, kMo, kY, kS, kMi, kH, kQ, kIdx };
 std::wstring Msg(int id, const wchar_t* none) { return id ? CmString(id).str() : none; }
 
-std::vector<std::string> gReports;  // mAssert reports as "expression file line"
-void Record(const char* e, const char* f, unsigned l) {
-  gReports.push_back(std::string(e) + " " + f + " " + std::to_string(l));
-}
-
 TEST(TimeUnitCatalogue, CodesAndCombinations) {
   EXPECT_EQ(&U(), CmTimeUnit::mInstance());
   const Ints kCodes = {1, 2, 3, 4, 6, 7, 8, 12, 14, 16, 24, 32, 48, 64, 80, 88, 96, 112, 128};
   const CmTimeUnit& u = U();
-  EXPECT_EQ((Ints{u.mSecond(),       u.mMinute(),      u.mMinuteSecond(),
-                  u.mHour(),         u.mHourMinute(),  u.mHourMinuteSecond(),
-                  u.mDay(),          u.mDayHour(),     u.mDayHourMinute(),
-                  u.mMonth(),        u.mDayMonth(),    u.mQuarter(),
-                  u.mMonthQuarter(), u.mYear(),        u.mMonthYear(),
-                  u.mDayMonthYear(), u.mQuarterYear(), u.mMonthQuarterYear(),
-                  u.mGetIndex(),     u.mGetSecond(),   u.mGetMinute(),
-                  u.mGetHour(),      u.mGetDay(),      u.mGetMonth(),
-                  u.mGetQuarter(),   u.mGetYear()}),
-            Join({kCodes, {1, 2, 4, 8, 16, 32, 64}}));
+  // clang-format off
+  EXPECT_EQ((Ints{u.mSecond(), u.mMinute(), u.mMinuteSecond(), u.mHour(), u.mHourMinute(),
+                  u.mHourMinuteSecond(), u.mDay(), u.mDayHour(), u.mDayHourMinute(), u.mMonth(),
+                  u.mDayMonth(), u.mQuarter(), u.mMonthQuarter(), u.mYear(), u.mMonthYear(),
+                  u.mDayMonthYear(), u.mQuarterYear(), u.mMonthQuarterYear(), u.mGetIndex()}),
+            kCodes);
+  // clang-format on
   // mFind: 128 yes, 5 (second + hour) no; the index is no calendar-clock
   // combination; 12 (day + hour) is a clock combination, 24 is not.
   const std::set<int> kAll(kCodes.begin(), kCodes.end()), kClock = {1, 2, 3, 4, 6, 7, 12, 14};
@@ -73,15 +66,14 @@ TEST(TimeUnitFactors, ByPartAndByCode) {
   const Ints kByPart[] = {{},     {},     kYearPart,  kQuarter, kQuarter,    kMonth,
                           kMonth, kMonth, kWeek,      kWeek,    kDay,        kHour,
                           kMin,   kMin,   kHundredth, {},       kThousandth, {}};
-  const CmAssertHandler pPrevious = mSetAssertHandler(&Record);
   for (int part = -1; part <= 16; ++part) {
-    gReports.clear();
+    const cvn::test::AssertCapture xReports;
     Ints out = {7};
     EXPECT_TRUE(U().mGetTimeUnitFactors(static_cast<xTimePartsEnum>(part), out, 5));
     EXPECT_EQ(out, Join({{7}, Join({kByPart[part + 1]}, 5)})) << part;
-    EXPECT_EQ(gReports, std::vector<std::string>(kByPart[part + 1].empty(), "false time 795"));
+    EXPECT_EQ(cvn::test::AssertCapture::mReports(),
+              std::vector<std::string>(kByPart[part + 1].empty(), "false time 795"));
   }
-  mSetAssertHandler(pPrevious);
   Ints out;  // a second call appends
   U().mGetTimeUnitFactors(xDay, out, 2);
   U().mGetTimeUnitFactors(xDay, out, 2);

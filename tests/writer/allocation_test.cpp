@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <new>
 
-#include "tests/writer/writer_fixture.h"
+#include "support/access.h"
+
+using cvn::test::WriterTest;
 
 namespace {
 

@@ -7,10 +7,11 @@
 #include <string>
 
 #include "CvnBasicTypes.h"
-#include "platform/platform.h"
-#include "tests/writer/writer_fixture.h"
+#include "support/access.h"
 
 namespace {
+
+using namespace cvn::test;
 
 using Access = CmTimeClsTestAccess;
 
@@ -82,14 +83,11 @@ TEST_F(WriterTest, ExampleTime) {
     EXPECT_EQ(sText.str(), row.second);
   }
   // Absolute formats show the present: 15 March 2020, 10:30:45.250.
-  cvn::platform::mSetClockForTesting([](cvn::platform::xLocalClock* out) {
-    *out = cvn::platform::xLocalClock{120, 74, 10, 30, 45, 250};
-  });
+  const FixedClockGuard xClock({120, 74, 10, 30, 45, 250});
   mFormat("N1 D1 Y4 h1 m2 s2");
   CmString sText;
   m_time.mExampleTime(sText);
   EXPECT_EQ(sText.str(), L"3/15/2020 10:30:45");
-  cvn::platform::mSetClockForTesting(nullptr);
 }
 
 }  // namespace

@@ -11,9 +11,12 @@
 #include <string>
 
 #include "CvnBasicTypes.h"
-#include "tests/writer/writer_fixture.h"
+#include "support/access.h"
+#include "support/assert_capture.h"
 
 namespace {
+
+using namespace cvn::test;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -26,12 +29,6 @@ const double kMar = mAt(36590, 16, 7);          // Sunday 5 March 2000 16:07
 const char* const kDT = "N1 D1 Y4 h1 m2 s2";    // m/d/yyyy h:mm:ss
 const char* const kP = "P N1 D1 Y4 h1 m2 s2";   // the same, 12-hour
 const char* const kE = "E h1 m2 s2";            // [h]:mm:ss
-
-std::string Joined(const std::vector<std::string>& v) {
-  std::string s;
-  for (const std::string& x : v) s += (s.empty() ? "" : ";") + x;
-  return s;
-}
 
 TEST_F(WriterTest, Texts) {
   const struct {
@@ -161,9 +158,9 @@ TEST_F(WriterTest, Texts) {
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.sSpec << " " << row.t);
     mFormat(row.sSpec, row.sDateSep, row.sTimeSep);
-    AssertLog log;
+    const cvn::test::AssertCapture xReports;
     EXPECT_EQ(mText(row.t), row.sText);
-    EXPECT_EQ(Joined(log.Reports()), row.sReports);
+    EXPECT_EQ(cvn::test::AssertCapture::mJoined(), row.sReports);
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "CvnBasicTypes.h"
 #include "CvnMath.h"
+#include "time/writer/digits.h"
 
 namespace cvn::detail {
 
@@ -69,51 +70,13 @@ int mWeekdayOfDate(std::int64_t year, std::int64_t month, std::int64_t day) {
   return static_cast<int>(mFloorMod(iSum, 7));
 }
 
-namespace {
-
-// Decimal digits of magnitude, most significant first, into buffer (at
-// least 10 characters); returns their count.
-int mDigits(std::uint32_t magnitude, wchar_t* buffer) {
-  wchar_t szReversed[10];
-  int iCount = 0;
-  do {
-    szReversed[iCount++] = static_cast<wchar_t>(L'0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  for (int i = 0; i < iCount; ++i) buffer[i] = szReversed[iCount - 1 - i];
-  return iCount;
-}
-
-std::uint32_t mMagnitude(int value) {
-  // Negating in unsigned arithmetic keeps INT_MIN defined.
-  return value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
-}
-
-}  // namespace
-
 void mAppendInt(std::wstring& out, int value, int minDigits) {
-  if (minDigits < 0) minDigits = 1;  // a negative precision counts as none given
-  if (minDigits > kMaxFieldWidth) minDigits = kMaxFieldWidth;
-  if (value < 0) out += L'-';
-  if (value == 0 && minDigits == 0) return;  // "%.0d" writes nothing for 0
-  wchar_t szDigits[10];
-  const int iCount = mDigits(mMagnitude(value), szDigits);
-  if (iCount < minDigits) out.append(static_cast<size_t>(minDigits - iCount), L'0');
-  out.append(szDigits, static_cast<size_t>(iCount));
+  // A negative precision counts as none given: at least one digit.
+  mAppendPrintfInt(out, value, 0, minDigits < 0 ? 1 : minDigits, false);
 }
 
 void mAppendZeroPadded(std::wstring& out, int value, int width) {
-  const bool bLeftJustify = width < 0;  // the '-' flag: blanks on the right
-  std::int64_t iWidth = width < 0 ? -static_cast<std::int64_t>(width) : width;
-  if (iWidth > kMaxFieldWidth) iWidth = kMaxFieldWidth;
-  wchar_t szDigits[10];
-  const int iCount = mDigits(mMagnitude(value), szDigits);
-  const std::int64_t iUsed = iCount + (value < 0 ? 1 : 0);
-  const size_t iPad = iWidth > iUsed ? static_cast<size_t>(iWidth - iUsed) : 0;
-  if (value < 0) out += L'-';
-  if (!bLeftJustify) out.append(iPad, L'0');
-  out.append(szDigits, static_cast<size_t>(iCount));
-  if (bLeftJustify) out.append(iPad, L' ');
+  mAppendPrintfInt(out, value, width, -1, true);
 }
 
 }  // namespace cvn::detail

@@ -29,6 +29,20 @@ constexpr double kNudge = 5e-10;
 // Day number of 1 January 1970, the epoch of the civil-day algorithms.
 constexpr std::int64_t kDayNumberOf1970 = 25569;
 
+// Milliseconds split into clock parts, truncating toward zero: the hour is
+// not wrapped (90000000 is 25:00:00.000) and a negative count gives
+// negative parts (-3723004 is -1, -2, -3, -4).
+struct xClockParts {
+  int iHour;
+  int iMinute;       // (-60, 60)
+  int iSecond;       // (-60, 60)
+  int iThousandths;  // (-1000, 1000)
+};
+constexpr xClockParts mSplitMilliseconds(int ms) {
+  return {ms / kMsPerHour, ms % kMsPerHour / kMsPerMinute, ms % kMsPerMinute / kMsPerSecond,
+          ms % kMsPerSecond};
+}
+
 // Days before month m (1..12) in a common year, and month lengths.
 extern const int kDaysBeforeMonth[13];
 extern const int kDaysInMonth[12];

@@ -28,10 +28,11 @@ double mClockToMs(int hour, int minute, int second, int thousandths) {
 }
 
 void mMsToClock(int iMs, int* hour, int* minute, int* second, int* thousandths) {
-  *hour = iMs / detail::kMsPerHour;
-  *minute = (iMs % detail::kMsPerHour) / detail::kMsPerMinute;
-  *second = (iMs % detail::kMsPerMinute) / detail::kMsPerSecond;
-  *thousandths = iMs % detail::kMsPerSecond;
+  const detail::xClockParts xParts = detail::mSplitMilliseconds(iMs);
+  *hour = xParts.iHour;
+  *minute = xParts.iMinute;
+  *second = xParts.iSecond;
+  *thousandths = xParts.iThousandths;
 }
 
 }  // namespace

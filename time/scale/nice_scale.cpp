@@ -108,7 +108,7 @@ void mRoundFields(const CmTimeCls& time, xTimePartsEnum unit, int k, int increme
     case xSecond: f->iSecond = rounded; break;
     case xThousandth: f->iThousandth = rounded; break;
     default:  // unreachable: every other unit was handled before
-      mAssert("false", "time", cvn::detail::kLineNiceRound, false, false);
+      cvn::detail::mReport(cvn::detail::kReportNiceRound);
       break;
   }
 }
@@ -131,7 +131,7 @@ int CmTimeScaleImpl::mChooseUnit(const CmTimeCls& time, double dataMin, double d
     // Hundredths and tenths have no round-value rule: after the report the
     // axis is laid out in thousandths, which they are multiples of. A format
     // without parts gives no unit.
-    mAssert("false", "time", cvn::detail::kLineNiceUnit, false, false);
+    cvn::detail::mReport(cvn::detail::kReportNiceUnit);
     if (iUnit != xNoPart) iUnit = xThousandth;
   }
   return iUnit;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CmTimeCls.h"
+#include "time/report_sites.h"
 
 namespace cvn::detail {
 
@@ -29,16 +30,6 @@ constexpr int kMaxScaleTicks = 100000;
 // Besides the ticks it keeps, a generator looks at no more than this many
 // further candidate times (those before the lowest allowed time, or skipped).
 constexpr std::int64_t kMaxSkippedSteps = 100000;
-
-// Source lines reported through mAssert.
-constexpr unsigned kLineNormUnit = 5359;
-constexpr unsigned kLineRangeUnit = 5545;
-constexpr unsigned kLineBiggerUnit = 4441;
-constexpr unsigned kLineDiffUnit = 9341;
-constexpr unsigned kLineNiceUnit = 4640;
-constexpr unsigned kLineNiceRound = 4722;
-constexpr unsigned kLineDayMonthCode = 4162;
-constexpr unsigned kLineDayMonthRemainder = 4206;
 
 // True for a time the scale arithmetic can split and step: finite, not the
 // missing-value code, within the days above.

@@ -19,13 +19,6 @@
 
 namespace {
 
-constexpr char kDayMonthCodeCondition[] =
-    "(iTimeUnits == CmTimeUnit::mInstance()->mDay()) || "
-    "(iTimeUnits == CmTimeUnit::mInstance()->mMonth()) || "
-    "(iTimeUnits == CmTimeUnit::mInstance()->mYear()) || "
-    "(iTimeUnits == CmTimeUnit::mInstance()->mDayMonth()) || "
-    "(iTimeUnits == CmTimeUnit::mInstance()->mDayMonthYear())";
-
 // Three times an increment, saturated to the int range.
 int mTripled(int increment) {
   const std::int64_t iTripled = static_cast<std::int64_t>(increment) * 3;
@@ -105,7 +98,7 @@ void CmTimeCls::mGenerateSpecialDayMonthTimes(int unitCode, const std::vector<in
   const bool bMonthCode = unitCode == pUnits->mMonth();
   const bool bYearCode = unitCode == pUnits->mYear();
   if (!bDayCode && !bMonthCode && !bYearCode) {
-    mAssert(kDayMonthCodeCondition, "time", cvn::detail::kLineDayMonthCode, false, false);
+    cvn::detail::mReport(cvn::detail::kReportDayMonthCode);
   }
 
   std::vector<int> vSteps;
@@ -116,7 +109,7 @@ void CmTimeCls::mGenerateSpecialDayMonthTimes(int unitCode, const std::vector<in
   // 1..31, a start that cannot be stepped, or a NaN lowest time.
   if (!cvn::detail::mPlanDayMonth(bDayCode, bMonthCode, bYearCode, vSteps[0], &xPlan)) return;
   if (xPlan.bRemainderNegative) {
-    mAssert("iRemainder >= 0", "time", cvn::detail::kLineDayMonthRemainder, false, false);
+    cvn::detail::mReport(cvn::detail::kReportDayMonthRemainder);
   }
   const int iCount = cvn::detail::mClampTickCount(count);
   if (iCount == 0 || dayOfMonth < 1 || dayOfMonth > 31) return;

@@ -116,7 +116,7 @@ void CmTimeCls::mNormToCorvaneTime(double count, xTimePartsEnum unit, double tim
       break;
     }
     default:
-      mAssert("false", "time", cvn::detail::kLineNormUnit, false, false);
+      cvn::detail::mReport(cvn::detail::kReportNormUnit);
       break;  // the time is put back unchanged
   }
   *result = dTimeOfDay / kScaleMsPerDay + iDayNumber;
@@ -182,7 +182,7 @@ void CmTimeCls::mGetTimeDiff(double first, double second, xTimePartsEnum unit,
     case xThousandth: iUnits = cvn::detail::mThousandthsIn(iWholeDays, h, mi, s, ms); break;
     default:
       // No rule for hundredths, tenths or other values: the result stays 0.
-      mAssert("false", "time", cvn::detail::kLineDiffUnit, false, false);
+      cvn::detail::mReport(cvn::detail::kReportDiffUnit);
       return;
   }
   *result = static_cast<double>(iUnits);
@@ -229,7 +229,7 @@ int CmTimeCls::mNumTimesInRange(double start, double end, double increment,
     case xTenth: n = dd * 24.0 * 60.0 * 60.0 * 10.0 + x / 100.0; break;
     case xThousandth: n = x + dd * 86400000.0; break;
     default:
-      mAssert("false", "time", cvn::detail::kLineRangeUnit, false, false);
+      cvn::detail::mReport(cvn::detail::kReportRangeUnit);
       n = 0.0;
       break;
   }
@@ -253,7 +253,7 @@ bool CmTimeCls::mDidBiggerTimeUnitChange(xTimePartsEnum unit, double first, doub
     case xMinute: eLarger = xExtractHour; break;
     case xSecond: eLarger = xExtractMinute; break;
     case xYear: return false;  // nothing is larger than a year
-    default: mAssert("false", "time", cvn::detail::kLineBiggerUnit, false, false); return false;
+    default: cvn::detail::mReport(cvn::detail::kReportBiggerUnit); return false;
   }
   if (!cvn::detail::mIsScaleTime(first) || !cvn::detail::mIsScaleTime(second)) return false;
   CmString sFirst;

@@ -12,6 +12,7 @@
 #include "CvnBasicTypes.h"
 #include "CvnMessaging.h"
 #include "time/calendar/calendar_math.h"
+#include "time/report_sites.h"
 #include "time/writer/digits.h"
 #include "time/writer/text_builder.h"
 #include "time/writer/writer_impl.h"
@@ -22,6 +23,7 @@ using cvn::detail::xTextBuilder;
 using cvn::detail::xWriterPart;
 using cvn::detail::xWriterParts;
 using xShownValue = CmTimeWriterImpl::xShownValue;
+using xWriteState = CmTimeWriterImpl::xWriteState;
 
 // Scratch strings for the designator and for quarter and week labels, which
 // arrive through CmString out-parameters. Kept per thread so that a write
@@ -82,11 +84,12 @@ bool CmTimeWriterImpl::mSplitAbsolute(const CmTimeCls& time, double t, xShownVal
   out->iDay = xDate.iDay;
   if (out->iYear < 1000 || out->iYear > 4000) return false;
   // The split gives a whole number of milliseconds in [0, 86400000).
-  const int iMs = static_cast<int>(xSplit.dTimeOfDay);
-  out->iHour = iMs / cvn::detail::kMsPerHour;
-  out->iMinute = iMs % cvn::detail::kMsPerHour / cvn::detail::kMsPerMinute;
-  out->iSecond = iMs % cvn::detail::kMsPerMinute / cvn::detail::kMsPerSecond;
-  out->iThousandths = iMs % cvn::detail::kMsPerSecond;
+  const cvn::detail::xClockParts xClock =
+      cvn::detail::mSplitMilliseconds(static_cast<int>(xSplit.dTimeOfDay));
+  out->iHour = xClock.iHour;
+  out->iMinute = xClock.iMinute;
+  out->iSecond = xClock.iSecond;
+  out->iThousandths = xClock.iThousandths;
   return true;
 }
 
@@ -105,7 +108,7 @@ bool CmTimeWriterImpl::mSplitElapsed(const CmTimeCls& time, double t, const xWri
 
   bool bWidthOk = true;
   v += cvn::detail::mElapsedRounding(parts.xParts[parts.iNumParts - 1], &bWidthOk);
-  if (!bWidthOk) mAssert("iW <= 3 && iW >= 1", "time", cvn::detail::kLineFractionWidth);
+  if (!bWidthOk) cvn::detail::mReport(cvn::detail::kReportFractionWidth);
 
   const cvn::detail::xElapsedClock xClock = cvn::detail::mSplitElapsed(v);
   out->iDayNumber = xClock.iDays;
@@ -122,8 +125,6 @@ bool CmTimeWriterImpl::mSplitElapsed(const CmTimeCls& time, double t, const xWri
 
 void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, int showFlags,
                               std::wstring& text, std::wstring* dateText, std::wstring* timeText) {
-  using cvn::detail::mAppendPrintfInt;
-  using cvn::detail::mAppendWidth;
   text.clear();
   if (dateText != nullptr) dateText->clear();
   if (timeText != nullptr) timeText->clear();
@@ -134,129 +135,38 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
   } else {
     mCurrentParts(time.m_iNumParts, time.m_xParts, time.m_b24Hour, &xList);
   }
-
-  // NaN and the infinities name no time; NaN would pass every comparison
-  // below unnoticed. Negative zero and denormals are ordinary values at 0:
-  // midnight of day 0, or an elapsed 0 (a negative one keeps its sign, as
-  // every negative elapsed value does).
-  if (mIsNumericMissing(t) || !std::isfinite(t)) {
-    text = L"*";
-    return;
-  }
-  const bool bElapsed = CmTimeCls::m_bElapsedTimeFlag;
-  xShownValue xValue{};
+  xWriteState xState{time, t, xList, {}, CmTimeCls::m_bElapsedTimeFlag, false, 0, 0};
   bool bNegative = false;
-  const bool bShowable = bElapsed ? mSplitElapsed(time, t, xList, &xValue, &bNegative)
-                                  : mSplitAbsolute(time, t, &xValue);
-  if (!bShowable) {
+  if (!mSplitForWrite(&xState, &bNegative)) {
     text = L"*";
     return;
   }
+  xState.iHour = xState.xValue.iHour;
+  xState.iMinute = xState.xValue.iMinute;
+  xState.bSingleFraction = time.m_iNumParts == 1 && time.m_xParts[0].ePart == xThousandth;
 
   xTextBuilder xText(text);
   const cvn::detail::xDateSeparatorRule xRule =
       cvn::detail::mDateSeparatorRule(time.m_sDateSep.c_str(), xList);
-  const bool bSingleFraction = time.m_iNumParts == 1 && time.m_xParts[0].ePart == xThousandth;
   std::wstring& sDesignator = mDesignatorScratch().str();
   sDesignator.clear();
-  std::int64_t iHour = xValue.iHour;
-  std::int64_t iMinute = xValue.iMinute;
   size_t iSplit = 0;  // where the time portion begins
-
   for (int i = 0; i < xList.iNumParts; ++i) {
     const xTimePartsEnum eKind = xList.xParts[i].ePart;
-    const int iCount = xList.xParts[i].iCount;
     if (!cvn::detail::mIsWritableKind(eKind)) {
       // An unknown kind contributes nothing, not even a separator.
-      mAssert("false", "time", cvn::detail::kLineUnknownPart);
+      cvn::detail::mReport(cvn::detail::kReportUnknownPart);
       continue;
     }
     const bool bDate = cvn::detail::mIsDateKind(eKind);
-
     if (bDate && bDayNumber) {
       // The day number stands for the whole date portion.
       xText.clear();
-      cvn::detail::mAppendPlain(xText, xValue.iDayNumber);
+      cvn::detail::mAppendPlain(xText, xState.xValue.iDayNumber);
     } else {
-      if (!xText.empty()) {
-        if (bDate) {
-          switch (cvn::detail::mDateSeparatorBefore(xRule, i)) {
-            case cvn::detail::eDateSeparator::kNone: break;
-            case cvn::detail::eDateSeparator::kBlank: xText += L' '; break;
-            case cvn::detail::eDateSeparator::kCommaBlank: xText += L", "; break;
-            case cvn::detail::eDateSeparator::kFormat: xText += time.m_sDateSep.str(); break;
-          }
-        } else if (i > 0 && cvn::detail::mIsDateKind(xList.xParts[i - 1].ePart)) {
-          xText += L' ';
-          iSplit = xText.size();
-        } else if (eKind == xThousandth) {
-          xText += mGetOutputDecimal();
-        } else {
-          xText += time.m_sTimeSep.str();
-        }
-      }
-
-      switch (eKind) {
-        case xYear:
-          if (iCount == 2) {
-            mAppendPrintfInt(xText, xValue.iYear % 100, 2, 2, true);  // "%02.2i"
-          } else {
-            cvn::detail::mAppendFourDigits(xText, xValue.iYear);  // "%04.4i"
-          }
-          break;
-        case xQuarterLabelFirst:
-        case xQuarterNumberFirst:
-        case xWeekLabelFirst:
-        case xWeekNumberFirst: {
-          // Labels and week numbers come from the unrounded value.
-          CmString& sLabel = mLabelScratch();
-          time.mGet(t, static_cast<xTimeExtractEnum>(eKind), sLabel);
-          xText += sLabel.str();
-          break;
-        }
-        case xMonthNumber: mAppendWidth(xText, xValue.iMonth, iCount); break;
-        case xMonthAbbrev: mAppendMonthName(xText, CmTimeCls::gszMonthAbbrev, xValue.iMonth); break;
-        case xMonthName: mAppendMonthName(xText, CmTimeCls::gszMonthName, xValue.iMonth); break;
-        case xDay: mAppendWidth(xText, xValue.iDay, iCount); break;
-        case xHour:
-          if (xList.b24Hour) {
-            mAppendWidth(xText, iHour, iCount);
-          } else {
-            // 12-hour values are absolute: the hour is 0 to 23.
-            const int iClockHour = static_cast<int>(iHour);
-            sDesignator.clear();
-            time.mMakeAMPMFormat(iClockHour, mDesignatorScratch());
-            if (iClockHour == 0 || iClockHour == 12) {
-              xText += L"12";
-            } else {
-              mAppendWidth(xText, iClockHour < 12 ? iClockHour : iClockHour - 12, iCount);
-            }
-          }
-          break;
-        case xMinute:
-          // First part of an elapsed format: the total minutes.
-          mAppendWidth(xText, bElapsed && i == 0 ? iMinute + 60 * iHour : iMinute, iCount);
-          iHour = 0;
-          iMinute = 0;
-          break;
-        case xSecond:
-          // First part of an elapsed format: the total seconds, which pass
-          // the int range after 24855 days; written from 64 bits.
-          mAppendWidth(xText,
-                       bElapsed && i == 0 ? xValue.iSecond + 60 * (60 * iHour + iMinute)
-                                          : static_cast<std::int64_t>(xValue.iSecond),
-                       iCount);
-          break;
-        case xThousandth:
-          // A format of the fraction alone reads like a number: the input
-          // decimal symbol goes in front.
-          if (bSingleFraction) xText += mGetInputDecimal();
-          mAppendFraction(xText, xValue.iThousandths, iCount);
-          break;
-        default: break;
-      }
+      if (!xText.empty()) mAppendSeparator(xState, xRule, i, xText, &iSplit);
+      mAppendPart(&xState, i, xText);
     }
-
     if (bDate) {
       if (dateText != nullptr) dateText->assign(xText.data(), xText.size());
       iSplit = xText.size();
@@ -270,6 +180,113 @@ void CmTimeWriterImpl::mWrite(const CmTimeCls& time, double t, bool bDayNumber, 
     timeText->assign(text, iSplit, std::wstring::npos);
   }
   if (bNegative) text.insert(text.begin(), L'-');
+}
+
+inline bool CmTimeWriterImpl::mSplitForWrite(xWriteState* state, bool* negative) {
+  // NaN and the infinities name no time; NaN would pass every comparison
+  // below unnoticed. Negative zero and denormals are ordinary values at 0:
+  // midnight of day 0, or an elapsed 0 (a negative one keeps its sign, as
+  // every negative elapsed value does).
+  const double t = state->t;
+  if (mIsNumericMissing(t) || !std::isfinite(t)) return false;
+  return state->bElapsed ? mSplitElapsed(state->time, t, state->xList, &state->xValue, negative)
+                         : mSplitAbsolute(state->time, t, &state->xValue);
+}
+
+inline void CmTimeWriterImpl::mAppendSeparator(const xWriteState& state,
+                                               const cvn::detail::xDateSeparatorRule& rule,
+                                               int index, xTextBuilder& text, size_t* split) {
+  const xTimePartsEnum eKind = state.xList.xParts[index].ePart;
+  if (cvn::detail::mIsDateKind(eKind)) {
+    switch (cvn::detail::mDateSeparatorBefore(rule, index)) {
+      case cvn::detail::eDateSeparator::kNone: break;
+      case cvn::detail::eDateSeparator::kBlank: text += L' '; break;
+      case cvn::detail::eDateSeparator::kCommaBlank: text += L", "; break;
+      case cvn::detail::eDateSeparator::kFormat: text += state.time.m_sDateSep.str(); break;
+    }
+  } else if (index > 0 && cvn::detail::mIsDateKind(state.xList.xParts[index - 1].ePart)) {
+    text += L' ';
+    *split = text.size();
+  } else if (eKind == xThousandth) {
+    text += mGetOutputDecimal();
+  } else {
+    text += state.time.m_sTimeSep.str();
+  }
+}
+
+// Inlined into the loop of mWrite: a call per part costs a column write
+// about a tenth of its time.
+[[gnu::always_inline]] inline void CmTimeWriterImpl::mAppendPart(xWriteState* state, int index,
+                                                                 xTextBuilder& text) {
+  using cvn::detail::mAppendWidth;
+  const xShownValue& x = state->xValue;
+  const int iCount = state->xList.xParts[index].iCount;
+  const xTimePartsEnum eKind = state->xList.xParts[index].ePart;
+  switch (eKind) {
+    case xYear:
+      if (iCount == 2) {
+        cvn::detail::mAppendPrintfInt(text, x.iYear % 100, 2, 2, true);  // "%02.2i"
+      } else {
+        cvn::detail::mAppendFourDigits(text, x.iYear);  // "%04.4i"
+      }
+      break;
+    case xQuarterLabelFirst:
+    case xQuarterNumberFirst:
+    case xWeekLabelFirst:
+    case xWeekNumberFirst: {
+      // Labels and week numbers come from the unrounded value.
+      CmString& sLabel = mLabelScratch();
+      state->time.mGet(state->t, static_cast<xTimeExtractEnum>(eKind), sLabel);
+      text += sLabel.str();
+      break;
+    }
+    case xMonthNumber: mAppendWidth(text, x.iMonth, iCount); break;
+    case xMonthAbbrev: mAppendMonthName(text, CmTimeCls::gszMonthAbbrev, x.iMonth); break;
+    case xMonthName: mAppendMonthName(text, CmTimeCls::gszMonthName, x.iMonth); break;
+    case xDay: mAppendWidth(text, x.iDay, iCount); break;
+    case xHour: mAppendHour(state, iCount, text); break;
+    case xMinute:
+      // First part of an elapsed format: the total minutes.
+      mAppendWidth(
+          text, state->bElapsed && index == 0 ? state->iMinute + 60 * state->iHour : state->iMinute,
+          iCount);
+      state->iHour = 0;
+      state->iMinute = 0;
+      break;
+    case xSecond:
+      // First part of an elapsed format: the total seconds, which pass the
+      // int range after 24855 days; written from 64 bits.
+      mAppendWidth(text,
+                   state->bElapsed && index == 0
+                       ? x.iSecond + 60 * (60 * state->iHour + state->iMinute)
+                       : static_cast<std::int64_t>(x.iSecond),
+                   iCount);
+      break;
+    case xThousandth:
+      // A format of the fraction alone reads like a number: the input
+      // decimal symbol goes in front.
+      if (state->bSingleFraction) text += mGetInputDecimal();
+      mAppendFraction(text, x.iThousandths, iCount);
+      break;
+    default: break;
+  }
+}
+
+inline void CmTimeWriterImpl::mAppendHour(const xWriteState* state, int count, xTextBuilder& text) {
+  if (state->xList.b24Hour) {
+    cvn::detail::mAppendWidth(text, state->iHour, count);
+    return;
+  }
+  // 12-hour values are absolute: the hour is 0 to 23. The designator waits
+  // in its scratch string for the end of the text.
+  const int iClockHour = static_cast<int>(state->iHour);
+  mDesignatorScratch().str().clear();
+  state->time.mMakeAMPMFormat(iClockHour, mDesignatorScratch());
+  if (iClockHour == 0 || iClockHour == 12) {
+    text += L"12";
+  } else {
+    cvn::detail::mAppendWidth(text, iClockHour < 12 ? iClockHour : iClockHour - 12, count);
+  }
 }
 
 void CmTimeCls::mCorvaneTimeToStr(double t, bool bDayNumber, CmString& text, CmString& dateText,

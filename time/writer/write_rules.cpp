@@ -5,6 +5,7 @@
 
 #include "CmString.h"
 #include "CvnBasicTypes.h"
+#include "time/calendar/calendar_math.h"
 #include "time/writer/writer_impl.h"
 
 namespace cvn::detail {
@@ -105,11 +106,11 @@ xElapsedClock mSplitElapsed(double v) {
   xClock.iDays = mToINTG(dDays);  // [0, 1096093] for the callers' values
   // Truncated, [0, 86400000): the fraction of a day below 1096094 is a
   // multiple of 2^-33, so it never rounds up to a whole day.
-  const int iMs = mToINTG((v - dDays) * 86400000.0);
-  xClock.iTotalHours = xClock.iDays * 24 + iMs / 3600000;
-  xClock.iMinute = (iMs % 3600000) / 60000;
-  xClock.iSecond = (iMs % 60000) / 1000;
-  xClock.iThousandths = iMs % 1000;
+  const xClockParts xParts = mSplitMilliseconds(mToINTG((v - dDays) * kMsPerDayD));
+  xClock.iTotalHours = xClock.iDays * 24 + xParts.iHour;
+  xClock.iMinute = xParts.iMinute;
+  xClock.iSecond = xParts.iSecond;
+  xClock.iThousandths = xParts.iThousandths;
   return xClock;
 }
 

@@ -5,17 +5,16 @@
 // the object's fields.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "CmTimeCls.h"
+#include "time/writer/text_builder.h"
 
 namespace cvn::detail {
 
 using xWriterPart = CmTimeCls::xTimePartsStruct;
-
-// Source lines named in the writer's invariant reports (source file "time").
-constexpr unsigned kLineFractionWidth = 3399;
-constexpr unsigned kLineUnknownPart = 3584;
 
 // Half a second and half a millisecond, in days.
 constexpr double kHalfSecondDays = 5.787037037037037e-06;
@@ -130,6 +129,20 @@ struct CmTimeWriterImpl {
     int iThousandths;
   };
 
+  // What the steps of one write share: the object, the value, the part
+  // list, the value cut into fields, and the hour and minute still to be
+  // shown (an elapsed format's first part takes the larger units in).
+  struct xWriteState {
+    const CmTimeCls& time;
+    double t;
+    const cvn::detail::xWriterParts& xList;
+    xShownValue xValue;
+    bool bElapsed;
+    bool bSingleFraction;  // the object's format is one fraction part
+    std::int64_t iHour;
+    std::int64_t iMinute;
+  };
+
   // The write of mCorvaneTimeToStr into plain strings; dateText and
   // timeText may be null when the caller discards them.
   static void mWrite(const CmTimeCls& time, double t, bool bDayNumber, int showFlags,
@@ -147,4 +160,18 @@ struct CmTimeWriterImpl {
   // minus sign goes in front.
   static bool mSplitElapsed(const CmTimeCls& time, double t, const cvn::detail::xWriterParts& parts,
                             xShownValue* out, bool* negative);
+
+  // The steps of mWrite. mSplitForWrite: false for a value that is no time
+  // (NaN, infinities, the missing-value code) or cannot be shown; else the
+  // fields in state->xValue. mAppendSeparator: what goes before the part at
+  // index when text is not empty (*split moves to the start of the time
+  // portion after a date part). mAppendPart: the part at index (not the
+  // day number); mAppendHour: the hour, 24-hour or with the designator
+  // left in the write's scratch string.
+  static bool mSplitForWrite(xWriteState* state, bool* negative);
+  static void mAppendSeparator(const xWriteState& state,
+                               const cvn::detail::xDateSeparatorRule& rule, int index,
+                               cvn::detail::xTextBuilder& text, size_t* split);
+  static void mAppendPart(xWriteState* state, int index, cvn::detail::xTextBuilder& text);
+  static void mAppendHour(const xWriteState* state, int count, cvn::detail::xTextBuilder& text);
 };

@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/writer/writer_fixture.h"
+#include "support/access.h"
+
+using namespace cvn::test;
 
 // Each day 1000..4000 is written as the date the calendar makes that day
 // from, and dates increase with the days; one day beyond either end is "*".
