@@ -80,12 +80,37 @@ TEST(ColumnShapes, ReadsEachShapeUnderEachSetting) {
     SCOPED_TRACE(testing::Message() << std::string(row.psText, row.psText + wcslen(row.psText)));
     const xColumnResult r = mImport(row.eSet, {row.psText});
     ASSERT_EQ(r.veStatus[0], eRowStatus::eRead) << mReason(r, 0);
-    const double dExpected = row.y == 1 ? 1.0 : mValue(row.y, row.mo, row.d, row.h, row.mi, row.s,
-                                                       row.ms);
+    const double dExpected =
+        row.y == 1 ? 1.0 : mValue(row.y, row.mo, row.d, row.h, row.mi, row.s, row.ms);
     EXPECT_NEAR(r.vdValues[0], dExpected, 1e-9);
     EXPECT_EQ(r.xReport.sFormat.str(), row.psFormat);
     CmTimeCls t;
     EXPECT_TRUE(t.mSetFormat(r.xReport.sFormat.c_str()));
+  }
+}
+
+// A value written under the reported format reads back to itself (every
+// shape above shows all the fields its text had, to the millisecond).
+TEST(ColumnShapes, WrittenUnderTheReportedFormatReadsBack) {
+  for (const xShapeRow& row : kShapes) {
+    if (row.y == 1) continue;  // 24:00 is written as the next day's 00:00
+    SCOPED_TRACE(testing::Message() << std::string(row.psText, row.psText + wcslen(row.psText)));
+    std::wstring sWritten;
+    double dValue = 0.0;
+    {
+      const RegionalSettingsGuard xGuard(mColumnSettings(row.eSet));
+      mInitTimeClassMonthNames();
+      const xColumnResult r = mImport(row.eSet, {row.psText});
+      dValue = r.vdValues[0];
+      CmTimeCls t;
+      ASSERT_TRUE(t.mSetFormat(r.xReport.sFormat.c_str()));
+      CmString s;
+      t.mCorvaneTimeToStr(dValue, false, s, 0);
+      sWritten = s.str();
+    }
+    mInitTimeClassMonthNames();
+    const xColumnResult r = mImport(row.eSet, {sWritten});
+    EXPECT_EQ(r.vdValues[0], dValue) << std::string(sWritten.begin(), sWritten.end());
   }
 }
 

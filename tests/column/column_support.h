@@ -25,16 +25,15 @@ inline CmRegionalSettings mColumnSettings(eSettings e) {
     x.sShortDate = L"dd/MM/yyyy";
     x.sTimeFormat = L"HH:mm:ss";
   } else if (e == kDE) {
-    static const wchar_t* const kMonths[12] = {
-        L"Januar", L"Februar", L"M\u00e4rz",  L"April",   L"Mai",      L"Juni",
-        L"Juli",   L"August",  L"September", L"Oktober", L"November", L"Dezember"};
+    static const wchar_t* const kMonths[12] = {L"Januar",    L"Februar", L"M\u00e4rz", L"April",
+                                               L"Mai",       L"Juni",    L"Juli",      L"August",
+                                               L"September", L"Oktober", L"November",  L"Dezember"};
     static const wchar_t* const kAbbrevs[12] = {L"Jan", L"Feb", L"M\u00e4r", L"Apr",
-                                                L"Mai", L"Jun", L"Jul",       L"Aug",
-                                                L"Sep", L"Okt", L"Nov",       L"Dez"};
+                                                L"Mai", L"Jun", L"Jul",      L"Aug",
+                                                L"Sep", L"Okt", L"Nov",      L"Dez"};
     static const wchar_t* const kDays[7] = {L"Montag",  L"Dienstag", L"Mittwoch", L"Donnerstag",
                                             L"Freitag", L"Samstag",  L"Sonntag"};
-    static const wchar_t* const kDayAbbrevs[7] = {L"Mo", L"Di", L"Mi", L"Do",
-                                                  L"Fr", L"Sa", L"So"};
+    static const wchar_t* const kDayAbbrevs[7] = {L"Mo", L"Di", L"Mi", L"Do", L"Fr", L"Sa", L"So"};
     x.sShortDate = L"dd.MM.yyyy";
     x.sDateSep = L".";
     x.sTimeFormat = L"HH:mm:ss";

@@ -59,8 +59,8 @@ std::uint64_t mShapeKey(const xFields& f) {
   k |= static_cast<std::uint64_t>(f.bCommaAfterDay) << 10;
   k |= static_cast<std::uint64_t>(f.bDotAfterDay) << 11;
   k |= static_cast<std::uint64_t>(f.bMonthFull) << 12;
-  const bool bTwoDigitYear = f.eDate == eDateForm::eNumeric ? f.nc == 2 || (f.na == 2 && f.nc <= 2)
-                                                            : f.nYear == 2;
+  const bool bTwoDigitYear =
+      f.eDate == eDateForm::eNumeric ? f.nc == 2 || (f.na == 2 && f.nc <= 2) : f.nYear == 2;
   k |= static_cast<std::uint64_t>(bTwoDigitYear) << 13;
   k |= static_cast<std::uint64_t>(f.nYear == 0 && f.eDate == eDateForm::eNamed) << 14;
   k |= static_cast<std::uint64_t>(f.nCompact / 2 % 8) << 15;
@@ -171,8 +171,8 @@ xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regi
   unsigned uBest = uAssumed;
   const unsigned kOrders[3] = {kMdy, kDmy, kYmd};
   for (int i = 0; i < 3; ++i) {
-    if (s.iEvidence[i] > iBest || (s.iEvidence[i] == iBest && iBest > 0 &&
-                                   kOrders[i] == uAssumed)) {
+    if (s.iEvidence[i] > iBest ||
+        (s.iEvidence[i] == iBest && iBest > 0 && kOrders[i] == uAssumed)) {
       iBest = s.iEvidence[i];
       uBest = kOrders[i];
     }

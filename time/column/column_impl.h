@@ -22,24 +22,24 @@ enum class eTok : std::uint8_t { eNum, eWord, eSep };
 // What a word is, found when the text is cut into tokens.
 enum class eWordKind : std::uint8_t {
   eUnknown,
-  eMonth,     // iValue 1..12; bFull: a full name
-  eWeekday,   // iValue 0 (Monday) .. 6
-  eAm,        // designator; iValue: 0 two letters, 1 one letter, 2 dotted, 3 regional
+  eMonth,    // iValue 1..12; bFull: a full name
+  eWeekday,  // iValue 0 (Monday) .. 6
+  eAm,       // designator; iValue: 0 two letters, 1 one letter, 2 dotted, 3 regional
   ePm,
-  eT,         // the date/time separator "T" of ISO 8601
-  eZone,      // "Z", "UT", "GMT", "EST", ...: iValue offset in minutes
-  eWeekMark   // "W" of an ISO week date
+  eT,        // the date/time separator "T" of ISO 8601
+  eZone,     // "Z", "UT", "GMT", "EST", ...: iValue offset in minutes
+  eWeekMark  // "W" of an ISO week date
 };
 
 struct xToken {
   eTok e = eTok::eSep;
   eWordKind eWord = eWordKind::eUnknown;
-  bool bFull = false;     // words: a full month or weekday name
-  bool bLower = false;    // words: the first letter is lower case
-  bool bBlank = false;    // separators: holds a blank
-  std::uint8_t n = 0;     // numbers: digit count; words: letters
-  wchar_t c1 = 0;         // separators: first character that is not a blank (0: blanks only)
-  wchar_t c2 = 0;         // separators: the second one
+  bool bFull = false;   // words: a full month or weekday name
+  bool bLower = false;  // words: the first letter is lower case
+  bool bBlank = false;  // separators: holds a blank
+  std::uint8_t n = 0;   // numbers: digit count; words: letters
+  wchar_t c1 = 0;       // separators: first character that is not a blank (0: blanks only)
+  wchar_t c2 = 0;       // separators: the second one
   std::int64_t iValue = 0;
 };
 
@@ -73,15 +73,15 @@ bool mTokenise(std::wstring_view text, const xNames& names, xTokens& out);
 // ---- Fields of one text (column_parse.cpp) --------------------------------
 
 enum class eDateForm : std::uint8_t {
-  eNone,        // no date: a time of day or an elapsed time
-  eNumeric,     // a b c in an order the column decides
-  eYearFirst,   // yyyy-mm-dd and the like
-  eYearMonth,   // yyyy-mm
-  eWeekDate,    // yyyy-Www[-d]
-  eOrdinal,     // yyyy-ddd
-  eNamed,       // a month name
-  eCompact,     // yyyymmdd[hhmm[ss]]
-  eNumber       // a plain number
+  eNone,       // no date: a time of day or an elapsed time
+  eNumeric,    // a b c in an order the column decides
+  eYearFirst,  // yyyy-mm-dd and the like
+  eYearMonth,  // yyyy-mm
+  eWeekDate,   // yyyy-Www[-d]
+  eOrdinal,    // yyyy-ddd
+  eNamed,      // a month name
+  eCompact,    // yyyymmdd[hhmm[ss]]
+  eNumber      // a plain number
 };
 
 // Where the numbers stand around a month name.
@@ -90,9 +90,9 @@ enum class eNamedOrder : std::uint8_t { eMDY, eDMY, eYMD, eMY, eMD, eDM, eYM };
 struct xFields {
   eDateForm eDate = eDateForm::eNone;
   eNamedOrder eNamed = eNamedOrder::eMDY;
-  wchar_t cDateSep = 0;        // the date separator ('/', '-', '.', ' ')
-  bool bCommaAfterDay = false; // "mmm d, yyyy"
-  bool bDotAfterDay = false;   // "21. Dezember 2013"
+  wchar_t cDateSep = 0;         // the date separator ('/', '-', '.', ' ')
+  bool bCommaAfterDay = false;  // "mmm d, yyyy"
+  bool bDotAfterDay = false;    // "21. Dezember 2013"
   bool bMonthFull = false;
   int a = 0, b = 0, c = 0;  // numeric dates in written order
   std::uint8_t na = 0, nb = 0, nc = 0;
@@ -106,13 +106,13 @@ struct xFields {
   bool bNumberIsInteger = false;
   // Time.
   bool bTime = false;
-  bool bTimeT = false;       // "T" before the time
-  bool bTimeBasic = false;   // hhmmss without colons
+  bool bTimeT = false;      // "T" before the time
+  bool bTimeBasic = false;  // hhmmss without colons
   bool bSeconds = false;
   int iHour = 0, iMinute = 0, iSecond = 0, iMs = 0;
   std::uint8_t nHour = 0;
-  std::uint8_t nFraction = 0;  // fraction digits written (0: none)
-  std::uint8_t eDesignator = 0;  // 0 none, 1 AM, 2 PM
+  std::uint8_t nFraction = 0;        // fraction digits written (0: none)
+  std::uint8_t eDesignator = 0;      // 0 none, 1 AM, 2 PM
   std::uint8_t iDesignatorKind = 0;  // as eWordKind eAm's iValue
   bool bDesignatorBlank = false;
   bool bDesignatorLower = false;
@@ -160,7 +160,7 @@ struct xShapeStats {
 struct xSurvey {
   std::vector<xShapeStats> vShapes;
   std::size_t iDates = 0, iTimes = 0, iNumbers = 0, iUnreadable = 0, iMissing = 0;
-  std::size_t iEvidence[3] = {0, 0, 0};  // texts that only read MDY, DMY, YMD
+  std::size_t iEvidence[3] = {0, 0, 0};      // texts that only read MDY, DMY, YMD
   unsigned uAllOrders = kMdy | kDmy | kYmd;  // orders every numeric date reads in
   std::size_t iNumeric = 0;
   std::size_t iCompactCandidates = 0, iCompactValid = 0;
@@ -177,10 +177,10 @@ struct xDecision {
   eColumnKind eKind = eColumnKind::eEmpty;
   unsigned uOrder = kMdy;  // one of eOrderBits
   bool bAmbiguous = false;
-  bool bCompact = false;   // bare 8, 12 or 14 digit numbers are dates
+  bool bCompact = false;  // bare 8, 12 or 14 digit numbers are dates
   bool bDayNumbers = false;
-  bool bElapsed = false;   // time-only texts are elapsed times
-  int iDefaultYear = 2000; // named dates without a year
+  bool bElapsed = false;    // time-only texts are elapsed times
+  int iDefaultYear = 2000;  // named dates without a year
   xWindow xWin;
   bool bToUtc = false;
 };
@@ -210,8 +210,8 @@ enum class eReason : std::uint8_t {
 
 // Reads the value of fields f under decision d; on false *reason says why
 // (and *dayInMonth, *monthLength fill "day 31 in a 30-day month").
-bool mResolve(const xFields& f, const xDecision& d, double* value, eReason* reason,
-              int* dayInMonth, int* monthLength);
+bool mResolve(const xFields& f, const xDecision& d, double* value, eReason* reason, int* dayInMonth,
+              int* monthLength);
 
 std::string mReasonText(eReason reason, int dayInMonth, int monthLength);
 

@@ -125,8 +125,8 @@ int mParseTime(const xTokens& t, int i, bool bBasic, xFields& f) {
   k = mParseOffset(t, k, f);
   if (k < 0) return -1;
   // A comment after the zone of an e-mail date: " (PST)".
-  if (f.bOffset && mIsSep(t, k) && t.a[k].c1 == L'(' && t.a[k].c2 == 0 &&
-      k + 1 < t.n && t.a[k + 1].e == eTok::eWord && mIsSepChar(t, k + 2, L')') && k + 3 == t.n) {
+  if (f.bOffset && mIsSep(t, k) && t.a[k].c1 == L'(' && t.a[k].c2 == 0 && k + 1 < t.n &&
+      t.a[k + 1].e == eTok::eWord && mIsSepChar(t, k + 2, L')') && k + 3 == t.n) {
     k += 3;
   }
   return k;
@@ -329,7 +329,9 @@ bool mParseFields(const xTokens& t, xFields& f) {
     i = 1;
     if (mIsSep(t, 1)) {
       const xToken& s = t.a[1];
-      if (s.c2 != 0 || (s.c1 != 0 && s.c1 != L',' && s.c1 != L'.')) return false;
+      // ",", ".", "., " or blanks.
+      const bool bStopComma = s.c1 == L'.' && s.c2 == L',';
+      if ((s.c2 != 0 && !bStopComma) || (s.c1 != 0 && s.c1 != L',' && s.c1 != L'.')) return false;
       i = 2;
     }
   }

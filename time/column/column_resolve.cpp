@@ -106,8 +106,16 @@ bool mDateOf(const xFields& f, const xDecision& d, std::int64_t* dayNumber, xOut
       }
       break;
     }
-    case eDateForm::eYearFirst: y = f.a; m = f.b; day = f.c; break;
-    case eDateForm::eYearMonth: y = f.iYear; m = f.iMonth; day = 1; break;
+    case eDateForm::eYearFirst:
+      y = f.a;
+      m = f.b;
+      day = f.c;
+      break;
+    case eDateForm::eYearMonth:
+      y = f.iYear;
+      m = f.iMonth;
+      day = 1;
+      break;
     case eDateForm::eOrdinal:
       if (f.iYear < 1000 || f.iYear > 4000 || f.iDay < 1 || f.iDay > cd::mYearLength(f.iYear)) {
         o.eWhy = f.iYear < 1000 || f.iYear > 4000 ? eReason::eYearRange : eReason::eNotDate;
@@ -205,8 +213,8 @@ bool mResolveOutcome(const xFields& f, const xDecision& d, double* value, xOutco
 
 }  // namespace
 
-bool mResolve(const xFields& f, const xDecision& d, double* value, eReason* reason,
-              int* dayInMonth, int* monthLength) {
+bool mResolve(const xFields& f, const xDecision& d, double* value, eReason* reason, int* dayInMonth,
+              int* monthLength) {
   xOutcome o;
   const bool bRead = mResolveOutcome(f, d, value, o);
   *reason = o.eWhy;
