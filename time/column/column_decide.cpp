@@ -156,15 +156,18 @@ unsigned mOrderOfShortDate(std::wstring_view shortDate) {
   return kMdy;
 }
 
+unsigned mAssumedOrder(const xColumnOptions& options, unsigned regionalOrder) {
+  switch (options.eAssumedOrder) {
+    case eColumnOrder::eMonthDayYear: return kMdy;
+    case eColumnOrder::eDayMonthYear: return kDmy;
+    case eColumnOrder::eYearMonthDay: return kYmd;
+    default: return regionalOrder;
+  }
+}
+
 xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regionalOrder) {
   xDecision d;
-  unsigned uAssumed = regionalOrder;
-  switch (options.eAssumedOrder) {
-    case eColumnOrder::eMonthDayYear: uAssumed = kMdy; break;
-    case eColumnOrder::eDayMonthYear: uAssumed = kDmy; break;
-    case eColumnOrder::eYearMonthDay: uAssumed = kYmd; break;
-    default: break;
-  }
+  const unsigned uAssumed = mAssumedOrder(options, regionalOrder);
   // The order: the one with most deciding texts; a tie goes to the assumed
   // order, then to month-day-year, day-month-year, year-month-day.
   std::size_t iBest = 0;

@@ -124,8 +124,69 @@ struct xFields {
   std::int64_t iElapsedDays = 0;
 };
 
+// A form that holds a date (not a time alone, not a plain number).
+constexpr bool mIsDateForm(eDateForm e) {
+  return e != eDateForm::eNone && e != eDateForm::eNumber && e != eDateForm::eCompact;
+}
+
 // Reads the fields of a token list. False when the tokens make no shape.
 bool mParseFields(const xTokens& tokens, xFields& out);
+
+// Milliseconds of a fraction of n digits, rounded: [0, 1000].
+inline int mFractionMs(std::int64_t value, int n) {
+  if (n <= 3) {
+    for (int k = n; k < 3; ++k) value *= 10;
+    return static_cast<int>(value);
+  }
+  std::int64_t iDivisor = 1;
+  for (int k = 3; k < n && k < 21; ++k) iDivisor *= 10;
+  return static_cast<int>((value + iDivisor / 2) / iDivisor);
+}
+
+// ---- Layout templates (column_template.cpp) -------------------------------
+
+// What a digit run of a template is.
+enum class eRole : std::uint8_t {
+  eA,
+  eB,
+  eC,  // the date's numbers in written order
+  eDays,
+  eHour,
+  eMinute,
+  eSecond,
+  eFraction,
+  eOffsetHours,
+  eOffsetMinutes,
+  eCount
+};
+enum class eItem : std::uint8_t {
+  eDigits,     // a run of nMin..nMax digits
+  eLiteral,    // the character c
+  eLetter,     // the letter c ("T", "Z") in either case, alone
+  eSign,       // "+" or "-" of an offset
+  eDesignator  // "AM"/"PM" (nMin 2) or "A"/"P" (nMin 1) in the sample's case
+};
+struct xTemplateItem {
+  eItem eKind = eItem::eLiteral;
+  eRole eRoleOf = eRole::eA;
+  std::uint8_t nMin = 0, nMax = 0;
+  bool bLower = false;
+  wchar_t c = 0;
+};
+constexpr int kMaxTemplateItems = 40;
+struct xTemplate {
+  int n = 0;
+  std::array<xTemplateItem, kMaxTemplateItems> a;
+  xFields xBase;  // the sample's fields; the matched ones replace its numbers
+};
+
+// The template of sample, whose fields f the general reader found. False
+// when the shape has no template (names, words, basic ISO forms).
+bool mMakeTemplate(std::wstring_view sample, const xFields& f, xTemplate& t);
+
+// The fields of text when it matches t (exactly those the general reader
+// would find); false otherwise.
+bool mMatchTemplate(const xTemplate& t, std::wstring_view text, xFields& f);
 
 // ---- Shape key, survey, decision (column_decide.cpp) ----------------------
 
@@ -184,6 +245,9 @@ struct xDecision {
   xWindow xWin;
   bool bToUtc = false;
 };
+
+// The order assumed when no text decides (kMdy, kDmy or kYmd).
+unsigned mAssumedOrder(const xColumnOptions& options, unsigned regionalOrder);
 
 // Decides the column from its survey; order-independent.
 xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regionalOrder);

@@ -25,17 +25,6 @@ bool mIsBlankSep(const xTokens& t, int i) {
 }
 int mNum(const xTokens& t, int i) { return static_cast<int>(t.a[i].iValue); }
 
-// Milliseconds of a fraction of n digits (rounded); 1000 may result.
-int mFractionMs(std::int64_t value, int n) {
-  if (n <= 3) {
-    for (int k = n; k < 3; ++k) value *= 10;
-    return static_cast<int>(value);
-  }
-  std::int64_t iDivisor = 1;
-  for (int k = 3; k < n; ++k) iDivisor *= 10;
-  return static_cast<int>((value + iDivisor / 2) / iDivisor);  // [0, 1000]
-}
-
 // Reads an offset at i ("Z", a zone name, +hh, +hhmm, +hh:mm); returns the
 // index after it, i itself when there is none, -1 when it is malformed.
 int mParseOffset(const xTokens& t, int i, xFields& f) {
