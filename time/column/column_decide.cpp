@@ -88,7 +88,7 @@ unsigned mOrdersThatRead(const xFields& f, const xWindow& window) {
   return u;
 }
 
-void mSurveyAdd(xSurvey& s, const xFields& f, const xWindow& window) {
+void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t iKey, const xWindow& window) {
   switch (f.eDate) {
     case eDateForm::eNone:
       ++s.iTimes;
@@ -117,15 +117,20 @@ void mSurveyAdd(xSurvey& s, const xFields& f, const xWindow& window) {
     default: ++s.iDates; break;
   }
   if (f.bTime && f.eDate != eDateForm::eNone) s.bAnyTimeWithDate = true;
-  const std::uint64_t iKey = mShapeKey(f);
   xShapeStats* p = nullptr;
-  for (auto& x : s.vShapes) {
-    if (x.iKey == iKey) {
-      p = &x;
-      break;
+  if (s.iLastShape < s.vShapes.size() && s.vShapes[s.iLastShape].iKey == iKey) {
+    p = &s.vShapes[s.iLastShape];
+  } else {
+    for (std::size_t i = 0; i < s.vShapes.size(); ++i) {
+      if (s.vShapes[i].iKey == iKey) {
+        p = &s.vShapes[i];
+        s.iLastShape = i;
+        break;
+      }
     }
   }
   if (p == nullptr) {
+    s.iLastShape = s.vShapes.size();
     if (s.vShapes.size() >= 256) return;  // a column of noise: the rest is not tracked
     s.vShapes.emplace_back();
     p = &s.vShapes.back();

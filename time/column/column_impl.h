@@ -177,7 +177,8 @@ constexpr int kMaxTemplateItems = 40;
 struct xTemplate {
   int n = 0;
   std::array<xTemplateItem, kMaxTemplateItems> a;
-  xFields xBase;  // the sample's fields; the matched ones replace its numbers
+  xFields xBase;           // the sample's fields; the matched ones replace its numbers
+  std::uint64_t iKey = 0;  // the shape key of every text it matches
 };
 
 // The template of sample, whose fields f the general reader found. False
@@ -185,8 +186,9 @@ struct xTemplate {
 bool mMakeTemplate(std::wstring_view sample, const xFields& f, xTemplate& t);
 
 // The fields of text when it matches t (exactly those the general reader
-// would find); false otherwise.
-bool mMatchTemplate(const xTemplate& t, std::wstring_view text, xFields& f);
+// would find); false otherwise, f then undefined. bBaseLoaded: f already
+// holds t's sample fields from a match before (only the numbers change).
+bool mMatchTemplate(const xTemplate& t, std::wstring_view text, bool bBaseLoaded, xFields& f);
 
 // ---- Shape key, survey, decision (column_decide.cpp) ----------------------
 
@@ -230,9 +232,11 @@ struct xSurvey {
   bool bElapsedMark = false;  // a sign, a day count or hours beyond 23
   bool bDesignator = false;
   bool bAnyTimeWithDate = false;
+  std::size_t iLastShape = 0;  // where the last text's shape was found
 };
 
-void mSurveyAdd(xSurvey& s, const xFields& f, const xWindow& window);
+// Adds one text of shape key (mShapeKey(f)) to the survey.
+void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t key, const xWindow& window);
 
 struct xDecision {
   eColumnKind eKind = eColumnKind::eEmpty;

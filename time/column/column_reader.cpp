@@ -1,6 +1,7 @@
 // CmColumnReader::mRead: the survey of every text, the column's decision,
 // then the read of each text under it.
 
+#include <cstdint>
 #include <cwchar>
 #include <exception>
 #include <string_view>
@@ -65,16 +66,23 @@ class xFieldReader {
  public:
   explicit xFieldReader(const cc::xNames& names) : m_xNames(names) { m_vTemplates.reserve(kMax); }
 
-  bool mRead(std::wstring_view text, cc::xFields& f) {
+  // The fields of text into f and their shape key into *key; false when the
+  // text has no shape.
+  bool mRead(std::wstring_view text, cc::xFields& f, std::uint64_t* key) {
     const std::size_t n = m_vTemplates.size();
     for (std::size_t k = 0; k < n; ++k) {
       const std::size_t i = (m_iLast + k) % n;
-      if (cc::mMatchTemplate(m_vTemplates[i], text, f)) {
+      if (cc::mMatchTemplate(m_vTemplates[i], text, m_bBaseLoaded && i == m_iLast, f)) {
         m_iLast = i;
+        m_bBaseLoaded = true;
+        *key = m_vTemplates[i].iKey;
         return true;
       }
+      m_bBaseLoaded = false;
     }
+    m_bBaseLoaded = false;
     if (!cc::mTokenise(text, m_xNames, m_xTokens) || !cc::mParseFields(m_xTokens, f)) return false;
+    *key = cc::mShapeKey(f);
     if (n < kMax && cc::mMakeTemplate(text, f, m_xNew)) {
       m_vTemplates.push_back(m_xNew);
       m_iLast = n;
@@ -87,6 +95,7 @@ class xFieldReader {
   const cc::xNames& m_xNames;
   std::vector<cc::xTemplate> m_vTemplates;
   std::size_t m_iLast = 0;
+  bool m_bBaseLoaded = false;  // the fields hold the sample of template m_iLast
   cc::xTokens m_xTokens;
   cc::xTemplate m_xNew;
 };
@@ -120,8 +129,9 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
       continue;
     }
     r.veStatus[i] = kPending;
-    if (!xReader.mRead(s, xFields)) continue;
-    cc::mSurveyAdd(xSurvey, xFields, xLikely.xWin);
+    std::uint64_t iKey = 0;
+    if (!xReader.mRead(s, xFields, &iKey)) continue;
+    cc::mSurveyAdd(xSurvey, xFields, iKey, xLikely.xWin);
     if (!cc::mIsDateForm(xFields.eDate)) continue;
     cc::eReason eWhy = cc::eReason::eNone;
     int iDay = 0, iLength = 0;
@@ -149,7 +159,9 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
     cc::eReason eWhy = cc::eReason::eNotDate;
     int iDay = 0, iLength = 0;
     double dValue = dMissing;
-    if (xReader.mRead(s, xFields) && cc::mResolve(xFields, d, &dValue, &eWhy, &iDay, &iLength)) {
+    std::uint64_t iKey = 0;
+    if (xReader.mRead(s, xFields, &iKey) &&
+        cc::mResolve(xFields, d, &dValue, &eWhy, &iDay, &iLength)) {
       r.vdValues[i] = dValue;
       r.veStatus[i] = eRowStatus::eRead;
       ++rep.iRead;

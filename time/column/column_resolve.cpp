@@ -15,6 +15,9 @@ namespace {
 namespace cd = cvn::detail;
 
 constexpr double kMsPerDay = 86400000.0;
+// Day numbers of 1 January 1000 and of 1 January 4001.
+constexpr std::int64_t kFirstDay = -328716;
+constexpr std::int64_t kEndDay = 767377;
 
 struct xOutcome {
   eReason eWhy = eReason::eNone;
@@ -32,7 +35,7 @@ bool mDayNumber(int year, int month, int day, std::int64_t* dayNumber, xOutcome&
     o.eWhy = eReason::eYearRange;
     return false;
   }
-  const int iLength = cd::mMonthLength(year, month);
+  const int iLength = month == 2 ? (cd::mIsLeap(year) ? 29 : 28) : cd::kDaysInMonth[month - 1];
   if (day < 1 || day > iLength) {
     o.eWhy = day >= 1 && day <= 31 ? eReason::eDayInMonth : eReason::eNotDate;
     o.iDay = day;
@@ -149,9 +152,8 @@ bool mResolveOutcome(const xFields& f, const xDecision& d, double* value, xOutco
       o.eWhy = eReason::eNumber;
       return false;
     }
-    const double kFirst = static_cast<double>(cd::mDayNumberFromCivil(1000, 1, 1));
-    const double kEnd = static_cast<double>(cd::mDayNumberFromCivil(4001, 1, 1));
-    if (!(f.dNumber >= kFirst && f.dNumber < kEnd)) {
+    if (!(f.dNumber >= static_cast<double>(kFirstDay) &&
+          f.dNumber < static_cast<double>(kEndDay))) {
       o.eWhy = eReason::eYearRange;
       return false;
     }
@@ -203,7 +205,7 @@ bool mResolveOutcome(const xFields& f, const xDecision& d, double* value, xOutco
   if (f.bOffset && d.bToUtc) iMs -= f.iOffsetMinutes * 60000LL;
   iDay += cd::mFloorDiv(iMs, 86400000);
   iMs = cd::mFloorMod(iMs, 86400000);
-  if (iDay < cd::mDayNumberFromCivil(1000, 1, 1) || iDay >= cd::mDayNumberFromCivil(4001, 1, 1)) {
+  if (iDay < kFirstDay || iDay >= kEndDay) {
     o.eWhy = eReason::eYearRange;
     return false;
   }

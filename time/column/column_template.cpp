@@ -118,16 +118,15 @@ bool mMakeTemplate(std::wstring_view sample, const xFields& f, xTemplate& t) {
     ++i;
   }
   t.xBase = f;
+  t.iKey = mShapeKey(f);
   return true;
 }
 
-bool mMatchTemplate(const xTemplate& t, std::wstring_view text, xFields& f) {
+bool mMatchTemplate(const xTemplate& t, std::wstring_view text, bool bBaseLoaded, xFields& f) {
+  if (!bBaseLoaded) f = t.xBase;
   const wchar_t* p = text.data();
   const wchar_t* const pEnd = p + text.size();
-  std::int64_t iValues[static_cast<int>(eRole::eCount)];
-  std::uint8_t nDigits[static_cast<int>(eRole::eCount)];
   int iSign = 1;
-  std::uint8_t eDesignator = 0;
   for (int k = 0; k < t.n; ++k) {
     const xTemplateItem& x = t.a[static_cast<std::size_t>(k)];
     if (p == pEnd) return false;
@@ -141,8 +140,32 @@ bool mMatchTemplate(const xTemplate& t, std::wstring_view text, xFields& f) {
           ++p;
         }
         if (n < x.nMin) return false;
-        iValues[static_cast<int>(x.eRoleOf)] = v;
-        nDigits[static_cast<int>(x.eRoleOf)] = static_cast<std::uint8_t>(n);
+        const auto iv = static_cast<int>(v);  // at most 18 digits only for a fraction
+        const auto nv = static_cast<std::uint8_t>(n);
+        switch (x.eRoleOf) {
+          case eRole::eA: f.a = iv, f.na = nv; break;
+          case eRole::eB: f.b = iv, f.nb = nv; break;
+          case eRole::eC: f.c = iv, f.nc = nv; break;
+          case eRole::eDays: f.iElapsedDays = v; break;
+          case eRole::eHour: f.iHour = iv, f.nHour = nv; break;
+          case eRole::eMinute: f.iMinute = iv; break;
+          case eRole::eSecond: f.iSecond = iv; break;
+          case eRole::eFraction: f.iMs = mFractionMs(v, n), f.nFraction = nv; break;
+          case eRole::eOffsetHours:
+            if (n == 4) {
+              if (iv / 100 > 23 || iv % 100 > 59) return false;
+              f.iOffsetMinutes = iSign * (iv / 100 * 60 + iv % 100);
+            } else {
+              if (iv > 23) return false;
+              f.iOffsetMinutes = iSign * iv * 60;
+            }
+            break;
+          case eRole::eOffsetMinutes:
+            if (iv > 59) return false;
+            f.iOffsetMinutes += iSign * iv;
+            break;
+          default: break;
+        }
         break;
       }
       case eItem::eLiteral:
@@ -170,45 +193,12 @@ bool mMatchTemplate(const xTemplate& t, std::wstring_view text, xFields& f) {
           ++p;
         }
         if (p != pEnd && (mIsAsciiLetter(*p) || *p == L'.')) return false;
-        eDesignator = u == L'A' ? 1 : 2;
+        f.eDesignator = u == L'A' ? 1 : 2;
         break;
       }
     }
   }
-  if (p != pEnd) return false;
-  f = t.xBase;
-  for (int k = 0; k < t.n; ++k) {
-    const xTemplateItem& x = t.a[static_cast<std::size_t>(k)];
-    if (x.eKind != eItem::eDigits) continue;
-    const std::int64_t v = iValues[static_cast<int>(x.eRoleOf)];
-    const std::uint8_t n = nDigits[static_cast<int>(x.eRoleOf)];
-    switch (x.eRoleOf) {
-      case eRole::eA: f.a = static_cast<int>(v), f.na = n; break;
-      case eRole::eB: f.b = static_cast<int>(v), f.nb = n; break;
-      case eRole::eC: f.c = static_cast<int>(v), f.nc = n; break;
-      case eRole::eDays: f.iElapsedDays = v; break;
-      case eRole::eHour: f.iHour = static_cast<int>(v), f.nHour = n; break;
-      case eRole::eMinute: f.iMinute = static_cast<int>(v); break;
-      case eRole::eSecond: f.iSecond = static_cast<int>(v); break;
-      case eRole::eFraction: f.iMs = mFractionMs(v, n), f.nFraction = n; break;
-      case eRole::eOffsetHours:
-        if (n == 4) {
-          f.iOffsetMinutes = iSign * static_cast<int>(v / 100 * 60 + v % 100);
-          if (v / 100 > 23 || v % 100 > 59) return false;
-        } else {
-          if (v > 23) return false;
-          f.iOffsetMinutes = iSign * static_cast<int>(v * 60);
-        }
-        break;
-      case eRole::eOffsetMinutes:
-        if (v > 59) return false;
-        f.iOffsetMinutes += iSign * static_cast<int>(v);
-        break;
-      default: break;
-    }
-  }
-  if (eDesignator != 0) f.eDesignator = eDesignator;
-  return true;
+  return p == pEnd;
 }
 
 }  // namespace cvn::column
