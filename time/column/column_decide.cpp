@@ -62,7 +62,9 @@ std::uint64_t mShapeKey(const xFields& f) {
   const bool bTwoDigitYear =
       f.eDate == eDateForm::eNumeric ? f.nc == 2 || (f.na == 2 && f.nc <= 2) : f.nYear == 2;
   k |= static_cast<std::uint64_t>(bTwoDigitYear) << 13;
-  k |= static_cast<std::uint64_t>(f.nYear == 0 && f.eDate == eDateForm::eNamed) << 14;
+  const bool bNoYear = (f.nYear == 0 && f.eDate == eDateForm::eNamed) ||
+                       (f.nc == 0 && f.eDate == eDateForm::eNumeric);
+  k |= static_cast<std::uint64_t>(bNoYear) << 14;
   k |= static_cast<std::uint64_t>(f.nCompact / 2 % 8) << 15;
   k |= static_cast<std::uint64_t>(f.bTime) << 18;
   k |= static_cast<std::uint64_t>(f.bTimeT) << 19;
@@ -81,10 +83,11 @@ std::uint64_t mShapeKey(const xFields& f) {
 
 unsigned mOrdersThatRead(const xFields& f, const xWindow& window) {
   unsigned u = 0;
-  const int iYearC = f.nc == 2 ? window.mYear(f.c) : f.c;
+  // Without a year: any day of a leap year.
+  const int iYearC = f.nc == 0 ? 2000 : f.nc == 2 ? window.mYear(f.c) : f.c;
   if (mValidDate(iYearC, f.a, f.b)) u |= kMdy;
   if (mValidDate(iYearC, f.b, f.a)) u |= kDmy;
-  if (f.na == 2 && f.nc <= 2 && mValidDate(window.mYear(f.a), f.b, f.c)) u |= kYmd;
+  if (f.na == 2 && f.nc == 2 && mValidDate(window.mYear(f.a), f.b, f.c)) u |= kYmd;
   return u;
 }
 
@@ -111,7 +114,7 @@ void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t iKey, const xWindow&
       s.uAllOrders &= mOrdersThatRead(f, window);
       if (f.a > 12 && f.a <= 31 && f.b <= 12) ++s.iEvidence[1];
       if (f.b > 12 && f.b <= 31 && f.a <= 12) ++s.iEvidence[0];
-      if (f.a > 31 && f.na == 2 && f.nc <= 2 && f.b <= 12 && f.c <= 31) ++s.iEvidence[2];
+      if (f.a > 31 && f.na == 2 && f.nc == 2 && f.b <= 12 && f.c <= 31) ++s.iEvidence[2];
       break;
     }
     default: ++s.iDates; break;
@@ -140,7 +143,7 @@ void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t iKey, const xWindow&
   ++p->iCount;
   const bool bNamedOrIso = f.eDate == eDateForm::eNamed || f.eDate == eDateForm::eYearFirst ||
                            f.eDate == eDateForm::eYearMonth;
-  if (f.eDate == eDateForm::eNumeric) {
+  if (f.eDate == eDateForm::eNumeric || f.eDate == eDateForm::eMonthYear) {
     p->bShortFirst |= f.na == 1;
     p->bShortSecond |= f.nb == 1;
     p->bShortThird |= f.nc == 1;

@@ -74,9 +74,10 @@ bool mTokenise(std::wstring_view text, const xNames& names, xTokens& out);
 
 enum class eDateForm : std::uint8_t {
   eNone,       // no date: a time of day or an elapsed time
-  eNumeric,    // a b c in an order the column decides
+  eNumeric,    // a b c (or a b without a year) in an order the column decides
   eYearFirst,  // yyyy-mm-dd and the like
   eYearMonth,  // yyyy-mm
+  eMonthYear,  // mm/yyyy
   eWeekDate,   // yyyy-Www[-d]
   eOrdinal,    // yyyy-ddd
   eNamed,      // a month name

@@ -175,6 +175,13 @@ bool mParseNamed(const xTokens& t, int i, int e, xFields& f) {
       f.iDay = 1;
       return mSetYear(x);
     }
+    // "Mar-20" (month and two-digit year) against "Mar 20" (month and day).
+    const wchar_t cSep = t.a[iMonthAt + 1].c1;
+    if (x.n == 2 && (cSep == L'-' || cSep == L'/' || cSep == L'.') && !t.a[iMonthAt + 1].bBlank) {
+      f.eNamed = eNamedOrder::eMY;
+      f.iDay = 1;
+      return mSetYear(x);
+    }
     f.eNamed = eNamedOrder::eMD;
     return mSetDay(x);
   }
@@ -243,6 +250,28 @@ bool mParseDate(const xTokens& t, int i, int e, xFields& f) {
     f.iMonth = mNum(t, i + 2);
     f.iDay = 1;
     f.nb = t.a[i + 2].n;
+    return true;
+  }
+  // Month and year ("03/2020"), month and day ("3/15", "15.03.").
+  const bool bStop = n == 4 && mIsSepChar(t, i + 3, L'.');
+  if ((n == 3 || bStop) && mIsNum(t, i) && t.a[i].n <= 2 && mIsNum(t, i + 2) &&
+      (mIsSepChar(t, i + 1, L'-') || mIsSepChar(t, i + 1, L'/') || mIsSepChar(t, i + 1, L'.'))) {
+    f.cDateSep = t.a[i + 1].c1;
+    f.a = mNum(t, i);
+    f.na = t.a[i].n;
+    if (t.a[i + 2].n == 4 && !bStop) {
+      f.eDate = eDateForm::eMonthYear;
+      f.iYear = mNum(t, i + 2);
+      f.nYear = 4;
+      f.iMonth = f.a;
+      f.iDay = 1;
+      return true;
+    }
+    if (t.a[i + 2].n > 2) return false;
+    f.eDate = eDateForm::eNumeric;
+    f.b = mNum(t, i + 2);
+    f.nb = t.a[i + 2].n;
+    f.bDotAfterDay = bStop;
     return true;
   }
   // Week dates: yyyy-Www[-d], yyyyWww[d].
@@ -330,6 +359,15 @@ bool mParseFields(const xTokens& t, xFields& f) {
   bool bBasic = false;
   int iDateEnd = t.n;
   for (int k = i; k < t.n; ++k) {
+    // Web server logs: "25/Sep/2003:10:36:28 +0000", the year before the
+    // time with a colon.
+    if (k > i && mIsNum(t, k) && t.a[k].n == 4 && mIsSepChar(t, k + 1, L':') && mIsNum(t, k + 2) &&
+        mIsSepChar(t, k + 3, L':') && mIsNum(t, k + 4) && mIsSepChar(t, k + 5, L':') &&
+        mIsNum(t, k + 6)) {
+      iTime = k + 2;
+      iDateEnd = k + 1;
+      break;
+    }
     if (mIsNum(t, k) && mIsSepChar(t, k + 1, L':') && mIsNum(t, k + 2)) {
       iTime = k;
       iDateEnd = k;
@@ -376,7 +414,10 @@ bool mParseFields(const xTokens& t, xFields& f) {
     return true;
   }
   if (iSign != 0) return false;
-  if (pSep != nullptr && !(pSep->c2 == 0 && (pSep->c1 == 0 || pSep->c1 == L','))) return false;
+  if (pSep != nullptr && !(pSep->c2 == 0 && (pSep->c1 == 0 || pSep->c1 == L',' ||
+                                             (pSep->c1 == L':' && !pSep->bBlank)))) {
+    return false;
+  }
   if (f.bTimeT && iDateEnd == i + 1 && mIsNum(t, i) && t.a[i].n == 8) {
     // ISO basic: yyyymmddThhmmss.
     const int v = mNum(t, i);

@@ -23,6 +23,11 @@ std::wstring mDateFormat(const xShapeStats& x, unsigned order) {
   const std::wstring sMonthName = f.bMonthFull ? L"mmmm" : L"mmm";
   switch (f.eDate) {
     case eDateForm::eNumeric: {
+      if (f.nc == 0) {
+        // "15.03." is shown without its last full stop: no format ends in one.
+        if (order == kDmy) return mDay(x.bShortFirst) + sSep + mMonth(x.bShortSecond);
+        return mMonth(x.bShortFirst) + sSep + mDay(x.bShortSecond);
+      }
       const bool bTwo = f.nc == 2 || order == kYmd;
       if (order == kMdy) {
         return mMonth(x.bShortFirst) + sSep + mDay(x.bShortSecond) + sSep + mYear(bTwo);
@@ -35,6 +40,7 @@ std::wstring mDateFormat(const xShapeStats& x, unsigned order) {
     case eDateForm::eYearFirst:
       return L"yyyy" + sSep + mMonth(x.bShortSecond) + sSep + mDay(x.bShortThird);
     case eDateForm::eYearMonth: return L"yyyy" + sSep + mMonth(x.bShortSecond);
+    case eDateForm::eMonthYear: return mMonth(x.bShortFirst) + sSep + L"yyyy";
     case eDateForm::eWeekDate:
     case eDateForm::eOrdinal: return L"yyyy-mm-dd";
     case eDateForm::eCompact: return f.nCompact == 8 ? L"yyyymmdd" : L"yyyy-mm-dd";

@@ -90,7 +90,16 @@ bool mDateOf(const xFields& f, const xDecision& d, std::int64_t* dayNumber, xOut
   int y = 0, m = 0, day = 0;
   switch (f.eDate) {
     case eDateForm::eNumeric: {
-      if (d.uOrder == kYmd) {
+      if (f.nc == 0) {
+        // Month and day without a year: year-first columns put the month first.
+        y = d.iDefaultYear;
+        m = d.uOrder == kDmy ? f.b : f.a;
+        day = d.uOrder == kDmy ? f.a : f.b;
+        if ((m > 12 || m < 1) && day >= 1 && day <= 12 && m <= 31) {
+          o.eWhy = eReason::eOrder;
+          return false;
+        }
+      } else if (d.uOrder == kYmd) {
         if (f.na != 2 || f.nc > 2) {
           o.eWhy = eReason::eOrder;
           return false;
@@ -115,6 +124,7 @@ bool mDateOf(const xFields& f, const xDecision& d, std::int64_t* dayNumber, xOut
       day = f.c;
       break;
     case eDateForm::eYearMonth:
+    case eDateForm::eMonthYear:
       y = f.iYear;
       m = f.iMonth;
       day = 1;

@@ -27,7 +27,7 @@ int mRoles(const xFields& f, int nRuns, eRole* roles) {
   if (f.eDate == eDateForm::eNumeric || (f.eDate == eDateForm::eYearFirst && f.cDateSep != 0)) {
     roles[n++] = eRole::eA;
     roles[n++] = eRole::eB;
-    roles[n++] = eRole::eC;
+    if (f.eDate == eDateForm::eYearFirst || f.nc != 0) roles[n++] = eRole::eC;
   } else if (f.eDate != eDateForm::eNone) {
     return -1;
   }

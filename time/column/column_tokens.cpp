@@ -75,7 +75,7 @@ bool mIsBlank(wchar_t c) {
 bool mIsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool mIsLetter(wchar_t c) {
   if (c < 0x80) return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
-  return c != 0xD7 && c != 0xF7 && !(c >= 0x2000 && c <= 0x206F) && c != 0xFEFF &&
+  return c != 0xD7 && c != 0xF7 && !(c >= 0x2000 && c <= 0x206F) && c != 0x2212 && c != 0xFEFF &&
          !(c >= 0xD800 && c <= 0xDFFF) && c != 0xFFFE && c != 0xFFFF;
 }
 // Separator characters; dashes of other widths count as "-".
@@ -91,7 +91,7 @@ wchar_t mSeparator(wchar_t c) {
     case L')': return c;
     default: break;
   }
-  if (c >= 0x2010 && c <= 0x2015) return L'-';
+  if ((c >= 0x2010 && c <= 0x2015) || c == 0x2212) return L'-';
   return 0;
 }
 
