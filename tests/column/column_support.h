@@ -18,14 +18,16 @@
 
 namespace cvn::test {
 
-enum eSettings { kUS, kGB, kDE };
+// United States, British, German; Austrian: German with the designators
+// "vorm." and "nachm.".
+enum eSettings { kUS, kGB, kDE, kAT };
 
 inline CmRegionalSettings mColumnSettings(eSettings e) {
   CmRegionalSettings x = mBuiltInRegionalSettings();
   if (e == kGB) {
     x.sShortDate = L"dd/MM/yyyy";
     x.sTimeFormat = L"HH:mm:ss";
-  } else if (e == kDE) {
+  } else if (e == kDE || e == kAT) {
     static const wchar_t* const kMonths[12] = {L"Januar",    L"Februar", L"M\u00e4rz", L"April",
                                                L"Mai",       L"Juni",    L"Juli",      L"August",
                                                L"September", L"Oktober", L"November",  L"Dezember"};
@@ -38,8 +40,8 @@ inline CmRegionalSettings mColumnSettings(eSettings e) {
     x.sShortDate = L"dd.MM.yyyy";
     x.sDateSep = L".";
     x.sTimeFormat = L"HH:mm:ss";
-    x.sAM = L"";
-    x.sPM = L"";
+    x.sAM = e == kAT ? L"vorm." : L"";
+    x.sPM = e == kAT ? L"nachm." : L"";
     x.sFirstDayOfWeek = L"0";
     for (int i = 0; i < 12; ++i) x.sMonthNames[i] = kMonths[i], x.sMonthAbbrevs[i] = kAbbrevs[i];
     for (int i = 0; i < 7; ++i) x.sDayNames[i] = kDays[i], x.sDayAbbrevs[i] = kDayAbbrevs[i];

@@ -61,6 +61,7 @@ struct xNames {
   std::vector<bool> vbWeekdayFull[7];
   std::wstring sAm;  // regional designators, upper case (may be empty)
   std::wstring sPm;
+  std::wstring sDesignatorPair;  // the regional pair as a format writes it: "vorm./nachm."
 };
 
 // The names in force (regional settings) plus the English ones.
@@ -249,6 +250,7 @@ struct xDecision {
   int iDefaultYear = 2000;  // named dates without a year
   xWindow xWin;
   bool bToUtc = false;
+  std::wstring sDesignatorPair;  // as xNames
 };
 
 // The order assumed when no text decides (kMdy, kDmy or kYmd).

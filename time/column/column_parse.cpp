@@ -110,6 +110,7 @@ int mParseTime(const xTokens& t, int i, bool bBasic, xFields& f) {
     f.bDesignatorBlank = d != k;
     f.bDesignatorLower = t.a[d].bLower;
     k = d + 1;
+    if (mIsSepChar(t, k, L'.')) ++k;  // "vorm.", "PM."
   }
   k = mParseOffset(t, k, f);
   if (k < 0) return -1;

@@ -142,6 +142,7 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
   cc::xDecision d = cc::mDecide(xSurvey, options, uRegionalOrder);
   d.xWin = xLikely.xWin;
   d.iDefaultYear = xLikely.iDefaultYear;
+  d.sDesignatorPair = xNames.sDesignatorPair;
   const bool bKeep = mIsDateKind(d.eKind) && d.uOrder == xLikely.uOrder;
   // Read: each text the survey did not settle, under the decision.
   xColumnReport& rep = r.xReport;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CmString.h"
 #include "time/column/column_impl.h"
 
 namespace cvn::column {
@@ -69,7 +70,7 @@ std::wstring mDateFormat(const xShapeStats& x, unsigned order) {
 
 // The time half: hours, minutes, seconds and fraction as written, the
 // designator style, brackets for an elapsed time.
-std::wstring mTimeFormat(const xShapeStats& x, bool bElapsed) {
+std::wstring mTimeFormat(const xShapeStats& x, bool bElapsed, const std::wstring& pair) {
   const xFields& f = x.xSample;
   std::wstring s;
   if (bElapsed) {
@@ -83,7 +84,12 @@ std::wstring mTimeFormat(const xShapeStats& x, bool bElapsed) {
   if (f.eDesignator != 0) {
     if (f.bDesignatorBlank) s += L' ';
     const bool bOneLetter = f.iDesignatorKind == 1;
-    if (f.bDesignatorLower) {
+    if (f.iDesignatorKind == 3 && !pair.empty()) {
+      // The regional pair, its case giving the case written.
+      std::wstring sPair = pair;
+      for (wchar_t& c : sPair) c = f.bDesignatorLower ? mToLower(c) : mToUpper(c);
+      s += sPair;
+    } else if (f.bDesignatorLower) {
       s += bOneLetter ? L"a/p" : L"am/pm";
     } else {
       s += bOneLetter ? L"A/P" : L"AM/PM";
@@ -102,13 +108,13 @@ bool mHasDate(const xShapeStats& x) { return x.xSample.eDate != eDateForm::eNone
 
 std::wstring mFormatOfShape(const xShapeStats& x, const xDecision& d, unsigned order) {
   const xFields& f = x.xSample;
-  if (f.eDate == eDateForm::eNone) return mTimeFormat(x, d.bElapsed);
+  if (f.eDate == eDateForm::eNone) return mTimeFormat(x, d.bElapsed, d.sDesignatorPair);
   std::wstring s = mDateFormat(x, order);
   if (f.eDate == eDateForm::eCompact && f.nCompact > 8) {
     s += f.nCompact == 14 ? L" hh:mm:ss" : L" hh:mm";
   } else if (f.bTime) {
     s += L' ';
-    s += mTimeFormat(x, false);
+    s += mTimeFormat(x, false, d.sDesignatorPair);
   }
   return s;
 }

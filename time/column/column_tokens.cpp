@@ -205,12 +205,15 @@ xNames mNamesInForce() {
     mAddName(x.vsWeekdays[e.iIndex], x.vbWeekdayFull[e.iIndex], e.psName, false);
   }
   // Regional designators that are not the English ones.
-  if (mReadRegional(cp::kLocaleS1159, s)) x.sAm = mUpperName(s);
-  if (mReadRegional(cp::kLocaleS2359, s)) x.sPm = mUpperName(s);
+  std::wstring sAmText, sPmText;
+  if (mReadRegional(cp::kLocaleS1159, sAmText)) x.sAm = mUpperName(sAmText);
+  if (mReadRegional(cp::kLocaleS2359, sPmText)) x.sPm = mUpperName(sPmText);
+  x.sDesignatorPair = sAmText + L"/" + sPmText;
   if (x.sAm == L"AM" || x.sPm == L"PM" || x.sAm.size() >= kMaxWordChars ||
       x.sPm.size() >= kMaxWordChars) {
     x.sAm.clear();
     x.sPm.clear();
+    x.sDesignatorPair.clear();
   }
   return x;
 }
