@@ -171,5 +171,42 @@ TEST(ColumnDecision, ShuffledRowsReadTheSame) {
   }
 }
 
+// Texts no shape has: refused (or missing), never read, never a crash.
+TEST(ColumnDecision, RefusesWhatNoShapeHas) {
+  const Texts vTexts = {L"",
+                        L"   ",
+                        L" * ",
+                        L"-0",
+                        L"2020-03-15x",
+                        L"2020-03-15\u0000",
+                        L"\u00e9\u00ff",
+                        std::wstring(1, wchar_t(0xD800)),
+                        L"\uFFFF",
+                        std::wstring(5000, L'1'),
+                        L"1" + std::wstring(300, L'/') + L"2",
+                        L"12:00 PM PM",
+                        L"Mar Apr 2020",
+                        L"2020-13",
+                        L"2020-W54",
+                        L"T10:00",
+                        L"10:60",
+                        L"1:2:3",
+                        L"99999999999999999999"};
+  const xColumnResult r = mImport(kUS, vTexts);
+  EXPECT_EQ(r.xReport.iMissing, 3u);
+  EXPECT_EQ(r.xReport.iRead, 0u);
+  EXPECT_EQ(r.xReport.iRefused, vTexts.size() - 3);
+  EXPECT_TRUE(r.xReport.sFormat.empty());
+  EXPECT_EQ(r.xReport.eKind, eColumnKind::eEmpty);
+  for (double d : r.vdValues) EXPECT_EQ(d, CmCVNConst::kMissingValueCode);
+  // The vector overload reads the same; no texts at all give an empty result.
+  std::vector<CmString> vStrings(vTexts.begin(), vTexts.end());
+  xColumnResult r2;
+  CmColumnReader().mRead(vStrings, r2);
+  EXPECT_EQ(r2.veStatus, r.veStatus);
+  CmColumnReader().mRead(nullptr, 4, r2);
+  EXPECT_TRUE(r2.vdValues.empty() && r2.veStatus.empty() && r2.xReport.iRead == 0);
+}
+
 }  // namespace
 }  // namespace cvn::test
