@@ -178,7 +178,7 @@ TEST(ColumnDecision, RefusesWhatNoShapeHas) {
                         L" * ",
                         L"-0",
                         L"2020-03-15x",
-                        L"2020-03-15\u0000",
+                        std::wstring(L"2020-03-15\0", 11),
                         L"\u00e9\u00ff",
                         std::wstring(1, wchar_t(0xD800)),
                         L"\uFFFF",

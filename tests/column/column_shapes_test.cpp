@@ -79,7 +79,7 @@ const xShapeRow kShapes[] = {
     {kUS, L"12:30 p.m.", 0, 0, 0, 12, 30, 0, 0, L"hh:mm am/pm"},
     {kGB, L"1:30p", 0, 0, 0, 13, 30, 0, 0, L"h:mma/p"},
     {kUS, L"11:59 PM", 0, 0, 0, 23, 59, 0, 0, L"hh:mm AM/PM"},
-    {kAT, L"10:30 nachm.", 0, 0, 0, 22, 30, 0, 0, L"hh:mm VORM./NACHM."},
+    {kAT, L"10:30 nachm.", 0, 0, 0, 22, 30, 0, 0, L"hh:mm vorm./nachm."},
     {kAT, L"15.03.2020 12:05:00 vorm.", 2020, 3, 15, 0, 5, 0, 0, L"dd.mm.yyyy hh:mm:ss vorm./nachm."},
     {kDE, L"23:59:59.999", 0, 0, 0, 23, 59, 59, 999, L"hh:mm:ss.sss"},
     {kUS, L"24:00", 1, 0, 0, 0, 0, 0, 0, L"hh:mm"},
@@ -95,6 +95,7 @@ TEST(ColumnShapes, ReadsEachShapeUnderEachSetting) {
         row.y == 1 ? 1.0 : mValue(row.y, row.mo, row.d, row.h, row.mi, row.s, row.ms);
     EXPECT_NEAR(r.vdValues[0], dExpected, 1e-9);
     EXPECT_EQ(r.xReport.sFormat.str(), row.psFormat);
+    const RegionalSettingsGuard xGuard(mColumnSettings(row.eSet));
     CmTimeCls t;
     EXPECT_TRUE(t.mSetFormat(r.xReport.sFormat.c_str()));
   }
