@@ -59,8 +59,7 @@ std::uint64_t mShapeKey(const xFields& f) {
   k |= static_cast<std::uint64_t>(f.bCommaAfterDay) << 10;
   k |= static_cast<std::uint64_t>(f.bDotAfterDay) << 11;
   k |= static_cast<std::uint64_t>(f.bMonthFull) << 12;
-  const bool bTwoDigitYear =
-      f.eDate == eDateForm::eNumeric ? f.nc == 2 || (f.na == 2 && f.nc <= 2) : f.nYear == 2;
+  const bool bTwoDigitYear = f.eDate == eDateForm::eNumeric ? f.nc == 2 : f.nYear == 2;
   k |= static_cast<std::uint64_t>(bTwoDigitYear) << 13;
   const bool bNoYear = (f.nYear == 0 && f.eDate == eDateForm::eNamed) ||
                        (f.nc == 0 && f.eDate == eDateForm::eNumeric);
@@ -123,18 +122,12 @@ void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t iKey, const xWindow&
   xShapeStats* p = nullptr;
   if (s.iLastShape < s.vShapes.size() && s.vShapes[s.iLastShape].iKey == iKey) {
     p = &s.vShapes[s.iLastShape];
+  } else if (const auto it = s.mIndex.find(iKey); it != s.mIndex.end()) {
+    s.iLastShape = it->second;
+    p = &s.vShapes[s.iLastShape];
   } else {
-    for (std::size_t i = 0; i < s.vShapes.size(); ++i) {
-      if (s.vShapes[i].iKey == iKey) {
-        p = &s.vShapes[i];
-        s.iLastShape = i;
-        break;
-      }
-    }
-  }
-  if (p == nullptr) {
     s.iLastShape = s.vShapes.size();
-    if (s.vShapes.size() >= 256) return;  // a column of noise: the rest is not tracked
+    s.mIndex.emplace(iKey, s.iLastShape);
     s.vShapes.emplace_back();
     p = &s.vShapes.back();
     p->iKey = iKey;

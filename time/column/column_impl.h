@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "CmColumnReader.h"
@@ -224,6 +225,7 @@ struct xShapeStats {
 
 struct xSurvey {
   std::vector<xShapeStats> vShapes;
+  std::unordered_map<std::uint64_t, std::size_t> mIndex;  // shape key -> index in vShapes
   std::size_t iDates = 0, iTimes = 0, iNumbers = 0, iUnreadable = 0, iMissing = 0;
   std::size_t iEvidence[3] = {0, 0, 0};      // texts that only read MDY, DMY, YMD
   unsigned uAllOrders = kMdy | kDmy | kYmd;  // orders every numeric date reads in
