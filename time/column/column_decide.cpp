@@ -186,7 +186,17 @@ xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regi
   xDecision d;
   const unsigned uAssumed = mAssumedOrder(options, regionalOrder);
   std::size_t iBest = 0;
-  const unsigned uBest = mLeadingOrder(s, uAssumed, &iBest);
+  unsigned uBest = mLeadingOrder(s, uAssumed, &iBest);
+  // Nothing decides and the assumed order cannot read the column (year
+  // first assumed, "02/03/2020" written): the first order that can.
+  if (iBest == 0 && s.iNumeric > 0 && (s.uAllOrders & uBest) == 0) {
+    for (unsigned u : {kMdy, kDmy, kYmd}) {
+      if ((s.uAllOrders & u) != 0) {
+        uBest = u;
+        break;
+      }
+    }
+  }
   d.uOrder = uBest;
   d.bAmbiguous = s.iNumeric > 0 && iBest == 0 && (s.uAllOrders & ~uBest) != 0;
   d.bCompact = s.iCompactCandidates > 0 && !s.bCompactLengthsDiffer && s.iNumbers == 0 &&
