@@ -35,12 +35,13 @@ enum class eWordKind : std::uint8_t {
 struct xToken {
   eTok e = eTok::eSep;
   eWordKind eWord = eWordKind::eUnknown;
-  bool bFull = false;   // words: a full month or weekday name
-  bool bLower = false;  // words: the first letter is lower case
-  bool bBlank = false;  // separators: holds a blank
-  std::uint8_t n = 0;   // numbers: digit count; words: letters
-  wchar_t c1 = 0;       // separators: first character that is not a blank (0: blanks only)
-  wchar_t c2 = 0;       // separators: the second one
+  bool bFull = false;          // words: a full month or weekday name
+  bool bLower = false;         // words: the first letter is lower case
+  bool bBlank = false;         // separators: holds a blank
+  bool bLeadingBlank = false;  // separators: a blank before the first other character
+  std::uint8_t n = 0;          // numbers: digit count; words: letters
+  wchar_t c1 = 0;              // separators: first character that is not a blank (0: blanks only)
+  wchar_t c2 = 0;              // separators: the second one
   std::int64_t iValue = 0;
 };
 

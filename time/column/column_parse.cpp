@@ -125,7 +125,9 @@ int mParseTime(const xTokens& t, int i, bool bBasic, xFields& f) {
 // The separator between date items: blanks, or one of , - / . with blanks.
 bool mIsDateSep(const xToken& s) {
   if (s.e != eTok::eSep || s.c2 != 0) return false;
-  return s.c1 == 0 || s.c1 == L',' || s.c1 == L'-' || s.c1 == L'/' || s.c1 == L'.';
+  if (s.c1 == L'-' || s.c1 == L'/') return !s.bBlank;         // "-5" is not " - 5"
+  if (s.c1 == L',' || s.c1 == L'.') return !s.bLeadingBlank;  // ", " but not " ,"
+  return s.c1 == 0;
 }
 wchar_t mSepChar(const xToken& s) { return s.c1 == 0 ? L' ' : s.c1; }
 
@@ -189,6 +191,8 @@ bool mParseNamed(const xTokens& t, int i, int e, xFields& f) {
   if (iBefore == 0 && iAfter == 2) {
     f.eNamed = eNamedOrder::eMDY;
     f.bCommaAfterDay = t.a[iNums[0] + 1].c1 == L',';
+    // "March 15, 2020", not "March/15, 2020": no format writes the second.
+    if (f.bCommaAfterDay && t.a[iMonthAt + 1].c1 != 0) return false;
     return mSetDay(x) && mSetYear(t.a[iNums[1]]);
   }
   if (iBefore == 1 && iAfter == 0) {

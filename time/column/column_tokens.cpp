@@ -281,6 +281,7 @@ bool mTokenise(std::wstring_view text, const xNames& names, xTokens& out) {
         const wchar_t d = text[i];
         if (mIsBlank(d)) {
           tok.bBlank = true;
+          if (tok.c1 == 0) tok.bLeadingBlank = true;
         } else if (const wchar_t s = mSeparator(d); s != 0) {
           if (tok.c1 == 0) {
             tok.c1 = s;
