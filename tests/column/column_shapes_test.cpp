@@ -74,6 +74,11 @@ const xShapeRow kShapes[] = {
     {kUS, L"Sunday, March 15, 2020 8:00 PM", 2020, 3, 15, 20, 0, 0, 0, L"mmmm dd, yyyy h:mm AM/PM"},
     {kUS, L"Tue, 01 Nov 2016 01:23:45 +0000", 2016, 11, 1, 1, 23, 45, 0, L"dd mmm yyyy hh:mm:ss"},
     {kGB, L"Tue, 1 Nov 2016 01:23 GMT", 2016, 11, 1, 1, 23, 0, 0, L"d mmm yyyy hh:mm"},
+    {kUS, L"Sun Mar 15 2020 10:30:45 GMT+0100 (Central European Standard Time)", 2020, 3, 15,
+     10, 30, 45, 0, L"mmm dd yyyy hh:mm:ss"},
+    {kUS, L"2020-03-15 10:30:45.123 +0000 UTC", 2020, 3, 15, 10, 30, 45, 123,
+     L"yyyy-mm-dd hh:mm:ss.sss"},
+    {kUS, L"Mar. 5, 2020", 2020, 3, 5, 0, 0, 0, 0, L"mmm d, yyyy"},
     {kUS, L"Thu Sep 25 10:36:28 2003", 2003, 9, 25, 10, 36, 28, 0, L"mmm dd yyyy hh:mm:ss"},
     {kUS, L"Thu Sep  4 10:36:28 2003", 2003, 9, 4, 10, 36, 28, 0, L"mmm d yyyy hh:mm:ss"},
     // Times of day with every designator.

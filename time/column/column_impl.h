@@ -45,7 +45,7 @@ struct xToken {
   std::int64_t iValue = 0;
 };
 
-constexpr int kMaxTokens = 24;
+constexpr int kMaxTokens = 40;
 
 struct xTokens {
   int n = 0;

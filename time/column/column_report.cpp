@@ -54,7 +54,9 @@ std::wstring mDateFormat(const xShapeStats& x, unsigned order) {
   const std::wstring sNamedSep = f.cDateSep == L',' ? L", " : sSep;
   switch (f.eNamed) {
     case eNamedOrder::eMDY:
-      return sMonthName + sNamedSep + sDay + (f.bCommaAfterDay ? L", " : sNamedSep) + sYear;
+      // "Mar. 5, 2020" is written "Mar 5, 2020": the comma layout has blanks only.
+      if (f.bCommaAfterDay) return sMonthName + L" " + sDay + L", " + sYear;
+      return sMonthName + sNamedSep + sDay + sNamedSep + sYear;
     case eNamedOrder::eDMY:
       // "21. Dezember 2013": the format language has no ". " between parts.
       if (f.bDotAfterDay) return sDay + L"." + sMonthName + L"." + sYear;
