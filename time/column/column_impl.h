@@ -27,9 +27,10 @@ enum class eWordKind : std::uint8_t {
   eWeekday,  // iValue 0 (Monday) .. 6
   eAm,       // designator; iValue: 0 two letters, 1 one letter, 2 dotted, 3 regional
   ePm,
-  eT,        // the date/time separator "T" of ISO 8601
-  eZone,     // "Z", "UT", "GMT", "EST", ...: iValue offset in minutes
-  eWeekMark  // "W" of an ISO week date
+  eT,         // the date/time separator "T" of ISO 8601
+  eZone,      // "Z", "UT", "GMT", "EST", ...: iValue offset in minutes
+  eWeekMark,  // "W" of an ISO week date
+  eFiller     // "of", "de", "at": read as a blank
 };
 
 struct xToken {
