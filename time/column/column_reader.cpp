@@ -1,9 +1,18 @@
 // CmColumnReader::mRead: the survey of every text, the column's decision,
 // then the read of each text under it.
+//
+// One pass surveys the column: each text is cut into its fields (through a
+// layout template of the column when one matches, else through the general
+// reader), its shape and evidence are added to the survey (counts, minima,
+// maxima and unions only, so the decision cannot depend on the order of the
+// rows), and it is read ahead under the decision its shape most likely
+// gets. The decision follows from the survey alone. A second pass keeps
+// each value read ahead under what the decision turned out to be and reads
+// the other texts again; every value is the one the decision gives. Nothing
+// is allocated per text except the reason of a refused one.
 
 #include <cstdint>
 #include <cwchar>
-#include <exception>
 #include <string_view>
 #include <vector>
 
