@@ -84,8 +84,14 @@ unsigned mOrdersThatRead(const xFields& f, const xWindow& window) {
   unsigned u = 0;
   // Without a year: any day of a leap year.
   const int iYearC = f.nc == 0 ? 2000 : f.nc == 2 ? window.mYear(f.c) : f.c;
-  if (mValidDate(iYearC, f.a, f.b)) u |= kMdy;
-  if (mValidDate(iYearC, f.b, f.a)) u |= kDmy;
+  if (iYearC >= 1000 && iYearC <= 4000 && f.a >= 1 && f.b >= 1) {
+    const bool bLeap = cd::mIsLeap(iYearC);
+    auto mLength = [bLeap](int month) {
+      return month == 2 ? (bLeap ? 29 : 28) : cd::kDaysInMonth[month - 1];
+    };
+    if (f.a <= 12 && f.b <= mLength(f.a)) u |= kMdy;
+    if (f.b <= 12 && f.a <= mLength(f.b)) u |= kDmy;
+  }
   if (f.na == 2 && f.nc == 2 && mValidDate(window.mYear(f.a), f.b, f.c)) u |= kYmd;
   return u;
 }

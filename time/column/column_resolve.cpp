@@ -213,8 +213,10 @@ bool mResolveOutcome(const xFields& f, const xDecision& d, double* value, xOutco
     return false;
   }
   if (f.bOffset && d.bToUtc) iMs -= f.iOffsetMinutes * 60000LL;
-  iDay += cd::mFloorDiv(iMs, 86400000);
-  iMs = cd::mFloorMod(iMs, 86400000);
+  if (iMs < 0 || iMs >= 86400000) {  // 24:00, or an offset across midnight
+    iDay += cd::mFloorDiv(iMs, 86400000);
+    iMs = cd::mFloorMod(iMs, 86400000);
+  }
   if (iDay < kFirstDay || iDay >= kEndDay) {
     o.eWhy = eReason::eYearRange;
     return false;
