@@ -54,8 +54,8 @@ struct xColumnOptions {
   // Order assumed when no text of the column decides the day/month order.
   eColumnOrder eAssumedOrder = eColumnOrder::eRegional;
   // Last year of the two-digit-year window (for example 2029: "30" is 1930,
-  // "29" is 2029). 0 takes the library's window (CVN_TWO_DIGIT_YEAR_MAX or
-  // its default).
+  // "29" is 2029; 1 to 99 are read as 2001 to 2099). 0 takes the library's
+  // window (CVN_TWO_DIGIT_YEAR_MAX or its default).
   int iTwoDigitYearMax = 0;
   // False: a text with a UTC offset keeps the clock time written. True: it is
   // converted to UTC.

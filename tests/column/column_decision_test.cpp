@@ -90,7 +90,7 @@ std::vector<xColumnRow> mColumns() {
     {"window edge", kUS, {}, {L"1/1/29", L"1/1/30", L"12/31/00", L"1-Jan-99"},
      {{mValue(2029, 1, 1), ""}, {mValue(1930, 1, 1), ""}, {mValue(2000, 12, 31), ""},
       {mValue(1999, 1, 1), ""}}, L"m/d/yy", false, {}},
-    {"window option", kUS, mWindowEnd(2049), {L"1/1/49", L"1/13/50"},
+    {"window option", kUS, mWindowEnd(49), {L"1/1/49", L"1/13/50"},
      {{mValue(2049, 1, 1), ""}, {mValue(1950, 1, 13), ""}}, L"m/d/yy", false, {}},
     {"regional window", kUS2039, {}, {L"1/1/39", L"1/13/40"},
      {{mValue(2039, 1, 1), ""}, {mValue(1940, 1, 13), ""}}, L"m/d/yy", false, {}},

@@ -46,6 +46,7 @@ std::wstring_view mTrimmed(std::wstring_view s) {
 // the library's default end 2029.
 cc::xWindow mWindow(int optionMax) {
   long lEnd = optionMax;
+  if (lEnd > 0 && lEnd < 100) lEnd += 2000;  // "29": the window ending 2029
   if (lEnd <= 0) {
     wchar_t szBuffer[5] = {};
     if (cp::mReadTwoDigitYearMax(szBuffer, 5)) lEnd = std::wcstol(szBuffer, nullptr, 10);
