@@ -73,15 +73,13 @@ bool mReadRegional(unsigned type, std::wstring& out) {
   return true;
 }
 
+// Blanks; the day mark of Chinese, Japanese and Korean dates (日, 일) ends
+// the date like one.
 bool mIsBlank(wchar_t c) {
-  return c == L' ' || c == L'\t' || c == 0xA0 || c == 0x202F || c == 0x2009;
+  return c == L' ' || c == L'\t' || c == 0xA0 || c == 0x202F || c == 0x2009 || c == 0x65E5 ||
+         c == 0xC77C;
 }
 bool mIsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-bool mIsLetter(wchar_t c) {
-  if (c < 0x80) return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
-  return c != 0xD7 && c != 0xF7 && !(c >= 0x2000 && c <= 0x206F) && c != 0x2212 && c != 0xFEFF &&
-         !(c >= 0xD800 && c <= 0xDFFF) && c != 0xFFFE && c != 0xFFFF;
-}
 // Separator characters; dashes of other widths count as "-".
 wchar_t mSeparator(wchar_t c) {
   switch (c) {
@@ -96,9 +94,18 @@ wchar_t mSeparator(wchar_t c) {
     default: break;
   }
   if ((c >= 0x2010 && c <= 0x2015) || c == 0x2212) return L'-';
+  // The year and month marks of Chinese, Japanese and Korean dates
+  // ("2020年3月15日", "2020년 3월 15일") separate like "-".
+  if (c == 0x5E74 || c == 0x6708 || c == 0xB144 || c == 0xC6D4) return L'-';
   return 0;
 }
 
+bool mIsLetter(wchar_t c) {
+  if (c < 0x80) return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+  if (mIsBlank(c) || mSeparator(c) != 0) return false;
+  return c != 0xD7 && c != 0xF7 && !(c >= 0x2000 && c <= 0x206F) && c != 0x2212 && c != 0xFEFF &&
+         !(c >= 0xD800 && c <= 0xDFFF) && c != 0xFFFE && c != 0xFFFF;
+}
 bool mIsOrdinalSuffix(wchar_t a, wchar_t b) {
   const wchar_t u = mUpperChar(a), v = mUpperChar(b);
   return (u == L'S' && v == L'T') || (u == L'N' && v == L'D') || (u == L'R' && v == L'D') ||
@@ -324,6 +331,12 @@ bool mTokenise(std::wstring_view text, const xNames& names, xTokens& out) {
       }
     }
     ++out.n;
+  }
+  // A day mark or a full stop at the end ("15日", "2020. 3. 15.") ends the
+  // text.
+  if (out.n > 4) {
+    const xToken& x = out.a[static_cast<std::size_t>(out.n - 1)];
+    if (x.e == eTok::eSep && x.c2 == 0 && (x.c1 == 0 || x.c1 == L'.')) --out.n;
   }
   return true;
 }
