@@ -94,6 +94,8 @@ const xShapeRow kShapes[] = {
     {kUS, L"11:59 PM", 0, 0, 0, 23, 59, 0, 0, L"hh:mm AM/PM"},
     {kAT, L"10:30 nachm.", 0, 0, 0, 22, 30, 0, 0, L"hh:mm vorm./nachm."},
     {kAT, L"15.03.2020 12:05:00 vorm.", 2020, 3, 15, 0, 5, 0, 0, L"dd.mm.yyyy hh:mm:ss vorm./nachm."},
+    {kAT, L"nachm. 3:30", 0, 0, 0, 15, 30, 0, 0, L"h:mm vorm./nachm."},
+    {kUS, L"2020/03/15 PM 3:30:00", 2020, 3, 15, 15, 30, 0, 0, L"yyyy/mm/dd h:mm:ss AM/PM"},
     {kDE, L"23:59:59.999", 0, 0, 0, 23, 59, 59, 999, L"hh:mm:ss.sss"},
     {kUS, L"24:00", 1, 0, 0, 0, 0, 0, 0, L"hh:mm"},
 };

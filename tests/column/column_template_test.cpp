@@ -71,6 +71,9 @@ TEST(ColumnTemplate, MatchesReadAsTheGeneralReader) {
                                             L"2020-03-15T10:30:45+0530",
                                             L"2020-03-15T10:30:45+05",
                                             L"20200315T103045",
+                                            L"PM 3:30",
+                                            L"AM 10:30",
+                                            L"2020/03/15 pm 3:30:00",
                                             L"3/15/2020 10:30:45 PMX",
                                             L"3/15/2020  10:30:45 PM"};
   const cc::xNames xNames = cc::mNamesInForce();

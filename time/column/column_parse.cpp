@@ -418,11 +418,30 @@ bool mParseFields(const xTokens& t, xFields& f) {
     if (t.n <= 3 && mParseNumber(t, 0, 0, f)) return true;
     return mParseDate(t, 0, t.n, f);
   }
+  // A designator before the time ("午後 3:30", "2020/03/15 PM 3:30").
+  std::uint8_t eDesignatorBefore = 0;
+  const xToken* pDesignator = nullptr;
+  if (!f.bTimeT) {
+    const int d = iDateEnd < iTime ? iDateEnd - 1 : iTime - 1;
+    if (d >= i && t.a[d].e == eTok::eWord &&
+        (t.a[d].eWord == eWordKind::eAm || t.a[d].eWord == eWordKind::ePm)) {
+      pDesignator = &t.a[d];
+      eDesignatorBefore = t.a[d].eWord == eWordKind::eAm ? 1 : 2;
+      f.bDesignatorBlank = iDateEnd < iTime;
+      iDateEnd = d > i && mIsSep(t, d - 1) ? d - 1 : d;
+    }
+  }
   // The separator between date and time.
-  const bool bDateTimeSep = iDateEnd < iTime && !f.bTimeT;
+  const bool bDateTimeSep = iDateEnd < iTime && !f.bTimeT && iDateEnd > i;
   const xToken* pSep = bDateTimeSep ? &t.a[static_cast<std::size_t>(iDateEnd)] : nullptr;
   int k = mParseTime(t, iTime, bBasic, f);
   if (k < 0) return false;
+  if (pDesignator != nullptr) {
+    if (f.eDesignator != 0) return false;  // one designator only
+    f.eDesignator = eDesignatorBefore;
+    f.iDesignatorKind = static_cast<std::uint8_t>(pDesignator->iValue);
+    f.bDesignatorLower = pDesignator->bLower;
+  }
   if (iDateEnd == i) {
     // Time only, or an elapsed time with a sign.
     if (k != t.n || f.iWeekdayName >= 0) return false;
