@@ -80,17 +80,21 @@ class xFieldReader {
   // text has no shape.
   bool mRead(std::wstring_view text, cc::xFields& f, std::uint64_t* key) {
     const std::size_t n = m_vTemplates.size();
-    for (std::size_t k = 0; k < n; ++k) {
-      const std::size_t i = (m_iLast + k) % n;
-      if (cc::mMatchTemplate(m_vTemplates[i], text, m_bBaseLoaded && i == m_iLast, f)) {
+    // The template of the text before first: a column mostly keeps its layout.
+    if (n > 0 && cc::mMatchTemplate(m_vTemplates[m_iLast], text, m_bBaseLoaded, f)) {
+      m_bBaseLoaded = true;
+      *key = m_vTemplates[m_iLast].iKey;
+      return true;
+    }
+    m_bBaseLoaded = false;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (i != m_iLast && cc::mMatchTemplate(m_vTemplates[i], text, false, f)) {
         m_iLast = i;
         m_bBaseLoaded = true;
         *key = m_vTemplates[i].iKey;
         return true;
       }
-      m_bBaseLoaded = false;
     }
-    m_bBaseLoaded = false;
     if (!cc::mTokenise(text, m_xNames, m_xTokens) || !cc::mParseFields(m_xTokens, f)) return false;
     *key = cc::mShapeKey(f);
     if (n < kMax && cc::mMakeTemplate(text, f, m_xNew)) {
