@@ -34,6 +34,10 @@ bool mIsBlankChar(wchar_t c) {
 
 // The text without blanks around it; empty for a missing value ("*").
 std::wstring_view mTrimmed(std::wstring_view s) {
+  // The usual text: a printable ASCII character at both ends, not "*".
+  if (s.size() > 1 && s.front() > L' ' && s.front() < 0x7F && s.back() > L' ' && s.back() < 0x7F) {
+    return s;
+  }
   std::size_t b = 0, e = s.size();
   while (b < e && mIsBlankChar(s[b])) ++b;
   while (e > b && mIsBlankChar(s[e - 1])) --e;
