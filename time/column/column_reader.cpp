@@ -1,0 +1,305 @@
+// CmColumnReader::mRead: the survey of every text, the column's decision,
+// then the read of each text under it.
+//
+// One pass surveys the column: each text is cut into its fields (through a
+// layout template of the column when one matches, else through the general
+// reader), its shape and evidence are added to the survey (counts, minima,
+// maxima and unions only, so the decision cannot depend on the order of the
+// rows), and it is read ahead under the decision its shape most likely
+// gets. The decision follows from the survey alone. A second pass keeps
+// each value read ahead under what the decision turned out to be and reads
+// the other texts again; every value is the one the decision gives. Nothing
+// is allocated per text except the reason of a refused one.
+
+#include <cstdint>
+#include <cwchar>
+#include <string_view>
+#include <vector>
+
+#include "CmColumnReader.h"
+#include "CmRegionalSettings.h"
+#include "CvnBasicTypes.h"
+#include "platform/platform.h"
+#include "time/column/column_impl.h"
+
+namespace {
+
+namespace cc = cvn::column;
+namespace cp = cvn::platform;
+
+bool mIsBlankChar(wchar_t c) {
+  return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == 0xA0 || c == 0x202F ||
+         c == 0xFEFF;
+}
+
+// The text without blanks around it; empty for a missing value ("*").
+std::wstring_view mTrimmed(std::wstring_view s) {
+  // The usual text: a printable ASCII character at both ends, not "*".
+  if (s.size() > 1 && s.front() > L' ' && s.front() < 0x7F && s.back() > L' ' && s.back() < 0x7F) {
+    return s;
+  }
+  std::size_t b = 0, e = s.size();
+  while (b < e && mIsBlankChar(s[b])) ++b;
+  while (e > b && mIsBlankChar(s[e - 1])) --e;
+  s = s.substr(b, e - b);
+  if (s.size() == 1 && s[0] == L'*') return {};
+  return s;
+}
+
+// The two-digit-year window: the option, else the regional setting, else
+// the library's default end 2029.
+cc::xWindow mWindow(int optionMax) {
+  long lEnd = optionMax;
+  if (lEnd > 0 && lEnd < 100) lEnd += 2000;  // "29": the window ending 2029
+  if (lEnd <= 0) {
+    wchar_t szBuffer[5] = {};
+    if (cp::mReadTwoDigitYearMax(szBuffer, 5)) lEnd = std::wcstol(szBuffer, nullptr, 10);
+  }
+  if (lEnd <= 0 || lEnd > 9999) lEnd = 2029;
+  cc::xWindow x;
+  x.iMax = static_cast<int>(lEnd % 100);
+  x.iBase = static_cast<int>((lEnd - 99) / 100 * 100);
+  return x;
+}
+
+unsigned mRegionalOrder() {
+  wchar_t szBuffer[64] = {};
+  if (cp::mGetLocaleInfo(cp::kLocaleSShortDate, szBuffer, 64) <= 0) return cc::kMdy;
+  return cc::mOrderOfShortDate(szBuffer);
+}
+
+int mThisYear() {
+  cp::xLocalClock x{};
+  cp::mLocalNow(&x);
+  return x.iYearsSince1900 + 1900;
+}
+
+// The fields of one text: from a template of the column when one matches,
+// else from the general reader (whose result may become a new template).
+class xFieldReader {
+ public:
+  explicit xFieldReader(const cc::xNames& names) : m_xNames(names) { m_vTemplates.reserve(kMax); }
+
+  // The fields of text into f and their shape key into *key; false when the
+  // text has no shape.
+  bool mRead(std::wstring_view text, cc::xFields& f, std::uint64_t* key) {
+    const std::size_t n = m_vTemplates.size();
+    // The template of the text before first: a column mostly keeps its layout.
+    if (n > 0 && cc::mMatchTemplate(m_vTemplates[m_iLast], text, m_bBaseLoaded, f)) {
+      m_bBaseLoaded = true;
+      *key = m_vTemplates[m_iLast].iKey;
+      return true;
+    }
+    m_bBaseLoaded = false;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (i != m_iLast && cc::mMatchTemplate(m_vTemplates[i], text, false, f)) {
+        m_iLast = i;
+        m_bBaseLoaded = true;
+        *key = m_vTemplates[i].iKey;
+        return true;
+      }
+    }
+    if (!cc::mTokenise(text, m_xNames, m_xTokens) || !cc::mParseFields(m_xTokens, f)) return false;
+    *key = cc::mShapeKey(f);
+    if (n < kMax && cc::mMakeTemplate(text, f, m_xNew)) {
+      m_vTemplates.push_back(m_xNew);
+      m_iLast = n;
+    }
+    return true;
+  }
+
+ private:
+  static constexpr std::size_t kMax = 8;
+  const cc::xNames& m_xNames;
+  std::vector<cc::xTemplate> m_vTemplates;
+  std::size_t m_iLast = 0;
+  bool m_bBaseLoaded = false;  // the fields hold the sample of template m_iLast
+  cc::xTokens m_xTokens;
+  cc::xTemplate m_xNew;
+};
+
+// Rows in the making: read ahead by the survey under one of the likely
+// decisions (the code says which), or pending.
+enum eAhead : std::uint8_t {
+  kPending = 0x80,
+  kAheadDate = 0x81,  // a date whose value no decision but the kind changes
+  kAheadMdy = 0x82,   // numeric dates, by order
+  kAheadDmy = 0x83,
+  kAheadYmd = 0x84,
+  kAheadCompact = 0x85,
+  kAheadDayNumber = 0x86,
+  kAheadTimeOfDay = 0x87,
+  kAheadElapsed = 0x88
+};
+
+eRowStatus mStatus(eAhead e) { return static_cast<eRowStatus>(e); }
+
+bool mIsDateKind(eColumnKind e) { return e == eColumnKind::eDate || e == eColumnKind::eDateTime; }
+
+eAhead mAheadOfOrder(unsigned order) {
+  return order == cc::kDmy ? kAheadDmy : order == cc::kYmd ? kAheadYmd : kAheadMdy;
+}
+
+// True when a row read ahead under code e reads the same under d.
+bool mKeeps(eRowStatus e, const cc::xDecision& d) {
+  const bool bDates = mIsDateKind(d.eKind);
+  switch (static_cast<std::uint8_t>(e)) {
+    case kAheadDate: return bDates;
+    case kAheadMdy:
+    case kAheadDmy:
+    case kAheadYmd: return bDates && mAheadOfOrder(d.uOrder) == static_cast<eAhead>(e);
+    case kAheadCompact: return bDates && d.bCompact;
+    case kAheadDayNumber: return d.bDayNumbers && (bDates || d.eKind == eColumnKind::eDayNumber);
+    case kAheadTimeOfDay: return d.eKind == eColumnKind::eTimeOfDay;
+    case kAheadElapsed: return d.eKind == eColumnKind::eElapsed;
+    default: return false;
+  }
+}
+
+void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
+                 xColumnResult& r) {
+  const double dMissing = CmCVNConst::kMissingValueCode;
+  const cc::xNames xNames = cc::mNamesInForce();
+  const unsigned uRegionalOrder = mRegionalOrder();
+  const unsigned uAssumed = cc::mAssumedOrder(options, uRegionalOrder);
+  cc::xSurvey xSurvey;
+  cc::xFields xFields;
+  xFieldReader xReader(xNames);
+  // The survey reads each text ahead under the decision the column most
+  // likely takes for its shape (dates in the order the texts so far favour,
+  // compact digits as dates, times as times of day or elapsed); the read
+  // below keeps a value when the decision turns out so, and reads the rest
+  // again. Either way the value is the one the decision gives.
+  cc::xDecision xDates;
+  xDates.eKind = eColumnKind::eDateTime;
+  xDates.xWin = mWindow(options.iTwoDigitYearMax);
+  xDates.iDefaultYear = mThisYear();
+  xDates.bToUtc = options.bOffsetToUtc;
+  xDates.bCompact = true;
+  xDates.bDayNumbers = options.bNumbersAsDayNumbers;
+  xDates.uOrder = uAssumed;
+  std::size_t iEvidenceSeen = 0;  // deciding texts when xDates.uOrder was chosen
+  cc::xDecision xTimes = xDates;
+  xTimes.eKind = eColumnKind::eTimeOfDay;
+  cc::xDecision xElapsed = xDates;
+  xElapsed.eKind = eColumnKind::eElapsed;
+  xElapsed.bElapsed = true;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::wstring_view s = mTrimmed(texts[i]);
+    if (s.empty()) {
+      r.veStatus[i] = eRowStatus::eMissing;
+      continue;
+    }
+    r.veStatus[i] = mStatus(kPending);
+    std::uint64_t iKey = 0;
+    if (!xReader.mRead(s, xFields, &iKey)) continue;
+    cc::mSurveyAdd(xSurvey, xFields, iKey, xDates.xWin);
+    const cc::xDecision* pLikely = &xDates;
+    eAhead eCode = kAheadDate;
+    switch (xFields.eDate) {
+      case cc::eDateForm::eNumeric:
+        if (const std::size_t n =
+                xSurvey.iEvidence[0] + xSurvey.iEvidence[1] + xSurvey.iEvidence[2];
+            n != iEvidenceSeen) {
+          iEvidenceSeen = n;
+          xDates.uOrder = cc::mLeadingOrder(xSurvey, uAssumed, nullptr);
+        }
+        eCode = mAheadOfOrder(xDates.uOrder);
+        break;
+      case cc::eDateForm::eCompact: eCode = kAheadCompact; break;
+      case cc::eDateForm::eNumber:
+        if (!options.bNumbersAsDayNumbers) continue;
+        eCode = kAheadDayNumber;
+        break;
+      case cc::eDateForm::eNone:
+        if (xSurvey.bElapsedMark && !xSurvey.bDesignator) {
+          pLikely = &xElapsed;
+          eCode = kAheadElapsed;
+        } else {
+          pLikely = &xTimes;
+          eCode = kAheadTimeOfDay;
+        }
+        break;
+      default: break;
+    }
+    cc::eReason eWhy = cc::eReason::eNone;
+    int iDay = 0, iLength = 0;
+    if (cc::mResolve(xFields, *pLikely, &r.vdValues[i], &eWhy, &iDay, &iLength)) {
+      r.veStatus[i] = mStatus(eCode);
+    }
+  }
+  cc::xDecision d = cc::mDecide(xSurvey, options, uRegionalOrder);
+  d.xWin = xDates.xWin;
+  d.iDefaultYear = xDates.iDefaultYear;
+  d.sDesignatorPair = xNames.sDesignatorPair;
+  // Read: each text the survey did not settle, under the decision.
+  xColumnReport& rep = r.xReport;
+  for (std::size_t i = 0; i < count; ++i) {
+    const eRowStatus e = r.veStatus[i];
+    if (e == eRowStatus::eMissing) {
+      ++rep.iMissing;
+      continue;
+    }
+    if (mKeeps(e, d)) {
+      r.veStatus[i] = eRowStatus::eRead;
+      ++rep.iRead;
+      continue;
+    }
+    const std::wstring_view s = mTrimmed(texts[i]);
+    cc::eReason eWhy = cc::eReason::eNotDate;
+    int iDay = 0, iLength = 0;
+    double dValue = dMissing;
+    std::uint64_t iKey = 0;
+    if (xReader.mRead(s, xFields, &iKey) &&
+        cc::mResolve(xFields, d, &dValue, &eWhy, &iDay, &iLength)) {
+      r.vdValues[i] = dValue;
+      r.veStatus[i] = eRowStatus::eRead;
+      ++rep.iRead;
+      continue;
+    }
+    r.vdValues[i] = dMissing;
+    r.veStatus[i] = eRowStatus::eRefused;
+    r.vxRefusals.push_back({i, cc::mReasonText(eWhy, iDay, iLength)});
+    ++rep.iRefused;
+  }
+  cc::mFillReport(xSurvey, d, rep);
+  if (rep.iRead == 0) {
+    rep.sFormat.clear();
+    rep.vsAlternatives.clear();
+    rep.eKind = eColumnKind::eEmpty;
+  }
+}
+
+}  // namespace
+
+void CmColumnReader::mRead(const std::wstring_view* texts, std::size_t count,
+                           xColumnResult& result) const {
+  const double dMissing = CmCVNConst::kMissingValueCode;
+  if (texts == nullptr) count = 0;
+  try {
+    result.vdValues.assign(count, dMissing);
+    result.veStatus.assign(count, eRowStatus::eRefused);
+    result.vxRefusals.clear();
+    result.xReport = xColumnReport{};
+    mReadColumn(texts, count, m_xOptions, result);
+  } catch (...) {
+    // Out of memory: every row refused, nothing reported.
+    result.vxRefusals.clear();
+    result.xReport = xColumnReport{};
+    for (auto& e : result.veStatus) e = eRowStatus::eRefused;
+    for (auto& v : result.vdValues) v = dMissing;
+    result.xReport.iRefused = result.veStatus.size();
+  }
+}
+
+void CmColumnReader::mRead(const std::vector<CmString>& texts, xColumnResult& result) const {
+  std::vector<std::wstring_view> vViews;
+  try {
+    vViews.reserve(texts.size());
+    for (const CmString& s : texts) vViews.emplace_back(s.str());
+  } catch (...) {
+    result = xColumnResult{};
+    return;
+  }
+  mRead(vViews.data(), vViews.size(), result);
+}
