@@ -7,7 +7,7 @@
 #   scripts/fuzz.sh RUNS       RUNS executions per target (e.g. 10000000)
 #
 # Environment:
-#   FUZZ_TARGETS     targets to run (default: all five)
+#   FUZZ_TARGETS     targets to run (default: all six)
 #   FUZZ_SANITIZERS  "address,undefined" (default) or "undefined" (faster,
 #                    for long campaigns); the build dir is build-fuzz or
 #                    build-fuzz-fast
@@ -21,7 +21,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-}"
-targets=(${FUZZ_TARGETS:-fuzz_format_strings fuzz_reader_texts fuzz_packed_words fuzz_writer fuzz_scales})
+targets=(${FUZZ_TARGETS:-fuzz_format_strings fuzz_reader_texts fuzz_packed_words fuzz_writer fuzz_scales fuzz_column})
 sanitizers="${FUZZ_SANITIZERS:-address,undefined}"
 jobs="${FUZZ_JOBS:-1}"
 if [ "$sanitizers" = "address,undefined" ]; then
@@ -55,6 +55,7 @@ smoke_runs() {
     fuzz_packed_words) echo 30000 ;;
     fuzz_writer) echo 40000 ;;
     fuzz_scales) echo 15000 ;;
+    fuzz_column) echo 20000 ;;
     *) echo 20000 ;;
   esac
 }
