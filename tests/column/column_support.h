@@ -1,0 +1,74 @@
+// What the column reader tests share: the regional settings they read under
+// (the built-in United States ones, British and German), a column import
+// under settings, and expected values from the calendar's day numbers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "CmColumnReader.h"
+#include "CmRegionalSettings.h"
+#include "CvnBasicTypes.h"
+#include "platform/settings_guard.h"
+#include "time/calendar/calendar_math.h"
+
+namespace cvn::test {
+
+enum eSettings { kUS, kGB, kDE };
+
+inline CmRegionalSettings mColumnSettings(eSettings e) {
+  CmRegionalSettings x = mBuiltInRegionalSettings();
+  if (e == kGB) {
+    x.sShortDate = L"dd/MM/yyyy";
+    x.sTimeFormat = L"HH:mm:ss";
+  } else if (e == kDE) {
+    static const wchar_t* const kMonths[12] = {
+        L"Januar", L"Februar", L"M\u00e4rz",  L"April",   L"Mai",      L"Juni",
+        L"Juli",   L"August",  L"September", L"Oktober", L"November", L"Dezember"};
+    static const wchar_t* const kAbbrevs[12] = {L"Jan", L"Feb", L"M\u00e4r", L"Apr",
+                                                L"Mai", L"Jun", L"Jul",       L"Aug",
+                                                L"Sep", L"Okt", L"Nov",       L"Dez"};
+    static const wchar_t* const kDays[7] = {L"Montag",  L"Dienstag", L"Mittwoch", L"Donnerstag",
+                                            L"Freitag", L"Samstag",  L"Sonntag"};
+    static const wchar_t* const kDayAbbrevs[7] = {L"Mo", L"Di", L"Mi", L"Do",
+                                                  L"Fr", L"Sa", L"So"};
+    x.sShortDate = L"dd.MM.yyyy";
+    x.sDateSep = L".";
+    x.sTimeFormat = L"HH:mm:ss";
+    x.sAM = L"";
+    x.sPM = L"";
+    x.sFirstDayOfWeek = L"0";
+    for (int i = 0; i < 12; ++i) x.sMonthNames[i] = kMonths[i], x.sMonthAbbrevs[i] = kAbbrevs[i];
+    for (int i = 0; i < 7; ++i) x.sDayNames[i] = kDays[i], x.sDayAbbrevs[i] = kDayAbbrevs[i];
+  }
+  return x;
+}
+
+inline xColumnResult mImport(eSettings e, const std::vector<std::wstring>& texts,
+                             const xColumnOptions& options = {}) {
+  const RegionalSettingsGuard xGuard(mColumnSettings(e));
+  std::vector<std::wstring_view> v(texts.begin(), texts.end());
+  xColumnResult r;
+  CmColumnReader(options).mRead(v.data(), v.size(), r);
+  return r;
+}
+
+// The Corvane time of a date and time (year 0: a time of day).
+inline double mValue(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
+  const double dTime = (((h * 60.0 + mi) * 60 + s) * 1000 + ms) / 86400000.0;
+  if (y == 0) return dTime;
+  return static_cast<double>(cvn::detail::mDayNumberFromCivil(y, mo, d)) + dTime;
+}
+
+// The reason of row i, or "" when it is not refused.
+inline std::string mReason(const xColumnResult& r, std::size_t i) {
+  for (const xRowRefusal& x : r.vxRefusals) {
+    if (x.iRow == i) return x.sReason;
+  }
+  return "";
+}
+
+}  // namespace cvn::test

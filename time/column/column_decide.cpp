@@ -1,0 +1,200 @@
+// The survey of a column and its decision: shapes and their counts, the
+// evidence for the day/month order, compact digits against plain numbers,
+// dates against times of day against elapsed times. Every aggregate is a
+// count, a minimum, a maximum or a union, so the decision does not depend
+// on the order of the rows.
+
+#include <algorithm>
+#include <cstdint>
+
+#include "time/calendar/calendar_math.h"
+#include "time/column/column_impl.h"
+
+namespace cvn::column {
+namespace {
+
+namespace cd = cvn::detail;
+
+unsigned mSepCode(wchar_t c) {
+  switch (c) {
+    case L'/': return 1;
+    case L'-': return 2;
+    case L'.': return 3;
+    case L' ': return 4;
+    case L',': return 5;
+    default: return 0;
+  }
+}
+
+bool mValidDate(int year, int month, int day) {
+  return year >= 1000 && year <= 4000 && month >= 1 && month <= 12 && day >= 1 &&
+         day <= cd::mMonthLength(year, month);
+}
+
+// A compact number yyyymmdd[hhmm[ss]] that is a valid date-time.
+bool mCompactValid(const xFields& f) {
+  std::int64_t v = f.iCompact;
+  int iSecond = 0, iMinute = 0, iHour = 0;
+  if (f.nCompact == 14) {
+    iSecond = static_cast<int>(v % 100);
+    v /= 100;
+  }
+  if (f.nCompact >= 12) {
+    iMinute = static_cast<int>(v % 100);
+    iHour = static_cast<int>(v / 100 % 100);
+    v /= 10000;
+  }
+  const int iDay = static_cast<int>(v % 100);
+  const int iMonth = static_cast<int>(v / 100 % 100);
+  const int iYear = static_cast<int>(v / 10000);
+  return mValidDate(iYear, iMonth, iDay) && iHour <= 23 && iMinute <= 59 && iSecond <= 59;
+}
+
+}  // namespace
+
+std::uint64_t mShapeKey(const xFields& f) {
+  std::uint64_t k = static_cast<std::uint64_t>(f.eDate);
+  k |= static_cast<std::uint64_t>(f.eNamed) << 4;
+  k |= static_cast<std::uint64_t>(mSepCode(f.cDateSep)) << 7;
+  k |= static_cast<std::uint64_t>(f.bCommaAfterDay) << 10;
+  k |= static_cast<std::uint64_t>(f.bDotAfterDay) << 11;
+  k |= static_cast<std::uint64_t>(f.bMonthFull) << 12;
+  const bool bTwoDigitYear = f.eDate == eDateForm::eNumeric ? f.nc == 2 || (f.na == 2 && f.nc <= 2)
+                                                            : f.nYear == 2;
+  k |= static_cast<std::uint64_t>(bTwoDigitYear) << 13;
+  k |= static_cast<std::uint64_t>(f.nYear == 0 && f.eDate == eDateForm::eNamed) << 14;
+  k |= static_cast<std::uint64_t>(f.nCompact / 2 % 8) << 15;
+  k |= static_cast<std::uint64_t>(f.bTime) << 18;
+  k |= static_cast<std::uint64_t>(f.bTimeT) << 19;
+  k |= static_cast<std::uint64_t>(f.bTimeBasic) << 20;
+  k |= static_cast<std::uint64_t>(f.bSeconds) << 21;
+  k |= static_cast<std::uint64_t>(f.eDesignator != 0) << 22;
+  k |= static_cast<std::uint64_t>(f.iDesignatorKind) << 23;
+  k |= static_cast<std::uint64_t>(f.bDesignatorBlank) << 25;
+  k |= static_cast<std::uint64_t>(f.bDesignatorLower) << 26;
+  k |= static_cast<std::uint64_t>(f.bOffset) << 27;
+  k |= static_cast<std::uint64_t>(f.iWeekdayName >= 0) << 28;
+  k |= static_cast<std::uint64_t>(f.bElapsedMark) << 29;
+  k |= static_cast<std::uint64_t>(f.nFraction > 0) << 30;
+  return k;
+}
+
+unsigned mOrdersThatRead(const xFields& f, const xWindow& window) {
+  unsigned u = 0;
+  const int iYearC = f.nc == 2 ? window.mYear(f.c) : f.c;
+  if (mValidDate(iYearC, f.a, f.b)) u |= kMdy;
+  if (mValidDate(iYearC, f.b, f.a)) u |= kDmy;
+  if (f.na == 2 && f.nc <= 2 && mValidDate(window.mYear(f.a), f.b, f.c)) u |= kYmd;
+  return u;
+}
+
+void mSurveyAdd(xSurvey& s, const xFields& f, const xWindow& window) {
+  switch (f.eDate) {
+    case eDateForm::eNone:
+      ++s.iTimes;
+      if (f.bElapsedMark || f.nHour > 2 || f.iHour > 24 ||
+          (f.iHour == 24 && (f.iMinute != 0 || f.iSecond != 0 || f.iMs != 0))) {
+        s.bElapsedMark = true;
+      }
+      if (f.eDesignator != 0) s.bDesignator = true;
+      break;
+    case eDateForm::eNumber: ++s.iNumbers; return;
+    case eDateForm::eCompact:
+      ++s.iCompactCandidates;
+      if (s.nCompactLength != 0 && s.nCompactLength != f.nCompact) s.bCompactLengthsDiffer = true;
+      s.nCompactLength = std::max(s.nCompactLength, f.nCompact);
+      if (mCompactValid(f)) ++s.iCompactValid;
+      break;
+    case eDateForm::eNumeric: {
+      ++s.iDates;
+      ++s.iNumeric;
+      s.uAllOrders &= mOrdersThatRead(f, window);
+      if (f.a > 12 && f.a <= 31 && f.b <= 12) ++s.iEvidence[1];
+      if (f.b > 12 && f.b <= 31 && f.a <= 12) ++s.iEvidence[0];
+      if (f.a > 31 && f.na == 2 && f.nc <= 2 && f.b <= 12 && f.c <= 31) ++s.iEvidence[2];
+      break;
+    }
+    default: ++s.iDates; break;
+  }
+  if (f.bTime && f.eDate != eDateForm::eNone) s.bAnyTimeWithDate = true;
+  const std::uint64_t iKey = mShapeKey(f);
+  xShapeStats* p = nullptr;
+  for (auto& x : s.vShapes) {
+    if (x.iKey == iKey) {
+      p = &x;
+      break;
+    }
+  }
+  if (p == nullptr) {
+    if (s.vShapes.size() >= 256) return;  // a column of noise: the rest is not tracked
+    s.vShapes.emplace_back();
+    p = &s.vShapes.back();
+    p->iKey = iKey;
+    p->xSample = f;
+  }
+  ++p->iCount;
+  const bool bNamedOrIso = f.eDate == eDateForm::eNamed || f.eDate == eDateForm::eYearFirst ||
+                           f.eDate == eDateForm::eYearMonth;
+  if (f.eDate == eDateForm::eNumeric) {
+    p->bShortFirst |= f.na == 1;
+    p->bShortSecond |= f.nb == 1;
+    p->bShortThird |= f.nc == 1;
+  } else if (bNamedOrIso) {
+    p->bShortSecond |= f.nb == 1;
+    p->bShortThird |= f.nc == 1;
+  }
+  p->bShortHour |= f.nHour == 1;
+  p->nFraction = std::max(p->nFraction, f.nFraction);
+}
+
+unsigned mOrderOfShortDate(std::wstring_view shortDate) {
+  for (wchar_t c : shortDate) {
+    if (c == L'd' || c == L'D') return kDmy;
+    if (c == L'M') return kMdy;
+    if (c == L'y' || c == L'Y') return kYmd;
+  }
+  return kMdy;
+}
+
+xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regionalOrder) {
+  xDecision d;
+  unsigned uAssumed = regionalOrder;
+  switch (options.eAssumedOrder) {
+    case eColumnOrder::eMonthDayYear: uAssumed = kMdy; break;
+    case eColumnOrder::eDayMonthYear: uAssumed = kDmy; break;
+    case eColumnOrder::eYearMonthDay: uAssumed = kYmd; break;
+    default: break;
+  }
+  // The order: the one with most deciding texts; a tie goes to the assumed
+  // order, then to month-day-year, day-month-year, year-month-day.
+  std::size_t iBest = 0;
+  unsigned uBest = uAssumed;
+  const unsigned kOrders[3] = {kMdy, kDmy, kYmd};
+  for (int i = 0; i < 3; ++i) {
+    if (s.iEvidence[i] > iBest || (s.iEvidence[i] == iBest && iBest > 0 &&
+                                   kOrders[i] == uAssumed)) {
+      iBest = s.iEvidence[i];
+      uBest = kOrders[i];
+    }
+  }
+  d.uOrder = uBest;
+  d.bAmbiguous = s.iNumeric > 0 && iBest == 0 && (s.uAllOrders & ~uBest) != 0;
+  d.bCompact = s.iCompactCandidates > 0 && !s.bCompactLengthsDiffer && s.iNumbers == 0 &&
+               s.iCompactValid * 20 >= s.iCompactCandidates * 19;
+  d.bDayNumbers = options.bNumbersAsDayNumbers;
+  const std::size_t iDates = s.iDates + (d.bCompact ? s.iCompactCandidates : 0);
+  const std::size_t iNumbers = s.iNumbers + (d.bCompact ? 0 : s.iCompactCandidates);
+  if (iDates > 0 && iDates >= s.iTimes) {
+    d.eKind = s.bAnyTimeWithDate || (d.bCompact && s.nCompactLength > 8) ? eColumnKind::eDateTime
+                                                                         : eColumnKind::eDate;
+  } else if (s.iTimes > 0) {
+    d.bElapsed = s.bElapsedMark && !s.bDesignator;
+    d.eKind = d.bElapsed ? eColumnKind::eElapsed : eColumnKind::eTimeOfDay;
+  } else if (iNumbers > 0 && d.bDayNumbers) {
+    d.eKind = eColumnKind::eDayNumber;
+  }
+  d.bToUtc = options.bOffsetToUtc;
+  return d;
+}
+
+}  // namespace cvn::column

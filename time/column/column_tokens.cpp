@@ -1,0 +1,278 @@
+// Cutting one text into numbers, words and separators, and the names the
+// words are matched against: English month and weekday names, the regional
+// ones, designators and the zone names of e-mail dates.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "CmString.h"
+#include "platform/platform.h"
+#include "time/column/column_impl.h"
+
+namespace cvn::column {
+namespace {
+
+namespace cp = cvn::platform;
+
+constexpr const wchar_t* kEnglishMonths[12] = {
+    L"JANUARY", L"FEBRUARY", L"MARCH",     L"APRIL",   L"MAY",      L"JUNE",
+    L"JULY",    L"AUGUST",   L"SEPTEMBER", L"OCTOBER", L"NOVEMBER", L"DECEMBER"};
+constexpr const wchar_t* kEnglishWeekdays[7] = {L"MONDAY", L"TUESDAY",  L"WEDNESDAY", L"THURSDAY",
+                                                L"FRIDAY", L"SATURDAY", L"SUNDAY"};
+// Abbreviations beyond the first three letters that exports write.
+struct xExtraName {
+  int iIndex;
+  const wchar_t* psName;
+};
+constexpr xExtraName kExtraMonths[] = {{8, L"SEPT"}};
+constexpr xExtraName kExtraWeekdays[] = {
+    {1, L"TUES"}, {2, L"WEDS"}, {3, L"THUR"}, {3, L"THURS"}};
+
+// Zones of e-mail dates and their offsets in minutes.
+struct xZone {
+  const wchar_t* psName;
+  int iMinutes;
+};
+constexpr xZone kZones[] = {{L"Z", 0},       {L"UT", 0},       {L"UTC", 0},      {L"GMT", 0},
+                            {L"EST", -300},  {L"EDT", -240},   {L"CST", -360},   {L"CDT", -300},
+                            {L"MST", -420},  {L"MDT", -360},   {L"PST", -480},   {L"PDT", -420}};
+
+constexpr int kMaxWordChars = 32;
+
+wchar_t mUpperChar(wchar_t c) {
+  if (c < 0x80) return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
+  return mToUpper(c);
+}
+
+std::wstring mUpperName(std::wstring_view name) {
+  std::wstring s;
+  for (wchar_t c : name) s += mUpperChar(c);
+  while (!s.empty() && (s.back() == L'.' || s.back() == L' ')) s.pop_back();
+  return s;
+}
+
+void mAddName(std::vector<std::wstring>& names, std::vector<bool>& full, std::wstring_view name,
+              bool bFull) {
+  std::wstring s = mUpperName(name);
+  if (s.empty() || s.size() >= kMaxWordChars) return;
+  for (const std::wstring& sHave : names) {
+    if (sHave == s) return;
+  }
+  names.push_back(std::move(s));
+  full.push_back(bFull);
+}
+
+bool mReadRegional(unsigned type, std::wstring& out) {
+  wchar_t szBuffer[64] = {};
+  if (cp::mGetLocaleInfo(type, szBuffer, 64) <= 0) return false;
+  out = szBuffer;
+  return true;
+}
+
+bool mIsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0xA0 || c == 0x202F || c == 0x2009; }
+bool mIsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool mIsLetter(wchar_t c) {
+  if (c < 0x80) return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+  return c != 0xD7 && c != 0xF7 && !(c >= 0x2000 && c <= 0x206F) && c != 0xFEFF &&
+         !(c >= 0xD800 && c <= 0xDFFF) && c != 0xFFFE && c != 0xFFFF;
+}
+// Separator characters; dashes of other widths count as "-".
+wchar_t mSeparator(wchar_t c) {
+  switch (c) {
+    case L'/': case L'-': case L'.': case L',': case L':': case L'+': case L'(': case L')':
+      return c;
+    default: break;
+  }
+  if (c >= 0x2010 && c <= 0x2015) return L'-';
+  return 0;
+}
+
+bool mEquals(const wchar_t* upper, int n, const std::wstring& name) {
+  if (static_cast<int>(name.size()) != n) return false;
+  for (int i = 0; i < n; ++i) {
+    if (upper[i] != name[static_cast<std::size_t>(i)]) return false;
+  }
+  return true;
+}
+bool mEquals(const wchar_t* upper, int n, const wchar_t* name) {
+  int i = 0;
+  for (; i < n && name[i] != 0; ++i) {
+    if (upper[i] != name[i]) return false;
+  }
+  return i == n && name[i] == 0;
+}
+
+// Classifies the word of n upper-case letters.
+void mClassifyWord(const wchar_t* upper, int n, const xNames& names, xToken& tok) {
+  if (n == 1) {
+    switch (upper[0]) {
+      case L'T': tok.eWord = eWordKind::eT; return;
+      case L'W': tok.eWord = eWordKind::eWeekMark; return;
+      case L'A': tok.eWord = eWordKind::eAm; tok.iValue = 1; return;
+      case L'P': tok.eWord = eWordKind::ePm; tok.iValue = 1; return;
+      default: break;
+    }
+  }
+  if (n == 2 && upper[1] == L'M' && (upper[0] == L'A' || upper[0] == L'P')) {
+    tok.eWord = upper[0] == L'A' ? eWordKind::eAm : eWordKind::ePm;
+    tok.iValue = 0;
+    return;
+  }
+  if (n <= 3) {
+    for (const xZone& z : kZones) {
+      if (mEquals(upper, n, z.psName)) {
+        tok.eWord = eWordKind::eZone;
+        tok.iValue = z.iMinutes;
+        return;
+      }
+    }
+  }
+  for (int i = 0; i < 12; ++i) {
+    const auto& v = names.vsMonths[i];
+    for (std::size_t k = 0; k < v.size(); ++k) {
+      if (v[k][0] == upper[0] && mEquals(upper, n, v[k])) {
+        tok.eWord = eWordKind::eMonth;
+        tok.iValue = i + 1;
+        tok.bFull = names.vbMonthFull[i][k];
+        return;
+      }
+    }
+  }
+  for (int i = 0; i < 7; ++i) {
+    const auto& v = names.vsWeekdays[i];
+    for (std::size_t k = 0; k < v.size(); ++k) {
+      if (v[k][0] == upper[0] && mEquals(upper, n, v[k])) {
+        tok.eWord = eWordKind::eWeekday;
+        tok.iValue = i;
+        tok.bFull = names.vbWeekdayFull[i][k];
+        return;
+      }
+    }
+  }
+  if (!names.sAm.empty() && mEquals(upper, n, names.sAm)) {
+    tok.eWord = eWordKind::eAm;
+    tok.iValue = 3;
+  } else if (!names.sPm.empty() && mEquals(upper, n, names.sPm)) {
+    tok.eWord = eWordKind::ePm;
+    tok.iValue = 3;
+  }
+}
+
+}  // namespace
+
+xNames mNamesInForce() {
+  xNames x;
+  std::wstring s;
+  for (int i = 0; i < 12; ++i) {
+    const auto u = static_cast<unsigned>(i);
+    if (mReadRegional(cp::kLocaleSMonthName1 + u, s)) mAddName(x.vsMonths[i], x.vbMonthFull[i], s, true);
+    if (mReadRegional(cp::kLocaleSAbbrevMonthName1 + u, s)) {
+      mAddName(x.vsMonths[i], x.vbMonthFull[i], s, false);
+    }
+    mAddName(x.vsMonths[i], x.vbMonthFull[i], kEnglishMonths[i], true);
+    mAddName(x.vsMonths[i], x.vbMonthFull[i], std::wstring_view(kEnglishMonths[i], 3), false);
+  }
+  for (const xExtraName& e : kExtraMonths) {
+    mAddName(x.vsMonths[e.iIndex], x.vbMonthFull[e.iIndex], e.psName, false);
+  }
+  for (int i = 0; i < 7; ++i) {
+    const auto u = static_cast<unsigned>(i);
+    if (mReadRegional(cp::kLocaleSDayName1 + u, s)) {
+      mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], s, true);
+    }
+    if (mReadRegional(cp::kLocaleSAbbrevDayName1 + u, s)) {
+      mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], s, false);
+    }
+    mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], kEnglishWeekdays[i], true);
+    mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], std::wstring_view(kEnglishWeekdays[i], 3),
+             false);
+  }
+  for (const xExtraName& e : kExtraWeekdays) {
+    mAddName(x.vsWeekdays[e.iIndex], x.vbWeekdayFull[e.iIndex], e.psName, false);
+  }
+  // Regional designators that are not the English ones.
+  if (mReadRegional(cp::kLocaleS1159, s)) x.sAm = mUpperName(s);
+  if (mReadRegional(cp::kLocaleS2359, s)) x.sPm = mUpperName(s);
+  if (x.sAm == L"AM" || x.sPm == L"PM" || x.sAm.size() >= kMaxWordChars ||
+      x.sPm.size() >= kMaxWordChars) {
+    x.sAm.clear();
+    x.sPm.clear();
+  }
+  return x;
+}
+
+bool mTokenise(std::wstring_view text, const xNames& names, xTokens& out) {
+  out.n = 0;
+  out.bOverflow = false;
+  const std::size_t iEnd = text.size();
+  std::size_t i = 0;
+  while (i < iEnd) {
+    if (out.n == kMaxTokens) {
+      out.bOverflow = true;
+      return false;
+    }
+    xToken& tok = out.a[static_cast<std::size_t>(out.n)];
+    tok = xToken{};
+    const wchar_t c = text[i];
+    if (mIsDigit(c)) {
+      tok.e = eTok::eNum;
+      std::int64_t v = 0;
+      int n = 0;
+      while (i < iEnd && mIsDigit(text[i])) {
+        if (++n > 18) return false;
+        v = v * 10 + (text[i] - L'0');
+        ++i;
+      }
+      tok.n = static_cast<std::uint8_t>(n);
+      tok.iValue = v;
+    } else if (mIsLetter(c)) {
+      tok.e = eTok::eWord;
+      wchar_t szUpper[kMaxWordChars];
+      int n = 0;
+      tok.bLower = c >= L'a' && c <= L'z';
+      while (i < iEnd && mIsLetter(text[i])) {
+        if (n == kMaxWordChars - 1) return false;
+        szUpper[n++] = mUpperChar(text[i]);
+        ++i;
+      }
+      // "a.m." and "p.m.": one designator.
+      if (n == 1 && (szUpper[0] == L'A' || szUpper[0] == L'P') && i + 1 < iEnd &&
+          text[i] == L'.' && (text[i + 1] == L'm' || text[i + 1] == L'M')) {
+        i += 2;
+        if (i < iEnd && text[i] == L'.') ++i;
+        tok.eWord = szUpper[0] == L'A' ? eWordKind::eAm : eWordKind::ePm;
+        tok.iValue = 2;
+        tok.n = 4;
+      } else {
+        tok.n = static_cast<std::uint8_t>(n);
+        mClassifyWord(szUpper, n, names, tok);
+      }
+    } else {
+      tok.e = eTok::eSep;
+      while (i < iEnd) {
+        const wchar_t d = text[i];
+        if (mIsBlank(d)) {
+          tok.bBlank = true;
+        } else if (const wchar_t s = mSeparator(d); s != 0) {
+          if (tok.c1 == 0) {
+            tok.c1 = s;
+          } else if (tok.c2 == 0) {
+            tok.c2 = s;
+          } else {
+            return false;
+          }
+        } else if (mIsDigit(d) || mIsLetter(d)) {
+          break;
+        } else {
+          return false;  // a character no shape has
+        }
+        ++i;
+      }
+    }
+    ++out.n;
+  }
+  return true;
+}
+
+}  // namespace cvn::column
