@@ -73,7 +73,7 @@ TEST(CvntimeImport, ValuesTextsAndExitCodes) {
       // Plain numbers are not dates, unless asked for.
       {"", "43905\n43906\n", "*\n*\n", 1, "cvntime: 2 of 2 texts could not be read\n"},
       {"--serial", "43905\n43906.5\n", "43905\n43906.5\n", 0, ""},
-      {"--summary", "02/03/2020\n\n04/05/2021\n",  "43864\n*\n44290\n", 0,
+      {"--summary", "02/03/2020\n\n04/05/2021\n",  "43864\n*\n44291\n", 0,
        "format\tmm/dd/yyyy\nread\t2\nmissing\t1\nrefused\t0\nambiguous\tyes\nmixed\tno\n"
        "alternative\tdd/mm/yyyy\n"},
       {"--summary", "2020-02-30\n2020-03-01\n", "*\n43891\n", 1,
@@ -106,14 +106,14 @@ TEST(CvntimeImport, ValuesTextsAndExitCodes) {
 
 TEST(CvntimeImport, RefusedLinesAreCountedAndTheFirstTwentyListed) {
   std::string sIn;
-  for (int i = 0; i < 30; ++i) sIn += i % 2 == 0 ? "2020-03-15 10:30\n" : "not a date\n";
+  for (int i = 0; i < 60; ++i) sIn += i % 2 == 0 ? "2020-03-15 10:30\n" : "not a date\n";
   const xRun run = mImport("--summary", sIn);
   EXPECT_EQ(run.iExit, 1);
-  EXPECT_NE(run.sErr.find("refused\t15\n"), std::string::npos) << run.sErr;
+  EXPECT_NE(run.sErr.find("refused\t30\n"), std::string::npos) << run.sErr;
   EXPECT_NE(run.sErr.find("refused-line\t2\tnot a date\t"), std::string::npos) << run.sErr;
-  EXPECT_NE(run.sErr.find("refused-line\t28\tnot a date\t"), std::string::npos) << run.sErr;
-  EXPECT_EQ(run.sErr.find("refused-line\t30\t"), std::string::npos) << run.sErr;
-  EXPECT_NE(run.sErr.find("cvntime: 15 of 30 texts could not be read\n"), std::string::npos);
+  EXPECT_NE(run.sErr.find("refused-line\t40\tnot a date\t"), std::string::npos) << run.sErr;
+  EXPECT_EQ(run.sErr.find("refused-line\t42\t"), std::string::npos) << run.sErr;
+  EXPECT_NE(run.sErr.find("cvntime: 30 of 60 texts could not be read\n"), std::string::npos);
 }
 
 TEST(CvntimeImport, ValuesWrittenUnderTheReportedFormatImportTheSame) {
@@ -136,7 +136,7 @@ TEST(CvntimeImport, ValuesWrittenUnderTheReportedFormatImportTheSame) {
   ASSERT_EQ(texts.iExit, 0) << texts.sErr;
   const xRun again = mImport("", texts.sOut);
   EXPECT_EQ(again.iExit, 0) << again.sErr;
-  EXPECT_EQ(again.sOut, first.sOut);
+  EXPECT_TRUE(again.sOut == first.sOut);  // no diff of 50 000 lines
 }
 
 }  // namespace
