@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <cwchar>
 #include <new>
 #include <string>
 
@@ -36,6 +35,7 @@ void CmWideColumn::mRelease() {
   std::free(m_pText);
   m_pText = nullptr;
   m_iUsed = m_iCapacity = m_iLines = 0;
+  std::vector<std::size_t>().swap(m_viEnds);
   std::vector<std::wstring_view>().swap(m_vViews);
 }
 
@@ -64,6 +64,7 @@ void CmWideColumn::mAppendLine(const char* bytes, std::size_t length) {
   mReserve(m_iUsed + length + 1);
   m_iUsed += mDecodeUtf8Into(std::string_view(bytes, length), m_pText + m_iUsed);
   m_pText[m_iUsed++] = L'\n';
+  m_viEnds.push_back(m_iUsed - 1);
   ++m_iLines;
 }
 
@@ -95,14 +96,14 @@ bool CmWideColumn::mLoad(std::FILE* file, const std::function<void(std::size_t)>
     std::memmove(&sBlock[0], p, iHeld);
   }
   if (iHeld > 0) mAppendLine(sBlock.data(), iHeld);
+  // The text has stopped moving: the views can point into it.
   m_vViews.reserve(m_iLines);
-  const wchar_t* pLine = m_pText;
-  for (std::size_t i = 0; i < m_iLines; ++i) {
-    const wchar_t* pSeparator =
-        std::wmemchr(pLine, L'\n', m_iUsed - static_cast<std::size_t>(pLine - m_pText));
-    m_vViews.emplace_back(pLine, static_cast<std::size_t>(pSeparator - pLine));
-    pLine = pSeparator + 1;
+  std::size_t iStart = 0;
+  for (const std::size_t iEnd : m_viEnds) {
+    m_vViews.emplace_back(m_pText + iStart, iEnd - iStart);
+    iStart = iEnd + 1;
   }
+  std::vector<std::size_t>().swap(m_viEnds);
   return bOk;
 }
 

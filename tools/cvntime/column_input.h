@@ -1,7 +1,8 @@
 // A whole column of UTF-8 lines held as wide text, for the column reader:
 // the lines end to end in one buffer (each followed by '\n', which no line
 // holds) and one view of each. Ten million lines of a date-time take about
-// 1 GB with 4-byte wide characters; no allocation is made per line.
+// 1 GB with 4-byte wide characters; no allocation is made per line (the
+// text and the list of line ends grow geometrically).
 #pragma once
 
 #include <cstddef>
@@ -42,6 +43,7 @@ class CmWideColumn {
   std::size_t m_iCapacity = 0;
   std::size_t m_iLines = 0;
   bool m_bFirst = true;
+  std::vector<std::size_t> m_viEnds;  // where each line's separator is, while loading
   std::vector<std::wstring_view> m_vViews;
 };
 
