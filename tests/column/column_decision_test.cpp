@@ -1,3 +1,212 @@
-#include <gtest/gtest.h>
-#include "CmColumnReader.h"
-TEST(ColumnDecision, Placeholder) {}
+// The decisions a whole column takes: the day/month order (decided by a
+// text or assumed, and the texts that contradict it), two-digit years at
+// the window's edge, weekdays, offsets, compact digits against numbers,
+// elapsed and time-of-day columns; and that none of it depends on the order
+// of the rows.
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "CmTimeCls.h"
+#include "tests/column/column_support.h"
+
+namespace cvn::test {
+namespace {
+
+using Texts = std::vector<std::wstring>;
+
+// A column, how it reads, and per row the value's date (0: refused with the
+// reason given) or its time.
+struct xRowExpect {
+  double dValue;         // the missing-value code when refused
+  const char* psReason;  // "" when read
+};
+constexpr double kNo = CmCVNConst::kMissingValueCode;
+
+struct xColumnRow {
+  const char* psName;
+  eSettings eSet;
+  xColumnOptions xOptions;
+  Texts vTexts;
+  std::vector<xRowExpect> vRows;
+  const wchar_t* psFormat;
+  bool bAmbiguous;
+  std::vector<std::wstring> vsAlternatives;
+};
+
+xColumnOptions mOrder(eColumnOrder e) {
+  xColumnOptions x;
+  x.eAssumedOrder = e;
+  return x;
+}
+xColumnOptions mWindowEnd(int iEnd) {
+  xColumnOptions x;
+  x.iTwoDigitYearMax = iEnd;
+  return x;
+}
+xColumnOptions mUtc() {
+  xColumnOptions x;
+  x.bOffsetToUtc = true;
+  return x;
+}
+xColumnOptions mDayNumbers() {
+  xColumnOptions x;
+  x.bNumbersAsDayNumbers = true;
+  return x;
+}
+
+const char* const kOrder = "month/day order contradicts the column";
+const char* const kNumber = "a number, not a date";
+
+std::vector<xColumnRow> mColumns() {
+  const double d0203 = mValue(2020, 2, 3), d0302 = mValue(2020, 3, 2);
+  // clang-format off
+  return {
+    {"deciding text last", kUS, {}, {L"02/03/2020", L"25/04/2020"},
+     {{d0302, ""}, {mValue(2020, 4, 25), ""}}, L"dd/mm/yyyy", false, {}},
+    {"deciding text first", kUS, {}, {L"4/25/2020", L"02/03/2020"},
+     {{mValue(2020, 4, 25), ""}, {d0203, ""}}, L"m/dd/yyyy", false, {}},
+    {"nothing decides: regional", kUS, {}, {L"02/03/2020", L"01/01/2020"},
+     {{d0203, ""}, {mValue(2020, 1, 1), ""}}, L"mm/dd/yyyy", true, {L"dd/mm/yyyy"}},
+    {"nothing decides: British", kGB, {}, {L"02/03/2020"},
+     {{d0302, ""}}, L"dd/mm/yyyy", true, {L"mm/dd/yyyy"}},
+    {"nothing decides: option", kUS, mOrder(eColumnOrder::eDayMonthYear), {L"02/03/2020"},
+     {{d0302, ""}}, L"dd/mm/yyyy", true, {L"mm/dd/yyyy"}},
+    {"year first assumed", kUS, mOrder(eColumnOrder::eYearMonthDay), {L"12/03/02"},
+     {{mValue(2012, 3, 2), ""}}, L"yy/mm/dd", true, {L"mm/dd/yy", L"dd/mm/yy"}},
+    {"contradicting text", kDE, {}, {L"02.03.2020", L"25.04.2020", L"26.04.2020", L"04.13.2020"},
+     {{d0302, ""}, {mValue(2020, 4, 25), ""}, {mValue(2020, 4, 26), ""}, {kNo, kOrder}},
+     L"dd.mm.yyyy", false, {}},
+    {"day beyond the month", kUS, {}, {L"02/30/2020", L"03/15/2020", L"13/14/2020"},
+     {{kNo, "day 30 in a 29-day month"}, {mValue(2020, 3, 15), ""}, {kNo, "no such month"}},
+     L"mm/dd/yyyy", false, {}},
+    {"day 31", kGB, {}, {L"31/04/2021", L"29/02/2021", L"29/02/2024"},
+     {{kNo, "day 31 in a 30-day month"}, {kNo, "day 29 in a 28-day month"},
+      {mValue(2024, 2, 29), ""}}, L"dd/mm/yyyy", false, {}},
+    {"window edge", kUS, {}, {L"1/1/29", L"1/1/30", L"12/31/00", L"1-Jan-99"},
+     {{mValue(2029, 1, 1), ""}, {mValue(1930, 1, 1), ""}, {mValue(2000, 12, 31), ""},
+      {mValue(1999, 1, 1), ""}}, L"m/d/yy", false, {}},
+    {"window option", kUS, mWindowEnd(2049), {L"1/1/49", L"1/13/50"},
+     {{mValue(2049, 1, 1), ""}, {mValue(1950, 1, 13), ""}}, L"m/d/yy", false, {}},
+    {"years 1000 to 4000", kUS, {}, {L"0999-12-31", L"1000-01-01", L"4000-12-31", L"4001-01-01"},
+     {{kNo, "year outside 1000 to 4000"}, {mValue(1000, 1, 1), ""}, {mValue(4000, 12, 31), ""},
+      {kNo, "year outside 1000 to 4000"}}, L"yyyy-mm-dd", false, {}},
+    {"weekdays", kUS, {}, {L"Sun, 15 Mar 2020", L"Mon, 15 Mar 2020", L"Sunday 15 March 2020"},
+     {{mValue(2020, 3, 15), ""}, {kNo, "weekday does not match the date"},
+      {mValue(2020, 3, 15), ""}}, L"dd mmm yyyy", false, {}},
+    {"weekdays German", kDE, {}, {L"So., 15.03.2020", L"Di 15.03.2020", L"Sun 15.03.2020"},
+     {{mValue(2020, 3, 15), ""}, {kNo, "weekday does not match the date"},
+      {mValue(2020, 3, 15), ""}}, L"dd.mm.yyyy", false, {}},
+    {"week 53", kUS, {}, {L"2020-W53-7", L"2021-W53-1", L"2017-366", L"2016-366"},
+     {{mValue(2021, 1, 3), ""}, {kNo, "not a date or time"}, {kNo, "not a date or time"},
+      {mValue(2016, 12, 31), ""}}, L"yyyy-mm-dd", false, {}},
+    {"offsets kept", kUS, {}, {L"2020-03-15T23:30:00-05:00", L"Sun, 15 Mar 2020 23:30:00 EST"},
+     {{mValue(2020, 3, 15, 23, 30), ""}, {mValue(2020, 3, 15, 23, 30), ""}},
+     L"yyyy-mm-dd hh:mm:ss", true, {}},
+    {"offsets to UTC", kUS, mUtc(),
+     {L"2020-03-15T23:30:00-05:00", L"Sun, 15 Mar 2020 23:30:00 PDT", L"2020-03-16 00:30+0100",
+      L"2020-03-15T12:00Z"},
+     {{mValue(2020, 3, 16, 4, 30), ""}, {mValue(2020, 3, 16, 6, 30), ""},
+      {mValue(2020, 3, 15, 23, 30), ""}, {mValue(2020, 3, 15, 12, 0), ""}},
+     L"yyyy-mm-dd hh:mm:ss", true, {}},
+    {"compact digits", kUS, {}, {L"20030925", L"20200229", L""},
+     {{mValue(2003, 9, 25), ""}, {mValue(2020, 2, 29), ""}, {kNo, ""}}, L"yyyymmdd", false, {}},
+    {"numbers, not dates", kUS, {}, {L"12345678", L"20030925", L"42"},
+     {{kNo, kNumber}, {kNo, kNumber}, {kNo, kNumber}}, L"", false, {}},
+    {"numbers beside dates", kUS, {}, {L"2020-03-15", L"43905", L"2020"},
+     {{mValue(2020, 3, 15), ""}, {kNo, kNumber}, {kNo, kNumber}}, L"yyyy-mm-dd", false, {}},
+    {"day numbers", kUS, mDayNumbers(), {L"43905", L"43905.5", L"-1e3", L"9999999"},
+     {{43905.0, ""}, {43905.5, ""}, {kNo, "not a date or time"}, {kNo, "year outside 1000 to 4000"}},
+     L"yyyy-mm-dd hh:mm:ss", false, {}},
+    {"elapsed", kUS, {}, {L"1 02:03:04", L"1.02:03:04", L"-0:30:00", L"26:00", L"+2:00:00.5"},
+     {{mValue(0, 0, 0, 26, 3, 4), ""}, {mValue(0, 0, 0, 26, 3, 4), ""},
+      {-mValue(0, 0, 0, 0, 30), ""}, {mValue(0, 0, 0, 26, 0), ""}, {mValue(0, 0, 0, 2, 0, 0, 500), ""}},
+     L"[h]:mm:ss.s", false, {}},
+    {"times of day", kUS, {}, {L"10:30", L"23:15:00", L"7:05 PM", L"24:00", L"25:00"},
+     {{mValue(0, 0, 0, 10, 30), ""}, {mValue(0, 0, 0, 23, 15), ""}, {mValue(0, 0, 0, 19, 5), ""},
+      {1.0, ""}, {kNo, "no such time of day"}}, L"h:mm:ss", false, {}},
+    {"times among dates", kUS, {}, {L"2020-03-15", L"10:30", L"yesterday", L"*"},
+     {{mValue(2020, 3, 15), ""}, {kNo, "a time, not a date"}, {kNo, "not a date or time"},
+      {kNo, ""}}, L"yyyy-mm-dd", false, {}},
+  };
+  // clang-format on
+}
+
+void mCheckColumn(const xColumnRow& c, const xColumnResult& r) {
+  SCOPED_TRACE(c.psName);
+  ASSERT_EQ(r.vdValues.size(), c.vRows.size());
+  for (std::size_t i = 0; i < c.vRows.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_NEAR(r.vdValues[i], c.vRows[i].dValue, 1e-9);
+    EXPECT_EQ(mReason(r, i), c.vRows[i].psReason);
+  }
+  EXPECT_EQ(r.xReport.sFormat.str(), c.psFormat);
+  EXPECT_EQ(r.xReport.bAmbiguous, c.bAmbiguous && c.vsAlternatives.size() > 0);
+  std::vector<std::wstring> vAlternatives;
+  for (const CmString& s : r.xReport.vsAlternatives) vAlternatives.push_back(s.str());
+  EXPECT_EQ(vAlternatives, c.vsAlternatives);
+}
+
+TEST(ColumnDecision, DecidesEachColumn) {
+  for (const xColumnRow& c : mColumns()) mCheckColumn(c, mImport(c.eSet, c.vTexts, c.xOptions));
+}
+
+// The same values, outcomes and report whatever the order of the rows.
+TEST(ColumnDecision, ShuffledRowsReadTheSame) {
+  std::mt19937 xRandom(13);
+  for (const xColumnRow& c : mColumns()) {
+    std::vector<std::size_t> vOrder(c.vTexts.size());
+    for (std::size_t i = 0; i < vOrder.size(); ++i) vOrder[i] = i;
+    for (int iRound = 0; iRound < 4; ++iRound) {
+      std::shuffle(vOrder.begin(), vOrder.end(), xRandom);
+      xColumnRow xShuffled = c;
+      for (std::size_t i = 0; i < vOrder.size(); ++i) {
+        xShuffled.vTexts[i] = c.vTexts[vOrder[i]];
+        xShuffled.vRows[i] = c.vRows[vOrder[i]];
+      }
+      mCheckColumn(xShuffled, mImport(c.eSet, xShuffled.vTexts, c.xOptions));
+    }
+  }
+}
+
+// Texts no shape has: refused (or missing), never read, never a crash.
+TEST(ColumnDecision, RefusesWhatNoShapeHas) {
+  const Texts vTexts = {L"",
+                        L"   ",
+                        L" * ",
+                        L"-0",
+                        L"2020-03-15x",
+                        std::wstring(L"2020-03-15\0", 11),
+                        L"\u00e9\u00ff",
+                        std::wstring(1, wchar_t(0xD800)),
+                        L"\uFFFF",
+                        std::wstring(5000, L'1'),
+                        L"1" + std::wstring(300, L'/') + L"2",
+                        L"12:00 PM PM",
+                        L"Mar Apr 2020",
+                        L"2020-13",
+                        L"2020-W54",
+                        L"T10:00",
+                        L"10:60",
+                        L"1:2:3",
+                        L"99999999999999999999"};
+  const xColumnResult r = mImport(kUS, vTexts);
+  EXPECT_EQ(r.xReport.iMissing, 3u);
+  EXPECT_EQ(r.xReport.iRead, 0u);
+  EXPECT_EQ(r.xReport.iRefused, vTexts.size() - 3);
+  EXPECT_TRUE(r.xReport.sFormat.empty());
+  EXPECT_EQ(r.xReport.eKind, eColumnKind::eEmpty);
+  for (double d : r.vdValues) EXPECT_EQ(d, CmCVNConst::kMissingValueCode);
+  // The vector overload reads the same; no texts at all give an empty result.
+  std::vector<CmString> vStrings(vTexts.begin(), vTexts.end());
+  xColumnResult r2;
+  CmColumnReader().mRead(vStrings, r2);
+  EXPECT_EQ(r2.veStatus, r.veStatus);
+  CmColumnReader().mRead(nullptr, 4, r2);
+  EXPECT_TRUE(r2.vdValues.empty() && r2.veStatus.empty() && r2.xReport.iRead == 0);
+}
+
+}  // namespace
+}  // namespace cvn::test

@@ -29,6 +29,9 @@ const xShapeRow kShapes[] = {
     {kGB, L"15-03-2020 23:59:59", 2020, 3, 15, 23, 59, 59, 0, L"dd-mm-yyyy hh:mm:ss"},
     {kDE, L"15 3 2020", 2020, 3, 15, 0, 0, 0, 0, L"dd m yyyy"},
     {kUS, L"15.03.20", 2020, 3, 15, 0, 0, 0, 0, L"dd.mm.yy"},
+    {kUS, L"3/15", kThisYear, 3, 15, 0, 0, 0, 0, L"m/dd"},
+    {kDE, L"15.03.", kThisYear, 3, 15, 0, 0, 0, 0, L"dd.mm"},
+    {kUS, L"03/2020", 2020, 3, 1, 0, 0, 0, 0, L"mm/yyyy"},
     // ISO 8601.
     {kUS, L"2011-12-30", 2011, 12, 30, 0, 0, 0, 0, L"yyyy-mm-dd"},
     {kDE, L"2020-02-01T11:53:00Z", 2020, 2, 1, 11, 53, 0, 0, L"yyyy-mm-dd hh:mm:ss"},
@@ -57,6 +60,12 @@ const xShapeRow kShapes[] = {
     {kUS, L"2020-MAR-15", 2020, 3, 15, 0, 0, 0, 0, L"yyyy-mmm-dd"},
     {kUS, L"mar/15/2020", 2020, 3, 15, 0, 0, 0, 0, L"mmm/dd/yyyy"},
     {kUS, L"March 2020", 2020, 3, 1, 0, 0, 0, 0, L"mmmm yyyy"},
+    {kUS, L"Mar-20", 2020, 3, 1, 0, 0, 0, 0, L"mmm-yy"},
+    {kGB, L"17 April", kThisYear, 4, 17, 0, 0, 0, 0, L"dd mmmm"},
+    {kUS, L"Feb 29", kThisYear, 2, 29, 0, 0, 0, 0, L"mmm dd"},
+    {kUS, L"25/Sep/2003:10:36:28 -0700", 2003, 9, 25, 10, 36, 28, 0, L"dd/mmm/yyyy hh:mm:ss"},
+    {kUS, L"Thu Sep 25 10:36:28 UTC 2003", 2003, 9, 25, 10, 36, 28, 0, L"mmm dd yyyy hh:mm:ss"},
+    {kUS, L"2020-03-15T10:30:00\u221205:00", 2020, 3, 15, 10, 30, 0, 0, L"yyyy-mm-dd hh:mm:ss"},
     {kDE, L"21. Dezember 2013", 2013, 12, 21, 0, 0, 0, 0, L"dd.mmmm.yyyy"},
     {kDE, L"3. M\u00e4r 2013", 2013, 3, 3, 0, 0, 0, 0, L"d.mmm.yyyy"},
     {kDE, L"Sonntag, 15. M\u00e4rz 2020", 2020, 3, 15, 0, 0, 0, 0, L"dd.mmmm.yyyy"},
@@ -70,6 +79,8 @@ const xShapeRow kShapes[] = {
     {kUS, L"12:30 p.m.", 0, 0, 0, 12, 30, 0, 0, L"hh:mm am/pm"},
     {kGB, L"1:30p", 0, 0, 0, 13, 30, 0, 0, L"h:mma/p"},
     {kUS, L"11:59 PM", 0, 0, 0, 23, 59, 0, 0, L"hh:mm AM/PM"},
+    {kAT, L"10:30 nachm.", 0, 0, 0, 22, 30, 0, 0, L"hh:mm vorm./nachm."},
+    {kAT, L"15.03.2020 12:05:00 vorm.", 2020, 3, 15, 0, 5, 0, 0, L"dd.mm.yyyy hh:mm:ss vorm./nachm."},
     {kDE, L"23:59:59.999", 0, 0, 0, 23, 59, 59, 999, L"hh:mm:ss.sss"},
     {kUS, L"24:00", 1, 0, 0, 0, 0, 0, 0, L"hh:mm"},
 };
@@ -80,12 +91,39 @@ TEST(ColumnShapes, ReadsEachShapeUnderEachSetting) {
     SCOPED_TRACE(testing::Message() << std::string(row.psText, row.psText + wcslen(row.psText)));
     const xColumnResult r = mImport(row.eSet, {row.psText});
     ASSERT_EQ(r.veStatus[0], eRowStatus::eRead) << mReason(r, 0);
-    const double dExpected = row.y == 1 ? 1.0 : mValue(row.y, row.mo, row.d, row.h, row.mi, row.s,
-                                                       row.ms);
+    const double dExpected =
+        row.y == 1 ? 1.0 : mValue(row.y, row.mo, row.d, row.h, row.mi, row.s, row.ms);
     EXPECT_NEAR(r.vdValues[0], dExpected, 1e-9);
     EXPECT_EQ(r.xReport.sFormat.str(), row.psFormat);
+    const RegionalSettingsGuard xGuard(mColumnSettings(row.eSet));
     CmTimeCls t;
     EXPECT_TRUE(t.mSetFormat(r.xReport.sFormat.c_str()));
+  }
+}
+
+// A value written under the reported format reads back to itself (every
+// shape above shows all the fields its text had, to the millisecond).
+TEST(ColumnShapes, WrittenUnderTheReportedFormatReadsBack) {
+  for (const xShapeRow& row : kShapes) {
+    // 24:00 is written as the next day's 00:00; "15.03." as "15.03", a number.
+    if (row.y == 1 || std::wstring(row.psText).back() == L'.') continue;
+    SCOPED_TRACE(testing::Message() << std::string(row.psText, row.psText + wcslen(row.psText)));
+    std::wstring sWritten;
+    double dValue = 0.0;
+    {
+      const RegionalSettingsGuard xGuard(mColumnSettings(row.eSet));
+      mInitTimeClassMonthNames();
+      const xColumnResult r = mImport(row.eSet, {row.psText});
+      dValue = r.vdValues[0];
+      CmTimeCls t;
+      ASSERT_TRUE(t.mSetFormat(r.xReport.sFormat.c_str()));
+      CmString s;
+      t.mCorvaneTimeToStr(dValue, false, s, 0);
+      sWritten = s.str();
+    }
+    mInitTimeClassMonthNames();
+    const xColumnResult r = mImport(row.eSet, {sWritten});
+    EXPECT_EQ(r.vdValues[0], dValue) << std::string(sWritten.begin(), sWritten.end());
   }
 }
 

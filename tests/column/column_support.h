@@ -12,34 +12,36 @@
 #include "CmColumnReader.h"
 #include "CmRegionalSettings.h"
 #include "CvnBasicTypes.h"
+#include "platform/platform.h"
 #include "platform/settings_guard.h"
 #include "time/calendar/calendar_math.h"
 
 namespace cvn::test {
 
-enum eSettings { kUS, kGB, kDE };
+// United States, British, German; Austrian: German with the designators
+// "vorm." and "nachm.".
+enum eSettings { kUS, kGB, kDE, kAT };
 
 inline CmRegionalSettings mColumnSettings(eSettings e) {
   CmRegionalSettings x = mBuiltInRegionalSettings();
   if (e == kGB) {
     x.sShortDate = L"dd/MM/yyyy";
     x.sTimeFormat = L"HH:mm:ss";
-  } else if (e == kDE) {
-    static const wchar_t* const kMonths[12] = {
-        L"Januar", L"Februar", L"M\u00e4rz",  L"April",   L"Mai",      L"Juni",
-        L"Juli",   L"August",  L"September", L"Oktober", L"November", L"Dezember"};
+  } else if (e == kDE || e == kAT) {
+    static const wchar_t* const kMonths[12] = {L"Januar",    L"Februar", L"M\u00e4rz", L"April",
+                                               L"Mai",       L"Juni",    L"Juli",      L"August",
+                                               L"September", L"Oktober", L"November",  L"Dezember"};
     static const wchar_t* const kAbbrevs[12] = {L"Jan", L"Feb", L"M\u00e4r", L"Apr",
-                                                L"Mai", L"Jun", L"Jul",       L"Aug",
-                                                L"Sep", L"Okt", L"Nov",       L"Dez"};
+                                                L"Mai", L"Jun", L"Jul",      L"Aug",
+                                                L"Sep", L"Okt", L"Nov",      L"Dez"};
     static const wchar_t* const kDays[7] = {L"Montag",  L"Dienstag", L"Mittwoch", L"Donnerstag",
                                             L"Freitag", L"Samstag",  L"Sonntag"};
-    static const wchar_t* const kDayAbbrevs[7] = {L"Mo", L"Di", L"Mi", L"Do",
-                                                  L"Fr", L"Sa", L"So"};
+    static const wchar_t* const kDayAbbrevs[7] = {L"Mo", L"Di", L"Mi", L"Do", L"Fr", L"Sa", L"So"};
     x.sShortDate = L"dd.MM.yyyy";
     x.sDateSep = L".";
     x.sTimeFormat = L"HH:mm:ss";
-    x.sAM = L"";
-    x.sPM = L"";
+    x.sAM = e == kAT ? L"vorm." : L"";
+    x.sPM = e == kAT ? L"nachm." : L"";
     x.sFirstDayOfWeek = L"0";
     for (int i = 0; i < 12; ++i) x.sMonthNames[i] = kMonths[i], x.sMonthAbbrevs[i] = kAbbrevs[i];
     for (int i = 0; i < 7; ++i) x.sDayNames[i] = kDays[i], x.sDayAbbrevs[i] = kDayAbbrevs[i];
@@ -47,12 +49,20 @@ inline CmRegionalSettings mColumnSettings(eSettings e) {
   return x;
 }
 
+// Texts without a year read in the present year: 2024 here.
+constexpr int kThisYear = 2024;
+inline void mFixedClock(cvn::platform::xLocalClock* out) {
+  *out = cvn::platform::xLocalClock{kThisYear - 1900, 100, 12, 0, 0, 0};
+}
+
 inline xColumnResult mImport(eSettings e, const std::vector<std::wstring>& texts,
                              const xColumnOptions& options = {}) {
   const RegionalSettingsGuard xGuard(mColumnSettings(e));
+  cvn::platform::mSetClockForTesting(&mFixedClock);
   std::vector<std::wstring_view> v(texts.begin(), texts.end());
   xColumnResult r;
   CmColumnReader(options).mRead(v.data(), v.size(), r);
+  cvn::platform::mSetClockForTesting(nullptr);
   return r;
 }
 

@@ -59,10 +59,11 @@ std::uint64_t mShapeKey(const xFields& f) {
   k |= static_cast<std::uint64_t>(f.bCommaAfterDay) << 10;
   k |= static_cast<std::uint64_t>(f.bDotAfterDay) << 11;
   k |= static_cast<std::uint64_t>(f.bMonthFull) << 12;
-  const bool bTwoDigitYear = f.eDate == eDateForm::eNumeric ? f.nc == 2 || (f.na == 2 && f.nc <= 2)
-                                                            : f.nYear == 2;
+  const bool bTwoDigitYear = f.eDate == eDateForm::eNumeric ? f.nc == 2 : f.nYear == 2;
   k |= static_cast<std::uint64_t>(bTwoDigitYear) << 13;
-  k |= static_cast<std::uint64_t>(f.nYear == 0 && f.eDate == eDateForm::eNamed) << 14;
+  const bool bNoYear = (f.nYear == 0 && f.eDate == eDateForm::eNamed) ||
+                       (f.nc == 0 && f.eDate == eDateForm::eNumeric);
+  k |= static_cast<std::uint64_t>(bNoYear) << 14;
   k |= static_cast<std::uint64_t>(f.nCompact / 2 % 8) << 15;
   k |= static_cast<std::uint64_t>(f.bTime) << 18;
   k |= static_cast<std::uint64_t>(f.bTimeT) << 19;
@@ -81,14 +82,15 @@ std::uint64_t mShapeKey(const xFields& f) {
 
 unsigned mOrdersThatRead(const xFields& f, const xWindow& window) {
   unsigned u = 0;
-  const int iYearC = f.nc == 2 ? window.mYear(f.c) : f.c;
+  // Without a year: any day of a leap year.
+  const int iYearC = f.nc == 0 ? 2000 : f.nc == 2 ? window.mYear(f.c) : f.c;
   if (mValidDate(iYearC, f.a, f.b)) u |= kMdy;
   if (mValidDate(iYearC, f.b, f.a)) u |= kDmy;
-  if (f.na == 2 && f.nc <= 2 && mValidDate(window.mYear(f.a), f.b, f.c)) u |= kYmd;
+  if (f.na == 2 && f.nc == 2 && mValidDate(window.mYear(f.a), f.b, f.c)) u |= kYmd;
   return u;
 }
 
-void mSurveyAdd(xSurvey& s, const xFields& f, const xWindow& window) {
+void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t iKey, const xWindow& window) {
   switch (f.eDate) {
     case eDateForm::eNone:
       ++s.iTimes;
@@ -111,22 +113,21 @@ void mSurveyAdd(xSurvey& s, const xFields& f, const xWindow& window) {
       s.uAllOrders &= mOrdersThatRead(f, window);
       if (f.a > 12 && f.a <= 31 && f.b <= 12) ++s.iEvidence[1];
       if (f.b > 12 && f.b <= 31 && f.a <= 12) ++s.iEvidence[0];
-      if (f.a > 31 && f.na == 2 && f.nc <= 2 && f.b <= 12 && f.c <= 31) ++s.iEvidence[2];
+      if (f.a > 31 && f.na == 2 && f.nc == 2 && f.b <= 12 && f.c <= 31) ++s.iEvidence[2];
       break;
     }
     default: ++s.iDates; break;
   }
   if (f.bTime && f.eDate != eDateForm::eNone) s.bAnyTimeWithDate = true;
-  const std::uint64_t iKey = mShapeKey(f);
   xShapeStats* p = nullptr;
-  for (auto& x : s.vShapes) {
-    if (x.iKey == iKey) {
-      p = &x;
-      break;
-    }
-  }
-  if (p == nullptr) {
-    if (s.vShapes.size() >= 256) return;  // a column of noise: the rest is not tracked
+  if (s.iLastShape < s.vShapes.size() && s.vShapes[s.iLastShape].iKey == iKey) {
+    p = &s.vShapes[s.iLastShape];
+  } else if (const auto it = s.mIndex.find(iKey); it != s.mIndex.end()) {
+    s.iLastShape = it->second;
+    p = &s.vShapes[s.iLastShape];
+  } else {
+    s.iLastShape = s.vShapes.size();
+    s.mIndex.emplace(iKey, s.iLastShape);
     s.vShapes.emplace_back();
     p = &s.vShapes.back();
     p->iKey = iKey;
@@ -135,7 +136,7 @@ void mSurveyAdd(xSurvey& s, const xFields& f, const xWindow& window) {
   ++p->iCount;
   const bool bNamedOrIso = f.eDate == eDateForm::eNamed || f.eDate == eDateForm::eYearFirst ||
                            f.eDate == eDateForm::eYearMonth;
-  if (f.eDate == eDateForm::eNumeric) {
+  if (f.eDate == eDateForm::eNumeric || f.eDate == eDateForm::eMonthYear) {
     p->bShortFirst |= f.na == 1;
     p->bShortSecond |= f.nb == 1;
     p->bShortThird |= f.nc == 1;
@@ -156,23 +157,26 @@ unsigned mOrderOfShortDate(std::wstring_view shortDate) {
   return kMdy;
 }
 
+unsigned mAssumedOrder(const xColumnOptions& options, unsigned regionalOrder) {
+  switch (options.eAssumedOrder) {
+    case eColumnOrder::eMonthDayYear: return kMdy;
+    case eColumnOrder::eDayMonthYear: return kDmy;
+    case eColumnOrder::eYearMonthDay: return kYmd;
+    default: return regionalOrder;
+  }
+}
+
 xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regionalOrder) {
   xDecision d;
-  unsigned uAssumed = regionalOrder;
-  switch (options.eAssumedOrder) {
-    case eColumnOrder::eMonthDayYear: uAssumed = kMdy; break;
-    case eColumnOrder::eDayMonthYear: uAssumed = kDmy; break;
-    case eColumnOrder::eYearMonthDay: uAssumed = kYmd; break;
-    default: break;
-  }
+  const unsigned uAssumed = mAssumedOrder(options, regionalOrder);
   // The order: the one with most deciding texts; a tie goes to the assumed
   // order, then to month-day-year, day-month-year, year-month-day.
   std::size_t iBest = 0;
   unsigned uBest = uAssumed;
   const unsigned kOrders[3] = {kMdy, kDmy, kYmd};
   for (int i = 0; i < 3; ++i) {
-    if (s.iEvidence[i] > iBest || (s.iEvidence[i] == iBest && iBest > 0 &&
-                                   kOrders[i] == uAssumed)) {
+    if (s.iEvidence[i] > iBest ||
+        (s.iEvidence[i] == iBest && iBest > 0 && kOrders[i] == uAssumed)) {
       iBest = s.iEvidence[i];
       uBest = kOrders[i];
     }

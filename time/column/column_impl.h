@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "CmColumnReader.h"
@@ -22,24 +23,24 @@ enum class eTok : std::uint8_t { eNum, eWord, eSep };
 // What a word is, found when the text is cut into tokens.
 enum class eWordKind : std::uint8_t {
   eUnknown,
-  eMonth,     // iValue 1..12; bFull: a full name
-  eWeekday,   // iValue 0 (Monday) .. 6
-  eAm,        // designator; iValue: 0 two letters, 1 one letter, 2 dotted, 3 regional
+  eMonth,    // iValue 1..12; bFull: a full name
+  eWeekday,  // iValue 0 (Monday) .. 6
+  eAm,       // designator; iValue: 0 two letters, 1 one letter, 2 dotted, 3 regional
   ePm,
-  eT,         // the date/time separator "T" of ISO 8601
-  eZone,      // "Z", "UT", "GMT", "EST", ...: iValue offset in minutes
-  eWeekMark   // "W" of an ISO week date
+  eT,        // the date/time separator "T" of ISO 8601
+  eZone,     // "Z", "UT", "GMT", "EST", ...: iValue offset in minutes
+  eWeekMark  // "W" of an ISO week date
 };
 
 struct xToken {
   eTok e = eTok::eSep;
   eWordKind eWord = eWordKind::eUnknown;
-  bool bFull = false;     // words: a full month or weekday name
-  bool bLower = false;    // words: the first letter is lower case
-  bool bBlank = false;    // separators: holds a blank
-  std::uint8_t n = 0;     // numbers: digit count; words: letters
-  wchar_t c1 = 0;         // separators: first character that is not a blank (0: blanks only)
-  wchar_t c2 = 0;         // separators: the second one
+  bool bFull = false;   // words: a full month or weekday name
+  bool bLower = false;  // words: the first letter is lower case
+  bool bBlank = false;  // separators: holds a blank
+  std::uint8_t n = 0;   // numbers: digit count; words: letters
+  wchar_t c1 = 0;       // separators: first character that is not a blank (0: blanks only)
+  wchar_t c2 = 0;       // separators: the second one
   std::int64_t iValue = 0;
 };
 
@@ -61,6 +62,7 @@ struct xNames {
   std::vector<bool> vbWeekdayFull[7];
   std::wstring sAm;  // regional designators, upper case (may be empty)
   std::wstring sPm;
+  std::wstring sDesignatorPair;  // the regional pair as a format writes it: "vorm./nachm."
 };
 
 // The names in force (regional settings) plus the English ones.
@@ -73,15 +75,16 @@ bool mTokenise(std::wstring_view text, const xNames& names, xTokens& out);
 // ---- Fields of one text (column_parse.cpp) --------------------------------
 
 enum class eDateForm : std::uint8_t {
-  eNone,        // no date: a time of day or an elapsed time
-  eNumeric,     // a b c in an order the column decides
-  eYearFirst,   // yyyy-mm-dd and the like
-  eYearMonth,   // yyyy-mm
-  eWeekDate,    // yyyy-Www[-d]
-  eOrdinal,     // yyyy-ddd
-  eNamed,       // a month name
-  eCompact,     // yyyymmdd[hhmm[ss]]
-  eNumber       // a plain number
+  eNone,       // no date: a time of day or an elapsed time
+  eNumeric,    // a b c (or a b without a year) in an order the column decides
+  eYearFirst,  // yyyy-mm-dd and the like
+  eYearMonth,  // yyyy-mm
+  eMonthYear,  // mm/yyyy
+  eWeekDate,   // yyyy-Www[-d]
+  eOrdinal,    // yyyy-ddd
+  eNamed,      // a month name
+  eCompact,    // yyyymmdd[hhmm[ss]]
+  eNumber      // a plain number
 };
 
 // Where the numbers stand around a month name.
@@ -90,9 +93,9 @@ enum class eNamedOrder : std::uint8_t { eMDY, eDMY, eYMD, eMY, eMD, eDM, eYM };
 struct xFields {
   eDateForm eDate = eDateForm::eNone;
   eNamedOrder eNamed = eNamedOrder::eMDY;
-  wchar_t cDateSep = 0;        // the date separator ('/', '-', '.', ' ')
-  bool bCommaAfterDay = false; // "mmm d, yyyy"
-  bool bDotAfterDay = false;   // "21. Dezember 2013"
+  wchar_t cDateSep = 0;         // the date separator ('/', '-', '.', ' ')
+  bool bCommaAfterDay = false;  // "mmm d, yyyy"
+  bool bDotAfterDay = false;    // "21. Dezember 2013"
   bool bMonthFull = false;
   int a = 0, b = 0, c = 0;  // numeric dates in written order
   std::uint8_t na = 0, nb = 0, nc = 0;
@@ -106,13 +109,13 @@ struct xFields {
   bool bNumberIsInteger = false;
   // Time.
   bool bTime = false;
-  bool bTimeT = false;       // "T" before the time
-  bool bTimeBasic = false;   // hhmmss without colons
+  bool bTimeT = false;      // "T" before the time
+  bool bTimeBasic = false;  // hhmmss without colons
   bool bSeconds = false;
   int iHour = 0, iMinute = 0, iSecond = 0, iMs = 0;
   std::uint8_t nHour = 0;
-  std::uint8_t nFraction = 0;  // fraction digits written (0: none)
-  std::uint8_t eDesignator = 0;  // 0 none, 1 AM, 2 PM
+  std::uint8_t nFraction = 0;        // fraction digits written (0: none)
+  std::uint8_t eDesignator = 0;      // 0 none, 1 AM, 2 PM
   std::uint8_t iDesignatorKind = 0;  // as eWordKind eAm's iValue
   bool bDesignatorBlank = false;
   bool bDesignatorLower = false;
@@ -124,8 +127,71 @@ struct xFields {
   std::int64_t iElapsedDays = 0;
 };
 
+// A form that holds a date (not a time alone, not a plain number).
+constexpr bool mIsDateForm(eDateForm e) {
+  return e != eDateForm::eNone && e != eDateForm::eNumber && e != eDateForm::eCompact;
+}
+
 // Reads the fields of a token list. False when the tokens make no shape.
 bool mParseFields(const xTokens& tokens, xFields& out);
+
+// Milliseconds of a fraction of n digits, rounded: [0, 1000].
+inline int mFractionMs(std::int64_t value, int n) {
+  if (n <= 3) {
+    for (int k = n; k < 3; ++k) value *= 10;
+    return static_cast<int>(value);
+  }
+  std::int64_t iDivisor = 1;
+  for (int k = 3; k < n && k < 21; ++k) iDivisor *= 10;
+  return static_cast<int>((value + iDivisor / 2) / iDivisor);
+}
+
+// ---- Layout templates (column_template.cpp) -------------------------------
+
+// What a digit run of a template is.
+enum class eRole : std::uint8_t {
+  eA,
+  eB,
+  eC,  // the date's numbers in written order
+  eDays,
+  eHour,
+  eMinute,
+  eSecond,
+  eFraction,
+  eOffsetHours,
+  eOffsetMinutes,
+  eCount
+};
+enum class eItem : std::uint8_t {
+  eDigits,     // a run of nMin..nMax digits
+  eLiteral,    // the character c
+  eLetter,     // the letter c ("T", "Z") in either case, alone
+  eSign,       // "+" or "-" of an offset
+  eDesignator  // "AM"/"PM" (nMin 2) or "A"/"P" (nMin 1) in the sample's case
+};
+struct xTemplateItem {
+  eItem eKind = eItem::eLiteral;
+  eRole eRoleOf = eRole::eA;
+  std::uint8_t nMin = 0, nMax = 0;
+  bool bLower = false;
+  wchar_t c = 0;
+};
+constexpr int kMaxTemplateItems = 40;
+struct xTemplate {
+  int n = 0;
+  std::array<xTemplateItem, kMaxTemplateItems> a;
+  xFields xBase;           // the sample's fields; the matched ones replace its numbers
+  std::uint64_t iKey = 0;  // the shape key of every text it matches
+};
+
+// The template of sample, whose fields f the general reader found. False
+// when the shape has no template (names, words, basic ISO forms).
+bool mMakeTemplate(std::wstring_view sample, const xFields& f, xTemplate& t);
+
+// The fields of text when it matches t (exactly those the general reader
+// would find); false otherwise, f then undefined. bBaseLoaded: f already
+// holds t's sample fields from a match before (only the numbers change).
+bool mMatchTemplate(const xTemplate& t, std::wstring_view text, bool bBaseLoaded, xFields& f);
 
 // ---- Shape key, survey, decision (column_decide.cpp) ----------------------
 
@@ -159,8 +225,9 @@ struct xShapeStats {
 
 struct xSurvey {
   std::vector<xShapeStats> vShapes;
+  std::unordered_map<std::uint64_t, std::size_t> mIndex;  // shape key -> index in vShapes
   std::size_t iDates = 0, iTimes = 0, iNumbers = 0, iUnreadable = 0, iMissing = 0;
-  std::size_t iEvidence[3] = {0, 0, 0};  // texts that only read MDY, DMY, YMD
+  std::size_t iEvidence[3] = {0, 0, 0};      // texts that only read MDY, DMY, YMD
   unsigned uAllOrders = kMdy | kDmy | kYmd;  // orders every numeric date reads in
   std::size_t iNumeric = 0;
   std::size_t iCompactCandidates = 0, iCompactValid = 0;
@@ -169,21 +236,27 @@ struct xSurvey {
   bool bElapsedMark = false;  // a sign, a day count or hours beyond 23
   bool bDesignator = false;
   bool bAnyTimeWithDate = false;
+  std::size_t iLastShape = 0;  // where the last text's shape was found
 };
 
-void mSurveyAdd(xSurvey& s, const xFields& f, const xWindow& window);
+// Adds one text of shape key (mShapeKey(f)) to the survey.
+void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t key, const xWindow& window);
 
 struct xDecision {
   eColumnKind eKind = eColumnKind::eEmpty;
   unsigned uOrder = kMdy;  // one of eOrderBits
   bool bAmbiguous = false;
-  bool bCompact = false;   // bare 8, 12 or 14 digit numbers are dates
+  bool bCompact = false;  // bare 8, 12 or 14 digit numbers are dates
   bool bDayNumbers = false;
-  bool bElapsed = false;   // time-only texts are elapsed times
-  int iDefaultYear = 2000; // named dates without a year
+  bool bElapsed = false;    // time-only texts are elapsed times
+  int iDefaultYear = 2000;  // named dates without a year
   xWindow xWin;
   bool bToUtc = false;
+  std::wstring sDesignatorPair;  // as xNames
 };
+
+// The order assumed when no text decides (kMdy, kDmy or kYmd).
+unsigned mAssumedOrder(const xColumnOptions& options, unsigned regionalOrder);
 
 // Decides the column from its survey; order-independent.
 xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regionalOrder);
@@ -210,8 +283,8 @@ enum class eReason : std::uint8_t {
 
 // Reads the value of fields f under decision d; on false *reason says why
 // (and *dayInMonth, *monthLength fill "day 31 in a 30-day month").
-bool mResolve(const xFields& f, const xDecision& d, double* value, eReason* reason,
-              int* dayInMonth, int* monthLength);
+bool mResolve(const xFields& f, const xDecision& d, double* value, eReason* reason, int* dayInMonth,
+              int* monthLength);
 
 std::string mReasonText(eReason reason, int dayInMonth, int monthLength);
 

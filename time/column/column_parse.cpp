@@ -25,17 +25,6 @@ bool mIsBlankSep(const xTokens& t, int i) {
 }
 int mNum(const xTokens& t, int i) { return static_cast<int>(t.a[i].iValue); }
 
-// Milliseconds of a fraction of n digits (rounded); 1000 may result.
-int mFractionMs(std::int64_t value, int n) {
-  if (n <= 3) {
-    for (int k = n; k < 3; ++k) value *= 10;
-    return static_cast<int>(value);
-  }
-  std::int64_t iDivisor = 1;
-  for (int k = 3; k < n; ++k) iDivisor *= 10;
-  return static_cast<int>((value + iDivisor / 2) / iDivisor);  // [0, 1000]
-}
-
 // Reads an offset at i ("Z", a zone name, +hh, +hhmm, +hh:mm); returns the
 // index after it, i itself when there is none, -1 when it is malformed.
 int mParseOffset(const xTokens& t, int i, xFields& f) {
@@ -121,12 +110,13 @@ int mParseTime(const xTokens& t, int i, bool bBasic, xFields& f) {
     f.bDesignatorBlank = d != k;
     f.bDesignatorLower = t.a[d].bLower;
     k = d + 1;
+    if (mIsSepChar(t, k, L'.')) ++k;  // "vorm.", "PM."
   }
   k = mParseOffset(t, k, f);
   if (k < 0) return -1;
   // A comment after the zone of an e-mail date: " (PST)".
-  if (f.bOffset && mIsSep(t, k) && t.a[k].c1 == L'(' && t.a[k].c2 == 0 &&
-      k + 1 < t.n && t.a[k + 1].e == eTok::eWord && mIsSepChar(t, k + 2, L')') && k + 3 == t.n) {
+  if (f.bOffset && mIsSep(t, k) && t.a[k].c1 == L'(' && t.a[k].c2 == 0 && k + 1 < t.n &&
+      t.a[k + 1].e == eTok::eWord && mIsSepChar(t, k + 2, L')') && k + 3 == t.n) {
     k += 3;
   }
   return k;
@@ -182,6 +172,13 @@ bool mParseNamed(const xTokens& t, int i, int e, xFields& f) {
   };
   if (iBefore == 0 && iAfter == 1) {
     if (x.n == 4) {
+      f.eNamed = eNamedOrder::eMY;
+      f.iDay = 1;
+      return mSetYear(x);
+    }
+    // "Mar-20" (month and two-digit year) against "Mar 20" (month and day).
+    const wchar_t cSep = t.a[iMonthAt + 1].c1;
+    if (x.n == 2 && (cSep == L'-' || cSep == L'/' || cSep == L'.') && !t.a[iMonthAt + 1].bBlank) {
       f.eNamed = eNamedOrder::eMY;
       f.iDay = 1;
       return mSetYear(x);
@@ -254,6 +251,28 @@ bool mParseDate(const xTokens& t, int i, int e, xFields& f) {
     f.iMonth = mNum(t, i + 2);
     f.iDay = 1;
     f.nb = t.a[i + 2].n;
+    return true;
+  }
+  // Month and year ("03/2020"), month and day ("3/15", "15.03.").
+  const bool bStop = n == 4 && mIsSepChar(t, i + 3, L'.');
+  if ((n == 3 || bStop) && mIsNum(t, i) && t.a[i].n <= 2 && mIsNum(t, i + 2) &&
+      (mIsSepChar(t, i + 1, L'-') || mIsSepChar(t, i + 1, L'/') || mIsSepChar(t, i + 1, L'.'))) {
+    f.cDateSep = t.a[i + 1].c1;
+    f.a = mNum(t, i);
+    f.na = t.a[i].n;
+    if (t.a[i + 2].n == 4 && !bStop) {
+      f.eDate = eDateForm::eMonthYear;
+      f.iYear = mNum(t, i + 2);
+      f.nYear = 4;
+      f.iMonth = f.a;
+      f.iDay = 1;
+      return true;
+    }
+    if (t.a[i + 2].n > 2) return false;
+    f.eDate = eDateForm::eNumeric;
+    f.b = mNum(t, i + 2);
+    f.nb = t.a[i + 2].n;
+    f.bDotAfterDay = bStop;
     return true;
   }
   // Week dates: yyyy-Www[-d], yyyyWww[d].
@@ -329,7 +348,9 @@ bool mParseFields(const xTokens& t, xFields& f) {
     i = 1;
     if (mIsSep(t, 1)) {
       const xToken& s = t.a[1];
-      if (s.c2 != 0 || (s.c1 != 0 && s.c1 != L',' && s.c1 != L'.')) return false;
+      // ",", ".", "., " or blanks.
+      const bool bStopComma = s.c1 == L'.' && s.c2 == L',';
+      if ((s.c2 != 0 && !bStopComma) || (s.c1 != 0 && s.c1 != L',' && s.c1 != L'.')) return false;
       i = 2;
     }
   }
@@ -339,6 +360,15 @@ bool mParseFields(const xTokens& t, xFields& f) {
   bool bBasic = false;
   int iDateEnd = t.n;
   for (int k = i; k < t.n; ++k) {
+    // Web server logs: "25/Sep/2003:10:36:28 +0000", the year before the
+    // time with a colon.
+    if (k > i && mIsNum(t, k) && t.a[k].n == 4 && mIsSepChar(t, k + 1, L':') && mIsNum(t, k + 2) &&
+        mIsSepChar(t, k + 3, L':') && mIsNum(t, k + 4) && mIsSepChar(t, k + 5, L':') &&
+        mIsNum(t, k + 6)) {
+      iTime = k + 2;
+      iDateEnd = k + 1;
+      break;
+    }
     if (mIsNum(t, k) && mIsSepChar(t, k + 1, L':') && mIsNum(t, k + 2)) {
       iTime = k;
       iDateEnd = k;
@@ -385,7 +415,10 @@ bool mParseFields(const xTokens& t, xFields& f) {
     return true;
   }
   if (iSign != 0) return false;
-  if (pSep != nullptr && !(pSep->c2 == 0 && (pSep->c1 == 0 || pSep->c1 == L','))) return false;
+  if (pSep != nullptr && !(pSep->c2 == 0 && (pSep->c1 == 0 || pSep->c1 == L',' ||
+                                             (pSep->c1 == L':' && !pSep->bBlank)))) {
+    return false;
+  }
   if (f.bTimeT && iDateEnd == i + 1 && mIsNum(t, i) && t.a[i].n == 8) {
     // ISO basic: yyyymmddThhmmss.
     const int v = mNum(t, i);

@@ -1,6 +1,7 @@
 // CmColumnReader::mRead: the survey of every text, the column's decision,
 // then the read of each text under it.
 
+#include <cstdint>
 #include <cwchar>
 #include <exception>
 #include <string_view>
@@ -59,46 +60,115 @@ int mThisYear() {
   return x.iYearsSince1900 + 1900;
 }
 
+// The fields of one text: from a template of the column when one matches,
+// else from the general reader (whose result may become a new template).
+class xFieldReader {
+ public:
+  explicit xFieldReader(const cc::xNames& names) : m_xNames(names) { m_vTemplates.reserve(kMax); }
+
+  // The fields of text into f and their shape key into *key; false when the
+  // text has no shape.
+  bool mRead(std::wstring_view text, cc::xFields& f, std::uint64_t* key) {
+    const std::size_t n = m_vTemplates.size();
+    for (std::size_t k = 0; k < n; ++k) {
+      const std::size_t i = (m_iLast + k) % n;
+      if (cc::mMatchTemplate(m_vTemplates[i], text, m_bBaseLoaded && i == m_iLast, f)) {
+        m_iLast = i;
+        m_bBaseLoaded = true;
+        *key = m_vTemplates[i].iKey;
+        return true;
+      }
+      m_bBaseLoaded = false;
+    }
+    m_bBaseLoaded = false;
+    if (!cc::mTokenise(text, m_xNames, m_xTokens) || !cc::mParseFields(m_xTokens, f)) return false;
+    *key = cc::mShapeKey(f);
+    if (n < kMax && cc::mMakeTemplate(text, f, m_xNew)) {
+      m_vTemplates.push_back(m_xNew);
+      m_iLast = n;
+    }
+    return true;
+  }
+
+ private:
+  static constexpr std::size_t kMax = 8;
+  const cc::xNames& m_xNames;
+  std::vector<cc::xTemplate> m_vTemplates;
+  std::size_t m_iLast = 0;
+  bool m_bBaseLoaded = false;  // the fields hold the sample of template m_iLast
+  cc::xTokens m_xTokens;
+  cc::xTemplate m_xNew;
+};
+
+// Rows the survey could not settle (read again under the decision).
+constexpr auto kPending = static_cast<eRowStatus>(0x80);
+
+bool mIsDateKind(eColumnKind e) { return e == eColumnKind::eDate || e == eColumnKind::eDateTime; }
+
 void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
                  xColumnResult& r) {
   const double dMissing = CmCVNConst::kMissingValueCode;
   const cc::xNames xNames = cc::mNamesInForce();
-  const cc::xWindow xWin = mWindow(options.iTwoDigitYearMax);
+  const unsigned uRegionalOrder = mRegionalOrder();
   cc::xSurvey xSurvey;
-  cc::xTokens xTokens;
   cc::xFields xFields;
-  // Survey: every text's shape.
+  xFieldReader xReader(xNames);
+  // The survey reads every dated text ahead under the likely decision (a
+  // column of dates in the assumed order); the read below keeps those
+  // values when the decision turns out so, and reads the rest again.
+  cc::xDecision xLikely;
+  xLikely.eKind = eColumnKind::eDateTime;
+  xLikely.uOrder = cc::mAssumedOrder(options, uRegionalOrder);
+  xLikely.xWin = mWindow(options.iTwoDigitYearMax);
+  xLikely.iDefaultYear = mThisYear();
+  xLikely.bToUtc = options.bOffsetToUtc;
   for (std::size_t i = 0; i < count; ++i) {
     const std::wstring_view s = mTrimmed(texts[i]);
     if (s.empty()) {
       r.veStatus[i] = eRowStatus::eMissing;
       continue;
     }
-    if (cc::mTokenise(s, xNames, xTokens) && cc::mParseFields(xTokens, xFields)) {
-      cc::mSurveyAdd(xSurvey, xFields, xWin);
+    r.veStatus[i] = kPending;
+    std::uint64_t iKey = 0;
+    if (!xReader.mRead(s, xFields, &iKey)) continue;
+    cc::mSurveyAdd(xSurvey, xFields, iKey, xLikely.xWin);
+    if (!cc::mIsDateForm(xFields.eDate)) continue;
+    cc::eReason eWhy = cc::eReason::eNone;
+    int iDay = 0, iLength = 0;
+    if (cc::mResolve(xFields, xLikely, &r.vdValues[i], &eWhy, &iDay, &iLength)) {
+      r.veStatus[i] = eRowStatus::eRead;
     }
   }
-  cc::xDecision d = cc::mDecide(xSurvey, options, mRegionalOrder());
-  d.xWin = xWin;
-  d.iDefaultYear = mThisYear();
-  // Read: each text under the decision.
+  cc::xDecision d = cc::mDecide(xSurvey, options, uRegionalOrder);
+  d.xWin = xLikely.xWin;
+  d.iDefaultYear = xLikely.iDefaultYear;
+  d.sDesignatorPair = xNames.sDesignatorPair;
+  const bool bKeep = mIsDateKind(d.eKind) && d.uOrder == xLikely.uOrder;
+  // Read: each text the survey did not settle, under the decision.
   xColumnReport& rep = r.xReport;
   for (std::size_t i = 0; i < count; ++i) {
-    if (r.veStatus[i] == eRowStatus::eMissing) {
+    const eRowStatus e = r.veStatus[i];
+    if (e == eRowStatus::eMissing) {
       ++rep.iMissing;
+      continue;
+    }
+    if (e == eRowStatus::eRead && bKeep) {
+      ++rep.iRead;
       continue;
     }
     const std::wstring_view s = mTrimmed(texts[i]);
     cc::eReason eWhy = cc::eReason::eNotDate;
     int iDay = 0, iLength = 0;
     double dValue = dMissing;
-    if (cc::mTokenise(s, xNames, xTokens) && cc::mParseFields(xTokens, xFields) &&
+    std::uint64_t iKey = 0;
+    if (xReader.mRead(s, xFields, &iKey) &&
         cc::mResolve(xFields, d, &dValue, &eWhy, &iDay, &iLength)) {
       r.vdValues[i] = dValue;
       r.veStatus[i] = eRowStatus::eRead;
       ++rep.iRead;
       continue;
     }
+    r.vdValues[i] = dMissing;
     r.veStatus[i] = eRowStatus::eRefused;
     r.vxRefusals.push_back({i, cc::mReasonText(eWhy, iDay, iLength)});
     ++rep.iRefused;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CmString.h"
 #include "time/column/column_impl.h"
 
 namespace cvn::column {
@@ -23,6 +24,11 @@ std::wstring mDateFormat(const xShapeStats& x, unsigned order) {
   const std::wstring sMonthName = f.bMonthFull ? L"mmmm" : L"mmm";
   switch (f.eDate) {
     case eDateForm::eNumeric: {
+      if (f.nc == 0) {
+        // "15.03." is shown without its last full stop: no format ends in one.
+        if (order == kDmy) return mDay(x.bShortFirst) + sSep + mMonth(x.bShortSecond);
+        return mMonth(x.bShortFirst) + sSep + mDay(x.bShortSecond);
+      }
       const bool bTwo = f.nc == 2 || order == kYmd;
       if (order == kMdy) {
         return mMonth(x.bShortFirst) + sSep + mDay(x.bShortSecond) + sSep + mYear(bTwo);
@@ -35,6 +41,7 @@ std::wstring mDateFormat(const xShapeStats& x, unsigned order) {
     case eDateForm::eYearFirst:
       return L"yyyy" + sSep + mMonth(x.bShortSecond) + sSep + mDay(x.bShortThird);
     case eDateForm::eYearMonth: return L"yyyy" + sSep + mMonth(x.bShortSecond);
+    case eDateForm::eMonthYear: return mMonth(x.bShortFirst) + sSep + L"yyyy";
     case eDateForm::eWeekDate:
     case eDateForm::eOrdinal: return L"yyyy-mm-dd";
     case eDateForm::eCompact: return f.nCompact == 8 ? L"yyyymmdd" : L"yyyy-mm-dd";
@@ -63,7 +70,7 @@ std::wstring mDateFormat(const xShapeStats& x, unsigned order) {
 
 // The time half: hours, minutes, seconds and fraction as written, the
 // designator style, brackets for an elapsed time.
-std::wstring mTimeFormat(const xShapeStats& x, bool bElapsed) {
+std::wstring mTimeFormat(const xShapeStats& x, bool bElapsed, const std::wstring& pair) {
   const xFields& f = x.xSample;
   std::wstring s;
   if (bElapsed) {
@@ -77,7 +84,12 @@ std::wstring mTimeFormat(const xShapeStats& x, bool bElapsed) {
   if (f.eDesignator != 0) {
     if (f.bDesignatorBlank) s += L' ';
     const bool bOneLetter = f.iDesignatorKind == 1;
-    if (f.bDesignatorLower) {
+    if (f.iDesignatorKind == 3 && !pair.empty()) {
+      // The regional pair, its case giving the case written.
+      std::wstring sPair = pair;
+      for (wchar_t& c : sPair) c = f.bDesignatorLower ? mToLower(c) : mToUpper(c);
+      s += sPair;
+    } else if (f.bDesignatorLower) {
       s += bOneLetter ? L"a/p" : L"am/pm";
     } else {
       s += bOneLetter ? L"A/P" : L"AM/PM";
@@ -96,13 +108,13 @@ bool mHasDate(const xShapeStats& x) { return x.xSample.eDate != eDateForm::eNone
 
 std::wstring mFormatOfShape(const xShapeStats& x, const xDecision& d, unsigned order) {
   const xFields& f = x.xSample;
-  if (f.eDate == eDateForm::eNone) return mTimeFormat(x, d.bElapsed);
+  if (f.eDate == eDateForm::eNone) return mTimeFormat(x, d.bElapsed, d.sDesignatorPair);
   std::wstring s = mDateFormat(x, order);
   if (f.eDate == eDateForm::eCompact && f.nCompact > 8) {
     s += f.nCompact == 14 ? L" hh:mm:ss" : L" hh:mm";
   } else if (f.bTime) {
     s += L' ';
-    s += mTimeFormat(x, false);
+    s += mTimeFormat(x, false, d.sDesignatorPair);
   }
   return s;
 }

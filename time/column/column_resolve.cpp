@@ -15,6 +15,9 @@ namespace {
 namespace cd = cvn::detail;
 
 constexpr double kMsPerDay = 86400000.0;
+// Day numbers of 1 January 1000 and of 1 January 4001.
+constexpr std::int64_t kFirstDay = -328716;
+constexpr std::int64_t kEndDay = 767377;
 
 struct xOutcome {
   eReason eWhy = eReason::eNone;
@@ -32,7 +35,7 @@ bool mDayNumber(int year, int month, int day, std::int64_t* dayNumber, xOutcome&
     o.eWhy = eReason::eYearRange;
     return false;
   }
-  const int iLength = cd::mMonthLength(year, month);
+  const int iLength = month == 2 ? (cd::mIsLeap(year) ? 29 : 28) : cd::kDaysInMonth[month - 1];
   if (day < 1 || day > iLength) {
     o.eWhy = day >= 1 && day <= 31 ? eReason::eDayInMonth : eReason::eNotDate;
     o.iDay = day;
@@ -87,7 +90,16 @@ bool mDateOf(const xFields& f, const xDecision& d, std::int64_t* dayNumber, xOut
   int y = 0, m = 0, day = 0;
   switch (f.eDate) {
     case eDateForm::eNumeric: {
-      if (d.uOrder == kYmd) {
+      if (f.nc == 0) {
+        // Month and day without a year: year-first columns put the month first.
+        y = d.iDefaultYear;
+        m = d.uOrder == kDmy ? f.b : f.a;
+        day = d.uOrder == kDmy ? f.a : f.b;
+        if ((m > 12 || m < 1) && day >= 1 && day <= 12 && m <= 31) {
+          o.eWhy = eReason::eOrder;
+          return false;
+        }
+      } else if (d.uOrder == kYmd) {
         if (f.na != 2 || f.nc > 2) {
           o.eWhy = eReason::eOrder;
           return false;
@@ -106,8 +118,17 @@ bool mDateOf(const xFields& f, const xDecision& d, std::int64_t* dayNumber, xOut
       }
       break;
     }
-    case eDateForm::eYearFirst: y = f.a; m = f.b; day = f.c; break;
-    case eDateForm::eYearMonth: y = f.iYear; m = f.iMonth; day = 1; break;
+    case eDateForm::eYearFirst:
+      y = f.a;
+      m = f.b;
+      day = f.c;
+      break;
+    case eDateForm::eYearMonth:
+    case eDateForm::eMonthYear:
+      y = f.iYear;
+      m = f.iMonth;
+      day = 1;
+      break;
     case eDateForm::eOrdinal:
       if (f.iYear < 1000 || f.iYear > 4000 || f.iDay < 1 || f.iDay > cd::mYearLength(f.iYear)) {
         o.eWhy = f.iYear < 1000 || f.iYear > 4000 ? eReason::eYearRange : eReason::eNotDate;
@@ -141,9 +162,8 @@ bool mResolveOutcome(const xFields& f, const xDecision& d, double* value, xOutco
       o.eWhy = eReason::eNumber;
       return false;
     }
-    const double kFirst = static_cast<double>(cd::mDayNumberFromCivil(1000, 1, 1));
-    const double kEnd = static_cast<double>(cd::mDayNumberFromCivil(4001, 1, 1));
-    if (!(f.dNumber >= kFirst && f.dNumber < kEnd)) {
+    if (!(f.dNumber >= static_cast<double>(kFirstDay) &&
+          f.dNumber < static_cast<double>(kEndDay))) {
       o.eWhy = eReason::eYearRange;
       return false;
     }
@@ -195,7 +215,7 @@ bool mResolveOutcome(const xFields& f, const xDecision& d, double* value, xOutco
   if (f.bOffset && d.bToUtc) iMs -= f.iOffsetMinutes * 60000LL;
   iDay += cd::mFloorDiv(iMs, 86400000);
   iMs = cd::mFloorMod(iMs, 86400000);
-  if (iDay < cd::mDayNumberFromCivil(1000, 1, 1) || iDay >= cd::mDayNumberFromCivil(4001, 1, 1)) {
+  if (iDay < kFirstDay || iDay >= kEndDay) {
     o.eWhy = eReason::eYearRange;
     return false;
   }
@@ -205,8 +225,8 @@ bool mResolveOutcome(const xFields& f, const xDecision& d, double* value, xOutco
 
 }  // namespace
 
-bool mResolve(const xFields& f, const xDecision& d, double* value, eReason* reason,
-              int* dayInMonth, int* monthLength) {
+bool mResolve(const xFields& f, const xDecision& d, double* value, eReason* reason, int* dayInMonth,
+              int* monthLength) {
   xOutcome o;
   const bool bRead = mResolveOutcome(f, d, value, o);
   *reason = o.eWhy;

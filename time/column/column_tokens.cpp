@@ -15,9 +15,9 @@ namespace {
 
 namespace cp = cvn::platform;
 
-constexpr const wchar_t* kEnglishMonths[12] = {
-    L"JANUARY", L"FEBRUARY", L"MARCH",     L"APRIL",   L"MAY",      L"JUNE",
-    L"JULY",    L"AUGUST",   L"SEPTEMBER", L"OCTOBER", L"NOVEMBER", L"DECEMBER"};
+constexpr const wchar_t* kEnglishMonths[12] = {L"JANUARY",   L"FEBRUARY", L"MARCH",    L"APRIL",
+                                               L"MAY",       L"JUNE",     L"JULY",     L"AUGUST",
+                                               L"SEPTEMBER", L"OCTOBER",  L"NOVEMBER", L"DECEMBER"};
 constexpr const wchar_t* kEnglishWeekdays[7] = {L"MONDAY", L"TUESDAY",  L"WEDNESDAY", L"THURSDAY",
                                                 L"FRIDAY", L"SATURDAY", L"SUNDAY"};
 // Abbreviations beyond the first three letters that exports write.
@@ -26,17 +26,16 @@ struct xExtraName {
   const wchar_t* psName;
 };
 constexpr xExtraName kExtraMonths[] = {{8, L"SEPT"}};
-constexpr xExtraName kExtraWeekdays[] = {
-    {1, L"TUES"}, {2, L"WEDS"}, {3, L"THUR"}, {3, L"THURS"}};
+constexpr xExtraName kExtraWeekdays[] = {{1, L"TUES"}, {2, L"WEDS"}, {3, L"THUR"}, {3, L"THURS"}};
 
 // Zones of e-mail dates and their offsets in minutes.
 struct xZone {
   const wchar_t* psName;
   int iMinutes;
 };
-constexpr xZone kZones[] = {{L"Z", 0},       {L"UT", 0},       {L"UTC", 0},      {L"GMT", 0},
-                            {L"EST", -300},  {L"EDT", -240},   {L"CST", -360},   {L"CDT", -300},
-                            {L"MST", -420},  {L"MDT", -360},   {L"PST", -480},   {L"PDT", -420}};
+constexpr xZone kZones[] = {{L"Z", 0},      {L"UT", 0},     {L"UTC", 0},    {L"GMT", 0},
+                            {L"EST", -300}, {L"EDT", -240}, {L"CST", -360}, {L"CDT", -300},
+                            {L"MST", -420}, {L"MDT", -360}, {L"PST", -480}, {L"PDT", -420}};
 
 constexpr int kMaxWordChars = 32;
 
@@ -70,21 +69,29 @@ bool mReadRegional(unsigned type, std::wstring& out) {
   return true;
 }
 
-bool mIsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == 0xA0 || c == 0x202F || c == 0x2009; }
+bool mIsBlank(wchar_t c) {
+  return c == L' ' || c == L'\t' || c == 0xA0 || c == 0x202F || c == 0x2009;
+}
 bool mIsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool mIsLetter(wchar_t c) {
   if (c < 0x80) return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
-  return c != 0xD7 && c != 0xF7 && !(c >= 0x2000 && c <= 0x206F) && c != 0xFEFF &&
+  return c != 0xD7 && c != 0xF7 && !(c >= 0x2000 && c <= 0x206F) && c != 0x2212 && c != 0xFEFF &&
          !(c >= 0xD800 && c <= 0xDFFF) && c != 0xFFFE && c != 0xFFFF;
 }
 // Separator characters; dashes of other widths count as "-".
 wchar_t mSeparator(wchar_t c) {
   switch (c) {
-    case L'/': case L'-': case L'.': case L',': case L':': case L'+': case L'(': case L')':
-      return c;
+    case L'/':
+    case L'-':
+    case L'.':
+    case L',':
+    case L':':
+    case L'+':
+    case L'(':
+    case L')': return c;
     default: break;
   }
-  if (c >= 0x2010 && c <= 0x2015) return L'-';
+  if ((c >= 0x2010 && c <= 0x2015) || c == 0x2212) return L'-';
   return 0;
 }
 
@@ -109,8 +116,14 @@ void mClassifyWord(const wchar_t* upper, int n, const xNames& names, xToken& tok
     switch (upper[0]) {
       case L'T': tok.eWord = eWordKind::eT; return;
       case L'W': tok.eWord = eWordKind::eWeekMark; return;
-      case L'A': tok.eWord = eWordKind::eAm; tok.iValue = 1; return;
-      case L'P': tok.eWord = eWordKind::ePm; tok.iValue = 1; return;
+      case L'A':
+        tok.eWord = eWordKind::eAm;
+        tok.iValue = 1;
+        return;
+      case L'P':
+        tok.eWord = eWordKind::ePm;
+        tok.iValue = 1;
+        return;
       default: break;
     }
   }
@@ -166,7 +179,8 @@ xNames mNamesInForce() {
   std::wstring s;
   for (int i = 0; i < 12; ++i) {
     const auto u = static_cast<unsigned>(i);
-    if (mReadRegional(cp::kLocaleSMonthName1 + u, s)) mAddName(x.vsMonths[i], x.vbMonthFull[i], s, true);
+    if (mReadRegional(cp::kLocaleSMonthName1 + u, s))
+      mAddName(x.vsMonths[i], x.vbMonthFull[i], s, true);
     if (mReadRegional(cp::kLocaleSAbbrevMonthName1 + u, s)) {
       mAddName(x.vsMonths[i], x.vbMonthFull[i], s, false);
     }
@@ -185,19 +199,21 @@ xNames mNamesInForce() {
       mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], s, false);
     }
     mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], kEnglishWeekdays[i], true);
-    mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], std::wstring_view(kEnglishWeekdays[i], 3),
-             false);
+    mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], std::wstring_view(kEnglishWeekdays[i], 3), false);
   }
   for (const xExtraName& e : kExtraWeekdays) {
     mAddName(x.vsWeekdays[e.iIndex], x.vbWeekdayFull[e.iIndex], e.psName, false);
   }
   // Regional designators that are not the English ones.
-  if (mReadRegional(cp::kLocaleS1159, s)) x.sAm = mUpperName(s);
-  if (mReadRegional(cp::kLocaleS2359, s)) x.sPm = mUpperName(s);
+  std::wstring sAmText, sPmText;
+  if (mReadRegional(cp::kLocaleS1159, sAmText)) x.sAm = mUpperName(sAmText);
+  if (mReadRegional(cp::kLocaleS2359, sPmText)) x.sPm = mUpperName(sPmText);
+  x.sDesignatorPair = sAmText + L"/" + sPmText;
   if (x.sAm == L"AM" || x.sPm == L"PM" || x.sAm.size() >= kMaxWordChars ||
       x.sPm.size() >= kMaxWordChars) {
     x.sAm.clear();
     x.sPm.clear();
+    x.sDesignatorPair.clear();
   }
   return x;
 }
@@ -237,8 +253,8 @@ bool mTokenise(std::wstring_view text, const xNames& names, xTokens& out) {
         ++i;
       }
       // "a.m." and "p.m.": one designator.
-      if (n == 1 && (szUpper[0] == L'A' || szUpper[0] == L'P') && i + 1 < iEnd &&
-          text[i] == L'.' && (text[i + 1] == L'm' || text[i + 1] == L'M')) {
+      if (n == 1 && (szUpper[0] == L'A' || szUpper[0] == L'P') && i + 1 < iEnd && text[i] == L'.' &&
+          (text[i + 1] == L'm' || text[i + 1] == L'M')) {
         i += 2;
         if (i < iEnd && text[i] == L'.') ++i;
         tok.eWord = szUpper[0] == L'A' ? eWordKind::eAm : eWordKind::ePm;

@@ -4,4 +4,5 @@ list(APPEND CVN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/column_decide.cpp
   ${CMAKE_CURRENT_LIST_DIR}/column_resolve.cpp
   ${CMAKE_CURRENT_LIST_DIR}/column_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/column_template.cpp
   ${CMAKE_CURRENT_LIST_DIR}/column_reader.cpp)
