@@ -4,8 +4,10 @@
 
 #include "tools/cvntime/column_input.h"
 
+#include <sys/mman.h>
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -25,6 +27,23 @@ std::size_t mRegularFileSize(std::FILE* file) {
   struct stat xStat;
   if (fstat(fileno(file), &xStat) != 0 || !S_ISREG(xStat.st_mode) || xStat.st_size <= 0) return 0;
   return static_cast<std::size_t>(xStat.st_size);
+}
+
+// Asks for transparent huge pages over the whole 2 MiB pages of a large
+// block not touched yet: a column of a million lines then takes a few dozen
+// page faults instead of tens of thousands. Only advice; nothing changes if
+// the system says no.
+void mAdviseHugePages(const void* block, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+  constexpr std::uintptr_t kHuge = std::uintptr_t{1} << 21;
+  const std::uintptr_t iStart =
+      (reinterpret_cast<std::uintptr_t>(block) + kHuge - 1) & ~(kHuge - 1);
+  const std::uintptr_t iEnd = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(kHuge - 1);
+  if (iEnd > iStart) madvise(reinterpret_cast<void*>(iStart), iEnd - iStart, MADV_HUGEPAGE);
+#else
+  (void)block;
+  (void)bytes;
+#endif
 }
 
 }  // namespace
@@ -47,6 +66,7 @@ void CmWideColumn::mReserve(std::size_t units) {
   void* p = std::realloc(m_pText, iCapacity * sizeof(wchar_t));
   if (p == nullptr) throw std::bad_alloc();
   m_pText = static_cast<wchar_t*>(p);
+  mAdviseHugePages(m_pText + m_iUsed, (iCapacity - m_iUsed) * sizeof(wchar_t));
   m_iCapacity = iCapacity;
 }
 
@@ -98,6 +118,7 @@ bool CmWideColumn::mLoad(std::FILE* file, const std::function<void(std::size_t)>
   if (iHeld > 0) mAppendLine(sBlock.data(), iHeld);
   // The text has stopped moving: the views can point into it.
   m_vViews.reserve(m_iLines);
+  mAdviseHugePages(m_vViews.data(), m_iLines * sizeof(std::wstring_view));
   std::size_t iStart = 0;
   for (const std::size_t iEnd : m_viEnds) {
     m_vViews.emplace_back(m_pText + iStart, iEnd - iStart);

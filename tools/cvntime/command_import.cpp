@@ -152,9 +152,14 @@ int mRunImport(const std::vector<std::string>& args) {
   }
   xOptions.bOffsetToUtc = parsed.mHas("--utc");
   xOptions.bNumbersAsDayNumbers = parsed.mHas("--serial");
+  // The writer's format is checked before any work; the class-wide flags it
+  // sets are put back around the read and taken up again for the writing.
+  const xClassFlags readerFlags = xClassFlags::mCapture();
   CmTimeCls writer;
   const auto sTo = parsed.mValue("--to");
   if (sTo && !mSetFormatOption(writer, *sTo, "--to", &sError)) return mUsageError(sError);
+  const xClassFlags writerFlags = xClassFlags::mCapture();
+  readerFlags.mApply();
   const bool bSummary = parsed.mHas("--summary");
 
   std::FILE* pInput = stdin;
@@ -194,6 +199,7 @@ int mRunImport(const std::vector<std::string>& args) {
     }
   }
   xColumn.mRelease();
+  writerFlags.mApply();
 
   CmOutput out(stdout);
   CmString sText;
