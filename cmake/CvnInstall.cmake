@@ -11,6 +11,7 @@ include(CMakePackageConfigHelpers)
 set(CVN_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/CvnDateTime)
 
 set(CVN_PUBLIC_HEADERS
+  ${PROJECT_SOURCE_DIR}/include/CmColumnReader.h
   ${PROJECT_SOURCE_DIR}/include/CmRegionalSettings.h
   ${PROJECT_SOURCE_DIR}/include/CmString.h
   ${PROJECT_SOURCE_DIR}/include/CmTimeCls.h

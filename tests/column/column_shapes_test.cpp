@@ -60,6 +60,8 @@ const xShapeRow kShapes[] = {
     {kUS, L"2020-MAR-15", 2020, 3, 15, 0, 0, 0, 0, L"yyyy-mmm-dd"},
     {kUS, L"mar/15/2020", 2020, 3, 15, 0, 0, 0, 0, L"mmm/dd/yyyy"},
     {kUS, L"March 2020", 2020, 3, 1, 0, 0, 0, 0, L"mmmm yyyy"},
+    {kGB, L"Sunday 1st March 2020", 2020, 3, 1, 0, 0, 0, 0, L"d mmmm yyyy"},
+    {kUS, L"March 22nd, 2020", 2020, 3, 22, 0, 0, 0, 0, L"mmmm dd, yyyy"},
     {kUS, L"Mar-20", 2020, 3, 1, 0, 0, 0, 0, L"mmm-yy"},
     {kGB, L"17 April", kThisYear, 4, 17, 0, 0, 0, 0, L"dd mmmm"},
     {kUS, L"Feb 29", kThisYear, 2, 29, 0, 0, 0, 0, L"mmm dd"},

@@ -18,12 +18,13 @@
 
 namespace cvn::test {
 
-// United States, British, German; Austrian: German with the designators
-// "vorm." and "nachm.".
-enum eSettings { kUS, kGB, kDE, kAT };
+// United States (also with the two-digit-year window ending 2039), British,
+// German; Austrian: German with the designators "vorm." and "nachm.".
+enum eSettings { kUS, kUS2039, kGB, kDE, kAT };
 
 inline CmRegionalSettings mColumnSettings(eSettings e) {
   CmRegionalSettings x = mBuiltInRegionalSettings();
+  if (e == kUS2039) x.sTwoDigitYearMax = L"2039";
   if (e == kGB) {
     x.sShortDate = L"dd/MM/yyyy";
     x.sTimeFormat = L"HH:mm:ss";

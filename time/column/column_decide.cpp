@@ -27,8 +27,8 @@ unsigned mSepCode(wchar_t c) {
 }
 
 bool mValidDate(int year, int month, int day) {
-  return year >= 1000 && year <= 4000 && month >= 1 && month <= 12 && day >= 1 &&
-         day <= cd::mMonthLength(year, month);
+  if (year < 1000 || year > 4000 || month < 1 || month > 12 || day < 1) return false;
+  return day <= (month == 2 ? (cd::mIsLeap(year) ? 29 : 28) : cd::kDaysInMonth[month - 1]);
 }
 
 // A compact number yyyymmdd[hhmm[ss]] that is a valid date-time.
@@ -166,19 +166,35 @@ unsigned mAssumedOrder(const xColumnOptions& options, unsigned regionalOrder) {
   }
 }
 
+unsigned mLeadingOrder(const xSurvey& s, unsigned assumed, std::size_t* texts) {
+  // The one with most deciding texts; a tie goes to the assumed order, then
+  // to month-day-year, day-month-year, year-month-day.
+  std::size_t iBest = 0;
+  unsigned uBest = assumed;
+  const unsigned kOrders[3] = {kMdy, kDmy, kYmd};
+  for (int i = 0; i < 3; ++i) {
+    if (s.iEvidence[i] > iBest || (s.iEvidence[i] == iBest && iBest > 0 && kOrders[i] == assumed)) {
+      iBest = s.iEvidence[i];
+      uBest = kOrders[i];
+    }
+  }
+  if (texts != nullptr) *texts = iBest;
+  return uBest;
+}
+
 xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regionalOrder) {
   xDecision d;
   const unsigned uAssumed = mAssumedOrder(options, regionalOrder);
-  // The order: the one with most deciding texts; a tie goes to the assumed
-  // order, then to month-day-year, day-month-year, year-month-day.
   std::size_t iBest = 0;
-  unsigned uBest = uAssumed;
-  const unsigned kOrders[3] = {kMdy, kDmy, kYmd};
-  for (int i = 0; i < 3; ++i) {
-    if (s.iEvidence[i] > iBest ||
-        (s.iEvidence[i] == iBest && iBest > 0 && kOrders[i] == uAssumed)) {
-      iBest = s.iEvidence[i];
-      uBest = kOrders[i];
+  unsigned uBest = mLeadingOrder(s, uAssumed, &iBest);
+  // Nothing decides and the assumed order cannot read the column (year
+  // first assumed, "02/03/2020" written): the first order that can.
+  if (iBest == 0 && s.iNumeric > 0 && (s.uAllOrders & uBest) == 0) {
+    for (unsigned u : {kMdy, kDmy, kYmd}) {
+      if ((s.uAllOrders & u) != 0) {
+        uBest = u;
+        break;
+      }
     }
   }
   d.uOrder = uBest;

@@ -163,7 +163,9 @@ enum class eRole : std::uint8_t {
   eCount
 };
 enum class eItem : std::uint8_t {
-  eDigits,     // a run of nMin..nMax digits
+  eNumber,     // a run of nMin..nMax digits stored at pValue (and its length at
+               // pDigits), then the character c unless c is 0
+  eDigits,     // a run of nMin..nMax digits of a role that needs arithmetic
   eLiteral,    // the character c
   eLetter,     // the letter c ("T", "Z") in either case, alone
   eSign,       // "+" or "-" of an offset
@@ -175,6 +177,8 @@ struct xTemplateItem {
   std::uint8_t nMin = 0, nMax = 0;
   bool bLower = false;
   wchar_t c = 0;
+  int xFields::*pValue = nullptr;
+  std::uint8_t xFields::*pDigits = nullptr;
 };
 constexpr int kMaxTemplateItems = 40;
 struct xTemplate {
@@ -257,6 +261,10 @@ struct xDecision {
 
 // The order assumed when no text decides (kMdy, kDmy or kYmd).
 unsigned mAssumedOrder(const xColumnOptions& options, unsigned regionalOrder);
+
+// The order the deciding texts surveyed so far favour (assumed when none
+// decides); *texts receives how many texts decide it (may be null).
+unsigned mLeadingOrder(const xSurvey& s, unsigned assumed, std::size_t* texts);
 
 // Decides the column from its survey; order-independent.
 xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regionalOrder);

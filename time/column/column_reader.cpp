@@ -100,50 +100,120 @@ class xFieldReader {
   cc::xTemplate m_xNew;
 };
 
-// Rows the survey could not settle (read again under the decision).
-constexpr auto kPending = static_cast<eRowStatus>(0x80);
+// Rows in the making: read ahead by the survey under one of the likely
+// decisions (the code says which), or pending.
+enum eAhead : std::uint8_t {
+  kPending = 0x80,
+  kAheadDate = 0x81,  // a date whose value no decision but the kind changes
+  kAheadMdy = 0x82,   // numeric dates, by order
+  kAheadDmy = 0x83,
+  kAheadYmd = 0x84,
+  kAheadCompact = 0x85,
+  kAheadDayNumber = 0x86,
+  kAheadTimeOfDay = 0x87,
+  kAheadElapsed = 0x88
+};
+
+eRowStatus mStatus(eAhead e) { return static_cast<eRowStatus>(e); }
 
 bool mIsDateKind(eColumnKind e) { return e == eColumnKind::eDate || e == eColumnKind::eDateTime; }
+
+eAhead mAheadOfOrder(unsigned order) {
+  return order == cc::kDmy ? kAheadDmy : order == cc::kYmd ? kAheadYmd : kAheadMdy;
+}
+
+// True when a row read ahead under code e reads the same under d.
+bool mKeeps(eRowStatus e, const cc::xDecision& d) {
+  const bool bDates = mIsDateKind(d.eKind);
+  switch (static_cast<std::uint8_t>(e)) {
+    case kAheadDate: return bDates;
+    case kAheadMdy:
+    case kAheadDmy:
+    case kAheadYmd: return bDates && mAheadOfOrder(d.uOrder) == static_cast<eAhead>(e);
+    case kAheadCompact: return bDates && d.bCompact;
+    case kAheadDayNumber: return d.bDayNumbers && (bDates || d.eKind == eColumnKind::eDayNumber);
+    case kAheadTimeOfDay: return d.eKind == eColumnKind::eTimeOfDay;
+    case kAheadElapsed: return d.eKind == eColumnKind::eElapsed;
+    default: return false;
+  }
+}
 
 void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
                  xColumnResult& r) {
   const double dMissing = CmCVNConst::kMissingValueCode;
   const cc::xNames xNames = cc::mNamesInForce();
   const unsigned uRegionalOrder = mRegionalOrder();
+  const unsigned uAssumed = cc::mAssumedOrder(options, uRegionalOrder);
   cc::xSurvey xSurvey;
   cc::xFields xFields;
   xFieldReader xReader(xNames);
-  // The survey reads every dated text ahead under the likely decision (a
-  // column of dates in the assumed order); the read below keeps those
-  // values when the decision turns out so, and reads the rest again.
-  cc::xDecision xLikely;
-  xLikely.eKind = eColumnKind::eDateTime;
-  xLikely.uOrder = cc::mAssumedOrder(options, uRegionalOrder);
-  xLikely.xWin = mWindow(options.iTwoDigitYearMax);
-  xLikely.iDefaultYear = mThisYear();
-  xLikely.bToUtc = options.bOffsetToUtc;
+  // The survey reads each text ahead under the decision the column most
+  // likely takes for its shape (dates in the order the texts so far favour,
+  // compact digits as dates, times as times of day or elapsed); the read
+  // below keeps a value when the decision turns out so, and reads the rest
+  // again. Either way the value is the one the decision gives.
+  cc::xDecision xDates;
+  xDates.eKind = eColumnKind::eDateTime;
+  xDates.xWin = mWindow(options.iTwoDigitYearMax);
+  xDates.iDefaultYear = mThisYear();
+  xDates.bToUtc = options.bOffsetToUtc;
+  xDates.bCompact = true;
+  xDates.bDayNumbers = options.bNumbersAsDayNumbers;
+  xDates.uOrder = uAssumed;
+  std::size_t iEvidenceSeen = 0;  // deciding texts when xDates.uOrder was chosen
+  cc::xDecision xTimes = xDates;
+  xTimes.eKind = eColumnKind::eTimeOfDay;
+  cc::xDecision xElapsed = xDates;
+  xElapsed.eKind = eColumnKind::eElapsed;
+  xElapsed.bElapsed = true;
   for (std::size_t i = 0; i < count; ++i) {
     const std::wstring_view s = mTrimmed(texts[i]);
     if (s.empty()) {
       r.veStatus[i] = eRowStatus::eMissing;
       continue;
     }
-    r.veStatus[i] = kPending;
+    r.veStatus[i] = mStatus(kPending);
     std::uint64_t iKey = 0;
     if (!xReader.mRead(s, xFields, &iKey)) continue;
-    cc::mSurveyAdd(xSurvey, xFields, iKey, xLikely.xWin);
-    if (!cc::mIsDateForm(xFields.eDate)) continue;
+    cc::mSurveyAdd(xSurvey, xFields, iKey, xDates.xWin);
+    const cc::xDecision* pLikely = &xDates;
+    eAhead eCode = kAheadDate;
+    switch (xFields.eDate) {
+      case cc::eDateForm::eNumeric:
+        if (const std::size_t n =
+                xSurvey.iEvidence[0] + xSurvey.iEvidence[1] + xSurvey.iEvidence[2];
+            n != iEvidenceSeen) {
+          iEvidenceSeen = n;
+          xDates.uOrder = cc::mLeadingOrder(xSurvey, uAssumed, nullptr);
+        }
+        eCode = mAheadOfOrder(xDates.uOrder);
+        break;
+      case cc::eDateForm::eCompact: eCode = kAheadCompact; break;
+      case cc::eDateForm::eNumber:
+        if (!options.bNumbersAsDayNumbers) continue;
+        eCode = kAheadDayNumber;
+        break;
+      case cc::eDateForm::eNone:
+        if (xSurvey.bElapsedMark && !xSurvey.bDesignator) {
+          pLikely = &xElapsed;
+          eCode = kAheadElapsed;
+        } else {
+          pLikely = &xTimes;
+          eCode = kAheadTimeOfDay;
+        }
+        break;
+      default: break;
+    }
     cc::eReason eWhy = cc::eReason::eNone;
     int iDay = 0, iLength = 0;
-    if (cc::mResolve(xFields, xLikely, &r.vdValues[i], &eWhy, &iDay, &iLength)) {
-      r.veStatus[i] = eRowStatus::eRead;
+    if (cc::mResolve(xFields, *pLikely, &r.vdValues[i], &eWhy, &iDay, &iLength)) {
+      r.veStatus[i] = mStatus(eCode);
     }
   }
   cc::xDecision d = cc::mDecide(xSurvey, options, uRegionalOrder);
-  d.xWin = xLikely.xWin;
-  d.iDefaultYear = xLikely.iDefaultYear;
+  d.xWin = xDates.xWin;
+  d.iDefaultYear = xDates.iDefaultYear;
   d.sDesignatorPair = xNames.sDesignatorPair;
-  const bool bKeep = mIsDateKind(d.eKind) && d.uOrder == xLikely.uOrder;
   // Read: each text the survey did not settle, under the decision.
   xColumnReport& rep = r.xReport;
   for (std::size_t i = 0; i < count; ++i) {
@@ -152,7 +222,8 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
       ++rep.iMissing;
       continue;
     }
-    if (e == eRowStatus::eRead && bKeep) {
+    if (mKeeps(e, d)) {
+      r.veStatus[i] = eRowStatus::eRead;
       ++rep.iRead;
       continue;
     }

@@ -84,7 +84,28 @@ bool mMakeTemplate(std::wstring_view sample, const xFields& f, xTemplate& t) {
         case eRole::eFraction: x.nMin = 1, x.nMax = 18; break;
         default: break;
       }
+      // The plain roles: a value (and a digit count) stored as read.
+      switch (x.eRoleOf) {
+        case eRole::eA: x.pValue = &xFields::a, x.pDigits = &xFields::na; break;
+        case eRole::eB: x.pValue = &xFields::b, x.pDigits = &xFields::nb; break;
+        case eRole::eC: x.pValue = &xFields::c, x.pDigits = &xFields::nc; break;
+        case eRole::eHour: x.pValue = &xFields::iHour, x.pDigits = &xFields::nHour; break;
+        case eRole::eMinute: x.pValue = &xFields::iMinute; break;
+        case eRole::eSecond: x.pValue = &xFields::iSecond; break;
+        default: break;
+      }
       i = k;
+      if (x.pValue != nullptr) {
+        x.eKind = eItem::eNumber;
+        // The separator after the number goes with it: one item fewer.
+        const wchar_t d = i < sample.size() ? sample[i] : 0;
+        const bool bSign =
+            (d == L'+' || d == L'-') && iRun < nRuns && vRoles[iRun] == eRole::eOffsetHours;
+        if (d > L' ' && d < 0x80 && !mIsAsciiLetter(d) && !bSign) {
+          x.c = d;
+          ++i;
+        }
+      }
       continue;
     }
     if (mIsAsciiLetter(c)) {
@@ -131,6 +152,30 @@ bool mMatchTemplate(const xTemplate& t, std::wstring_view text, bool bBaseLoaded
     const xTemplateItem& x = t.a[static_cast<std::size_t>(k)];
     if (p == pEnd) return false;
     switch (x.eKind) {
+      case eItem::eNumber: {
+        // At most 6 digits: no overflow.
+        auto d = static_cast<unsigned>(*p - L'0');
+        if (d > 9) return false;
+        int v = static_cast<int>(d);
+        const wchar_t* q = p + 1;
+        const wchar_t* const qMax = pEnd - p > x.nMax ? p + x.nMax : pEnd;
+        while (q < qMax && (d = static_cast<unsigned>(*q - L'0')) <= 9) {
+          v = v * 10 + static_cast<int>(d);
+          ++q;
+        }
+        if (q - p < x.nMin) return false;
+        f.*x.pValue = v;
+        if (x.pDigits != nullptr) f.*x.pDigits = static_cast<std::uint8_t>(q - p);
+        if (x.c != 0) {
+          // The separator after it (not a digit, so the run has ended).
+          if (q == pEnd || *q != x.c) return false;
+          p = q + 1;
+        } else {
+          if (q != pEnd && static_cast<unsigned>(*q - L'0') <= 9) return false;
+          p = q;
+        }
+        break;
+      }
       case eItem::eDigits: {
         std::int64_t v = 0;
         int n = 0;

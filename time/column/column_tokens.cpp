@@ -95,6 +95,12 @@ wchar_t mSeparator(wchar_t c) {
   return 0;
 }
 
+bool mIsOrdinalSuffix(wchar_t a, wchar_t b) {
+  const wchar_t u = mUpperChar(a), v = mUpperChar(b);
+  return (u == L'S' && v == L'T') || (u == L'N' && v == L'D') || (u == L'R' && v == L'D') ||
+         (u == L'T' && v == L'H');
+}
+
 bool mEquals(const wchar_t* upper, int n, const std::wstring& name) {
   if (static_cast<int>(name.size()) != n) return false;
   for (int i = 0; i < n; ++i) {
@@ -242,6 +248,11 @@ bool mTokenise(std::wstring_view text, const xNames& names, xTokens& out) {
       }
       tok.n = static_cast<std::uint8_t>(n);
       tok.iValue = v;
+      // An ordinal suffix of a day ("1st", "22nd", "3rd", "4th") belongs to it.
+      if (n <= 2 && i + 1 < iEnd && mIsOrdinalSuffix(text[i], text[i + 1]) &&
+          (i + 2 == iEnd || !mIsLetter(text[i + 2]))) {
+        i += 2;
+      }
     } else if (mIsLetter(c)) {
       tok.e = eTok::eWord;
       wchar_t szUpper[kMaxWordChars];
