@@ -67,7 +67,7 @@ TEST(CvntimeProcess, VersionAndHelp) {
   EXPECT_EQ(help.iExit, 0);
   EXPECT_TRUE(help.sErr.empty());
   EXPECT_NE(help.sOut.find("Usage: cvntime"), std::string::npos);
-  for (const char* pszCommand : {"read", "write", "convert", "formats", "scale", "now"}) {
+  for (const char* pszCommand : {"read", "write", "convert", "formats", "scale", "now", "import"}) {
     EXPECT_NE(help.sOut.find(std::string("  ") + pszCommand), std::string::npos) << pszCommand;
   }
   EXPECT_EQ(mRun({"read", "-h"}).sOut, help.sOut);
