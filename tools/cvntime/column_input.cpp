@@ -92,7 +92,12 @@ bool CmWideColumn::mLoad(std::FILE* file, const std::function<void(std::size_t)>
   mRelease();
   m_bFirst = true;
   // A regular file's size bounds the wide text: no growth while loading.
-  if (const std::size_t iSize = mRegularFileSize(file)) mReserve(iSize + 1);
+  // The list of line ends is reserved for lines of 4 bytes or more: pages
+  // never touched cost nothing, and the list is then not copied as it grows.
+  if (const std::size_t iSize = mRegularFileSize(file)) {
+    mReserve(iSize + 1);
+    m_viEnds.reserve(iSize / 4 + 1);
+  }
   std::string sBlock(kBlock, '\0');
   std::size_t iHeld = 0;  // bytes of an unfinished line at the start of sBlock
   bool bOk = true;
