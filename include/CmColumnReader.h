@@ -64,9 +64,12 @@ struct xColumnOptions {
   bool bNumbersAsDayNumbers = false;
 };
 
-// A refused row and why, in short English ("day 31 in a 30-day month",
-// "weekday does not match the date", "month/day order contradicts the
-// column", "a number, not a date", "not a date or time").
+// A refused row and why, in short English: "day 31 in a 30-day month" (any
+// day and month length), "weekday does not match the date", "month/day
+// order contradicts the column", "a number, not a date", "year outside 1000
+// to 4000", "no such month", "no such time of day", "a time, not a date" (a
+// time alone in a column of dates), "a date, not a time" (a date in a
+// column of times), "not a date or time".
 struct xRowRefusal {
   std::size_t iRow = 0;
   std::string sReason;
@@ -80,7 +83,10 @@ struct xColumnReport {
   // Empty when nothing was read.
   CmString sFormat;
   eColumnKind eKind = eColumnKind::eEmpty;
-  eColumnOrder eOrder = eColumnOrder::eMonthDayYear;  // order used for numeric dates
+  // The order numeric dates were read in (decided, or the assumed one when
+  // nothing decided it); importing texts written under sFormat again with
+  // this order assumed gives the same values.
+  eColumnOrder eOrder = eColumnOrder::eMonthDayYear;
   std::size_t iRead = 0;
   std::size_t iMissing = 0;
   std::size_t iRefused = 0;

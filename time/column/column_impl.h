@@ -27,24 +27,26 @@ enum class eWordKind : std::uint8_t {
   eWeekday,  // iValue 0 (Monday) .. 6
   eAm,       // designator; iValue: 0 two letters, 1 one letter, 2 dotted, 3 regional
   ePm,
-  eT,        // the date/time separator "T" of ISO 8601
-  eZone,     // "Z", "UT", "GMT", "EST", ...: iValue offset in minutes
-  eWeekMark  // "W" of an ISO week date
+  eT,         // the date/time separator "T" of ISO 8601
+  eZone,      // "Z", "UT", "GMT", "EST", ...: iValue offset in minutes
+  eWeekMark,  // "W" of an ISO week date
+  eFiller     // "of", "de", "at": read as a blank
 };
 
 struct xToken {
   eTok e = eTok::eSep;
   eWordKind eWord = eWordKind::eUnknown;
-  bool bFull = false;   // words: a full month or weekday name
-  bool bLower = false;  // words: the first letter is lower case
-  bool bBlank = false;  // separators: holds a blank
-  std::uint8_t n = 0;   // numbers: digit count; words: letters
-  wchar_t c1 = 0;       // separators: first character that is not a blank (0: blanks only)
-  wchar_t c2 = 0;       // separators: the second one
+  bool bFull = false;          // words: a full month or weekday name
+  bool bLower = false;         // words: the first letter is lower case
+  bool bBlank = false;         // separators: holds a blank
+  bool bLeadingBlank = false;  // separators: a blank before the first other character
+  std::uint8_t n = 0;          // numbers: digit count; words: letters
+  wchar_t c1 = 0;              // separators: first character that is not a blank (0: blanks only)
+  wchar_t c2 = 0;              // separators: the second one
   std::int64_t iValue = 0;
 };
 
-constexpr int kMaxTokens = 24;
+constexpr int kMaxTokens = 40;
 
 struct xTokens {
   int n = 0;

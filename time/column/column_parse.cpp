@@ -33,9 +33,12 @@ int mParseOffset(const xTokens& t, int i, xFields& f) {
   if (mIsWord(t, k, eWordKind::eZone)) {
     f.bOffset = true;
     f.iOffsetMinutes = static_cast<int>(t.a[k].iValue);
-    return k + 1;
+    ++k;
+    // "GMT+0100": the offset from universal time written after its name.
+    const bool bUniversal = f.iOffsetMinutes == 0 && t.a[k - 1].n > 1;
+    if (!bUniversal || !mIsSep(t, k) || t.a[k].bBlank) return k;
   }
-  if (!mIsSep(t, k) || t.a[k].c2 != 0 || (t.a[k].c1 != L'+' && t.a[k].c1 != L'-')) return i;
+  if (!mIsSep(t, k) || t.a[k].c2 != 0 || (t.a[k].c1 != L'+' && t.a[k].c1 != L'-')) return k;
   if (!mIsNum(t, k + 1)) return -1;
   const int iSign = t.a[k].c1 == L'-' ? -1 : 1;
   int iHours = 0, iMinutes = 0;
@@ -56,7 +59,27 @@ int mParseOffset(const xTokens& t, int i, xFields& f) {
   if (iHours > 23 || iMinutes > 59) return -1;
   f.bOffset = true;
   f.iOffsetMinutes = iSign * (iHours * 60 + iMinutes);
+  // "+0000 UTC": the name of universal time after the offset says nothing more.
+  if (mIsBlankSep(t, k) && mIsWord(t, k + 1, eWordKind::eZone) && t.a[k + 1].iValue == 0 &&
+      t.a[k + 1].n > 1) {
+    k += 2;
+  }
   return k;
+}
+
+// A comment in parentheses that ends the text ("(PST)", "(Central European
+// Standard Time)"); returns the index after it, or i when there is none.
+int mSkipComment(const xTokens& t, int i) {
+  if (!mIsSep(t, i) || t.a[i].c1 != L'(' || t.a[i].c2 != 0 || t.n - i < 3) return i;
+  const xToken& x = t.a[static_cast<std::size_t>(t.n - 1)];
+  if (x.e != eTok::eSep || x.c1 != L')' || x.c2 != 0) return i;
+  for (int k = i + 1; k < t.n - 1; ++k) {
+    const xToken& y = t.a[static_cast<std::size_t>(k)];
+    if (y.e == eTok::eSep && (y.c1 == L'(' || y.c1 == L')' || y.c2 == L'(' || y.c2 == L')')) {
+      return i;
+    }
+  }
+  return t.n;
 }
 
 // Reads the time at i (its first number) with designator and offset;
@@ -114,18 +137,17 @@ int mParseTime(const xTokens& t, int i, bool bBasic, xFields& f) {
   }
   k = mParseOffset(t, k, f);
   if (k < 0) return -1;
-  // A comment after the zone of an e-mail date: " (PST)".
-  if (f.bOffset && mIsSep(t, k) && t.a[k].c1 == L'(' && t.a[k].c2 == 0 && k + 1 < t.n &&
-      t.a[k + 1].e == eTok::eWord && mIsSepChar(t, k + 2, L')') && k + 3 == t.n) {
-    k += 3;
-  }
+  // A comment after the zone: " (PST)".
+  if (f.bOffset) k = mSkipComment(t, k);
   return k;
 }
 
 // The separator between date items: blanks, or one of , - / . with blanks.
 bool mIsDateSep(const xToken& s) {
   if (s.e != eTok::eSep || s.c2 != 0) return false;
-  return s.c1 == 0 || s.c1 == L',' || s.c1 == L'-' || s.c1 == L'/' || s.c1 == L'.';
+  if (s.c1 == L'-' || s.c1 == L'/') return !s.bBlank;         // "-5" is not " - 5"
+  if (s.c1 == L',' || s.c1 == L'.') return !s.bLeadingBlank;  // ", " but not " ,"
+  return s.c1 == 0;
 }
 wchar_t mSepChar(const xToken& s) { return s.c1 == 0 ? L' ' : s.c1; }
 
@@ -189,6 +211,11 @@ bool mParseNamed(const xTokens& t, int i, int e, xFields& f) {
   if (iBefore == 0 && iAfter == 2) {
     f.eNamed = eNamedOrder::eMDY;
     f.bCommaAfterDay = t.a[iNums[0] + 1].c1 == L',';
+    // "March 15, 2020" and "Mar. 15, 2020", not "March/15, 2020": no format
+    // writes the last.
+    if (f.bCommaAfterDay && t.a[iMonthAt + 1].c1 != 0 && t.a[iMonthAt + 1].c1 != L'.') {
+      return false;
+    }
     return mSetDay(x) && mSetYear(t.a[iNums[1]]);
   }
   if (iBefore == 1 && iAfter == 0) {

@@ -54,7 +54,9 @@ std::wstring mDateFormat(const xShapeStats& x, unsigned order) {
   const std::wstring sNamedSep = f.cDateSep == L',' ? L", " : sSep;
   switch (f.eNamed) {
     case eNamedOrder::eMDY:
-      return sMonthName + sNamedSep + sDay + (f.bCommaAfterDay ? L", " : sNamedSep) + sYear;
+      // "Mar. 5, 2020" is written "Mar 5, 2020": the comma layout has blanks only.
+      if (f.bCommaAfterDay) return sMonthName + L" " + sDay + L", " + sYear;
+      return sMonthName + sNamedSep + sDay + sNamedSep + sYear;
     case eNamedOrder::eDMY:
       // "21. Dezember 2013": the format language has no ". " between parts.
       if (f.bDotAfterDay) return sDay + L"." + sMonthName + L"." + sYear;
@@ -100,7 +102,27 @@ std::wstring mTimeFormat(const xShapeStats& x, bool bElapsed, const std::wstring
 
 // Shapes that write their dates the same way: form, order of a month name,
 // separator.
-std::uint64_t mLayout(std::uint64_t key) { return key & 0x3FFu; }
+// (Form, order of a month name, separator, two-digit year, no year.)
+std::uint64_t mLayout(std::uint64_t key) { return key & 0x63FFu; }
+
+// How much of a date a shape writes: 3 a whole date with a four-digit year
+// (or a time), 2 with a two-digit year, 1 a date without its year or day.
+int mCompleteness(const xFields& f) {
+  switch (f.eDate) {
+    case eDateForm::eNumeric:
+      if (f.nc == 0) return 1;
+      return f.nc == 2 ? 2 : 3;
+    case eDateForm::eYearMonth:
+    case eDateForm::eMonthYear: return 1;
+    case eDateForm::eNamed:
+      if (f.eNamed != eNamedOrder::eMDY && f.eNamed != eNamedOrder::eDMY &&
+          f.eNamed != eNamedOrder::eYMD) {
+        return 1;
+      }
+      return f.nYear == 2 ? 2 : 3;
+    default: return 3;
+  }
+}
 
 bool mHasDate(const xShapeStats& x) { return x.xSample.eDate != eDateForm::eNone; }
 
@@ -143,22 +165,42 @@ void mFillReport(const xSurvey& s, const xDecision& d, xColumnReport& report) {
     report.sFormat = L"yyyy-mm-dd hh:mm:ss";
     return;
   }
+  if (v.empty()) return;
+  // The layout: the most complete date (so that the format shows every
+  // field a text had where the column allows), then the most texts, then
+  // the smaller key.
+  struct xLayout {
+    std::uint64_t iLayout;
+    int iCompleteness;
+    std::size_t iCount;
+  };
+  std::vector<xLayout> vLayouts;
+  for (const xShapeStats* p : v) {
+    auto it = std::find_if(vLayouts.begin(), vLayouts.end(),
+                           [p](const xLayout& x) { return x.iLayout == mLayout(p->iKey); });
+    if (it == vLayouts.end()) {
+      vLayouts.push_back({mLayout(p->iKey), mCompleteness(p->xSample), 0});
+      it = vLayouts.end() - 1;
+    }
+    it->iCount += p->iCount;
+  }
+  report.bMixed = vLayouts.size() > 1;
+  const xLayout xBest =
+      *std::min_element(vLayouts.begin(), vLayouts.end(), [](const xLayout& a, const xLayout& b) {
+        if (a.iCompleteness != b.iCompleteness) return a.iCompleteness > b.iCompleteness;
+        return a.iCount != b.iCount ? a.iCount > b.iCount : a.iLayout < b.iLayout;
+      });
+  v.erase(
+      std::remove_if(v.begin(), v.end(),
+                     [&xBest](const xShapeStats* p) { return mLayout(p->iKey) != xBest.iLayout; }),
+      v.end());
   std::sort(v.begin(), v.end(), [](const xShapeStats* a, const xShapeStats* b) {
     return a->iCount != b->iCount ? a->iCount > b->iCount : a->iKey < b->iKey;
   });
-  if (v.empty()) return;
-  std::vector<std::uint64_t> vLayouts;
-  for (const xShapeStats* p : v) {
-    if (std::find(vLayouts.begin(), vLayouts.end(), mLayout(p->iKey)) == vLayouts.end()) {
-      vLayouts.push_back(mLayout(p->iKey));
-    }
-  }
-  report.bMixed = vLayouts.size() > 1;
-  // Within the first layout: the most texts first; a shape with a time
-  // (more parts shown) wins over one without when the layout has both.
+  // Within the layout: the most texts first; a shape with a time (more
+  // parts shown) wins over one without when the layout has both.
   xShapeStats xMerged = *v[0];
   for (const xShapeStats* p : v) {
-    if (mLayout(p->iKey) != mLayout(v[0]->iKey)) continue;
     if (p->xSample.bTime && !xMerged.xSample.bTime) {
       const auto bShortFirst = xMerged.bShortFirst, bShortSecond = xMerged.bShortSecond,
                  bShortThird = xMerged.bShortThird;

@@ -37,6 +37,10 @@ constexpr xZone kZones[] = {{L"Z", 0},      {L"UT", 0},     {L"UTC", 0},    {L"G
                             {L"EST", -300}, {L"EDT", -240}, {L"CST", -360}, {L"CDT", -300},
                             {L"MST", -420}, {L"MDT", -360}, {L"PST", -480}, {L"PDT", -420}};
 
+// Words between the parts of a date or between date and time that carry
+// nothing: "of", "de", "del", "at", "um", "à".
+constexpr const wchar_t* kFillers[] = {L"OF", L"DE", L"DEL", L"AT", L"UM", L"\u00C0"};
+
 constexpr int kMaxWordChars = 32;
 
 wchar_t mUpperChar(wchar_t c) {
@@ -98,7 +102,7 @@ wchar_t mSeparator(wchar_t c) {
 bool mIsOrdinalSuffix(wchar_t a, wchar_t b) {
   const wchar_t u = mUpperChar(a), v = mUpperChar(b);
   return (u == L'S' && v == L'T') || (u == L'N' && v == L'D') || (u == L'R' && v == L'D') ||
-         (u == L'T' && v == L'H');
+         (u == L'T' && v == L'H') || (u == L'E' && v == L'R');  // "1er"
 }
 
 bool mEquals(const wchar_t* upper, int n, const std::wstring& name) {
@@ -139,6 +143,12 @@ void mClassifyWord(const wchar_t* upper, int n, const xNames& names, xToken& tok
     return;
   }
   if (n <= 3) {
+    for (const wchar_t* psFiller : kFillers) {
+      if (mEquals(upper, n, psFiller)) {
+        tok.eWord = eWordKind::eFiller;
+        return;
+      }
+    }
     for (const xZone& z : kZones) {
       if (mEquals(upper, n, z.psName)) {
         tok.eWord = eWordKind::eZone;
@@ -275,12 +285,24 @@ bool mTokenise(std::wstring_view text, const xNames& names, xTokens& out) {
         tok.n = static_cast<std::uint8_t>(n);
         mClassifyWord(szUpper, n, names, tok);
       }
+      // "1 de enero de 2000", "June 13, 1990 at 5:50": the word and the
+      // blanks around it are one blank.
+      if (tok.eWord == eWordKind::eFiller) {
+        const xToken* pPrevious = out.n > 0 ? &out.a[static_cast<std::size_t>(out.n - 1)] : nullptr;
+        if (pPrevious == nullptr || pPrevious->e != eTok::eSep || pPrevious->c1 != 0 || i == iEnd ||
+            !mIsBlank(text[i])) {
+          return false;
+        }
+        while (i < iEnd && mIsBlank(text[i])) ++i;
+        continue;
+      }
     } else {
       tok.e = eTok::eSep;
       while (i < iEnd) {
         const wchar_t d = text[i];
         if (mIsBlank(d)) {
           tok.bBlank = true;
+          if (tok.c1 == 0) tok.bLeadingBlank = true;
         } else if (const wchar_t s = mSeparator(d); s != 0) {
           if (tok.c1 == 0) {
             tok.c1 = s;
