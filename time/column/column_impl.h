@@ -30,7 +30,8 @@ enum class eWordKind : std::uint8_t {
   eT,         // the date/time separator "T" of ISO 8601
   eZone,      // "Z", "UT", "GMT", "EST", ...: iValue offset in minutes
   eWeekMark,  // "W" of an ISO week date
-  eFiller     // "of", "de", "at": read as a blank
+  eFiller,    // "of", "de", "at": read as a blank
+  eDays       // "day", "days" of an elapsed time ("1 days 02:03:04")
 };
 
 struct xToken {

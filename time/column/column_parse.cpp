@@ -432,8 +432,11 @@ bool mParseFields(const xTokens& t, xFields& f) {
     }
     return true;
   }
-  // Elapsed with a day count: "1 02:03:04", "1.02:03:04", "-1.02:03:04".
-  if (iDateEnd == i + 1 && mIsNum(t, i) && pSep != nullptr && pSep->c2 == 0 &&
+  // Elapsed with a day count: "1 02:03:04", "1.02:03:04", "-1.02:03:04",
+  // "1 days 02:03:04".
+  const bool bDaysWord = iDateEnd == i + 3 && mIsNum(t, i) && mIsBlankSep(t, i + 1) &&
+                         mIsWord(t, i + 2, eWordKind::eDays);
+  if ((iDateEnd == i + 1 || bDaysWord) && mIsNum(t, i) && pSep != nullptr && pSep->c2 == 0 &&
       ((pSep->c1 == 0 && pSep->bBlank) || (pSep->c1 == L'.' && !pSep->bBlank)) &&
       f.iWeekdayName < 0 && f.eDesignator == 0 && !f.bOffset && t.a[i].n <= 6 && k == t.n) {
     f.bElapsedMark = true;

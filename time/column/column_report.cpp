@@ -51,7 +51,8 @@ std::wstring mDateFormat(const xShapeStats& x, unsigned order) {
   }
   const std::wstring sDay = mDay(x.bShortSecond);
   const std::wstring sYear = mYear(f.nYear == 2);
-  const std::wstring sNamedSep = f.cDateSep == L',' ? L", " : sSep;
+  // A comma between other parts than day and year is shown as a blank.
+  const std::wstring sNamedSep = f.cDateSep == L',' ? L" " : sSep;
   switch (f.eNamed) {
     case eNamedOrder::eMDY:
       // "Mar. 5, 2020" is written "Mar 5, 2020": the comma layout has blanks only.

@@ -157,6 +157,10 @@ void mClassifyWord(const wchar_t* upper, int n, const xNames& names, xToken& tok
       }
     }
   }
+  if (mEquals(upper, n, L"DAY") || mEquals(upper, n, L"DAYS")) {
+    tok.eWord = eWordKind::eDays;
+    return;
+  }
   for (int i = 0; i < 12; ++i) {
     const auto& v = names.vsMonths[i];
     for (std::size_t k = 0; k < v.size(); ++k) {
