@@ -58,6 +58,8 @@ const xRow kRows[] = {
     {"SetFormat/Typical", nullptr, eTarget::kAtMostNs, 300.0},
     {"SetFormat/SameText", nullptr, eTarget::kNone, 0.0},
     {"Scale/FindNiceScale", nullptr, eTarget::kNone, 0.0},
+    {"Column/IsoDateTime", "Strptime", eTarget::kAtMostTimesPeer, 1.0},
+    {"Column/UsAmPm", "Strptime", eTarget::kAtMostTimesPeer, 1.0},
 };
 
 struct xFigure {
@@ -88,7 +90,11 @@ class xTableReporter : public benchmark::ConsoleReporter {
       const bool bSingle = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
       if (!(bMedian || bSingle) || r.error_occurred) continue;
       xFigure& f = m_mFigures[r.run_name.function_name];
-      f.dNsPerValue = r.GetAdjustedCPUTime() * mNsPerUnit(r.time_unit) / cb::kBatch;
+      // A benchmark that works through more than one batch per iteration
+      // says how many values it handles.
+      const auto itValues = r.counters.find("values/iteration");
+      const double dValues = itValues != r.counters.end() ? itValues->second.value : cb::kBatch;
+      f.dNsPerValue = r.GetAdjustedCPUTime() * mNsPerUnit(r.time_unit) / dValues;
       const auto it = r.counters.find("allocs/value");
       if (it != r.counters.end()) f.dAllocsPerValue = it->second.value;
     }

@@ -21,7 +21,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-}"
-targets=(${FUZZ_TARGETS:-fuzz_format_strings fuzz_reader_texts fuzz_packed_words fuzz_writer fuzz_scales fuzz_calendar})
+targets=(${FUZZ_TARGETS:-fuzz_format_strings fuzz_reader_texts fuzz_packed_words fuzz_writer fuzz_scales fuzz_calendar fuzz_column})
 sanitizers="${FUZZ_SANITIZERS:-address,undefined}"
 jobs="${FUZZ_JOBS:-1}"
 if [ "$sanitizers" = "address,undefined" ]; then
@@ -56,6 +56,7 @@ smoke_runs() {
     fuzz_writer) echo 40000 ;;
     fuzz_scales) echo 15000 ;;
     fuzz_calendar) echo 200000 ;;
+    fuzz_column) echo 20000 ;;
     *) echo 20000 ;;
   esac
 }

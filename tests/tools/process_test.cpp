@@ -67,7 +67,7 @@ TEST(CvntimeProcess, VersionAndHelp) {
   EXPECT_EQ(help.iExit, 0);
   EXPECT_TRUE(help.sErr.empty());
   EXPECT_NE(help.sOut.find("Usage: cvntime"), std::string::npos);
-  for (const char* pszCommand : {"read", "write", "convert", "formats", "scale", "now"}) {
+  for (const char* pszCommand : {"read", "write", "convert", "formats", "scale", "now", "import"}) {
     EXPECT_NE(help.sOut.find(std::string("  ") + pszCommand), std::string::npos) << pszCommand;
   }
   EXPECT_EQ(mRun({"read", "-h"}).sOut, help.sOut);
@@ -124,10 +124,10 @@ TEST(CvntimeProcess, OutputsAndExitCodes) {
        "cvntime: 2 of 3 texts could not be read\n"},
       // After a time alone the format is a time format, under which a date-time
       // no longer reads; --reset reads every text from the first format.
-      {{"read", "12:45:30", "12/31/1999 23:59:59"}, "", "0.53159722222222228\n*\n", 1,
+      {{"read", "12:45:30", "12/31/1999 23:59:59"}, "", "0.5315972222222223\n*\n", 1,
        "cvntime: 1 of 2 texts could not be read\n"},
       {{"read", "--reset", "12:45:30", "12/31/1999 23:59:59"}, "",
-       "0.53159722222222228\n36525.999988425923\n", 0},
+       "0.5315972222222223\n36525.99998842592\n", 0},
       {{"convert", "--reset", "--to", "m/d/yyyy hh:mm:ss"}, "12:45:30\n12/31/1999 23:59:59\n",
        "12/30/1899 12:45:30\n12/31/1999 23:59:59\n", 0},
       // Under an elapsed format "-" starts a value, not an option.

@@ -121,9 +121,13 @@ TEST(CvntimeArgs, CommandOptions) {
 TEST(CvntimeValues, NumbersInAndOut) {
   EXPECT_EQ(mFormatValue(36526.5), "36526.5");
   EXPECT_EQ(mFormatValue(-0.25), "-0.25");
-  EXPECT_EQ(mFormatValue(0.1), "0.10000000000000001");  // 17 digits
+  // The shortest text that reads back as the same double.
+  EXPECT_EQ(mFormatValue(0.1), "0.1");
+  EXPECT_EQ(mFormatValue(0.5315972222222223), "0.5315972222222223");
+  EXPECT_EQ(mFormatValue(43905.520833333336), "43905.520833333336");
+  EXPECT_EQ(mFormatValue(1e300), "1e+300");
   EXPECT_EQ(mFormatValue(kMissing), "*");
-  for (double d : {43905.520833333336, 0.1, -1e-300}) {  // 17 digits read back the same double
+  for (double d : {43905.520833333336, 0.1, -1e-300, 36525.99998842592, 1e300}) {
     double dBack = 0;
     EXPECT_TRUE(mParseValue(mFormatValue(d), &dBack) && dBack == d) << d;
   }

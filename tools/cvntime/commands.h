@@ -19,6 +19,7 @@ int mRunConvert(const std::vector<std::string>& args);
 int mRunFormats(const std::vector<std::string>& args);
 int mRunScale(const std::vector<std::string>& args);
 int mRunNow(const std::vector<std::string>& args);
+int mRunImport(const std::vector<std::string>& args);
 
 void mPrintHelp(std::FILE* file);
 void mPrintVersion(std::FILE* file);

@@ -50,6 +50,21 @@ Commands:
       the data (nice) or on the data's own ends (data).
   now [--format F]
       Writes the present local date and time as a value and as text.
+  import [--order mdy|dmy|ymd] [--utc] [--serial] [--to G] [--summary] [FILE]
+      Reads the whole column of FILE (or standard input), one text a line,
+      under one reading decided for the column: ISO 8601, numeric dates in
+      any order, month and weekday names, RFC 5322 and asctime dates, 12- or
+      24-hour clocks, compact digits, times of day, elapsed times. Writes one
+      line per input line: the value, or with --to its text under G; "*"
+      for an empty line, "*" and a text the column refuses. The day/month
+      order is decided by the data; --order gives the one to assume when no
+      text decides it (default: the regional one). --utc converts texts with
+      a UTC offset to UTC (default: the clock time written). --serial reads
+      a column of plain numbers as values. --summary writes the column's
+      report to standard error as KEY<tab>VALUE lines: format, kind, order,
+      read, missing, refused, ambiguous, mixed, each alternative reading,
+      and the first 20 refused lines (refused-line, line number, text,
+      reason).
 
 Formats are patterns such as "m/d/yyyy", "mmmm d, yyyy", "h:mm:ss am/pm",
 "hh:mm:ss.sss", "[h]:mm:ss" (elapsed), "yyyyQq" and "wwWk yyyy".

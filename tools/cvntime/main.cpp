@@ -24,6 +24,7 @@ constexpr xCommand kCommands[] = {
     {"read", cvn::tool::mRunRead},       {"write", cvn::tool::mRunWrite},
     {"convert", cvn::tool::mRunConvert}, {"formats", cvn::tool::mRunFormats},
     {"scale", cvn::tool::mRunScale},     {"now", cvn::tool::mRunNow},
+    {"import", cvn::tool::mRunImport},
 };
 
 int mRun(const std::vector<std::string>& args) {

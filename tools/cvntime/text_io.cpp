@@ -78,7 +78,10 @@ void CmOutput::mPutWide(const CmString& text) {
   if (m_sBuffer.size() >= m_iCapacity) mSpill();
 }
 
-void CmOutput::mPutValue(double value) { mPut(mFormatValue(value)); }
+void CmOutput::mPutValue(double value) {
+  char szBuffer[kValueTextMax];
+  mPut(std::string_view(szBuffer, mFormatValueTo(value, szBuffer)));
+}
 
 bool CmOutput::mFlush() {
   mSpill();

@@ -51,8 +51,8 @@ class CmOutput {
   void mPut(char c);
   // Wide text as UTF-8.
   void mPutWide(const CmString& text);
-  // A value with full double precision ("%.17g"); "*" for the missing-value
-  // code.
+  // A value as the shortest text that reads back as the same double; "*"
+  // for the missing-value code.
   void mPutValue(double value);
   void mEndLine() { mPut('\n'); }
   // Writes what is buffered; false when any write so far failed.

@@ -11,18 +11,6 @@ namespace {
 
 bool mIsContinuation(unsigned char c) { return (c & 0xC0u) == 0x80u; }
 
-void mAppendCodePoint(char32_t cp, std::wstring& out) {
-  if constexpr (sizeof(wchar_t) == 2) {
-    if (cp > 0xFFFF) {
-      const char32_t v = cp - 0x10000;  // [0, 0xFFFFF]
-      out += static_cast<wchar_t>(0xD800 + (v >> 10));
-      out += static_cast<wchar_t>(0xDC00 + (v & 0x3FF));
-      return;
-    }
-  }
-  out += static_cast<wchar_t>(cp);
-}
-
 // Decodes one sequence at text[i]; returns the code point (U+FFFD when
 // ill-formed) and sets *used to the bytes consumed (at least 1).
 char32_t mDecodeOne(std::string_view text, size_t i, size_t* used) {
@@ -95,17 +83,37 @@ bool mIsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 }  // namespace
 
 std::wstring mUtf8ToWide(std::string_view text) {
-  std::wstring out;
-  out.reserve(text.size());
+  std::wstring out(text.size(), L'\0');
+  out.resize(mDecodeUtf8Into(text, out.data()));
+  return out;
+}
+
+size_t mDecodeUtf8Into(std::string_view text, wchar_t* out) {
+  wchar_t* const pStart = out;
   size_t i = 0;
   while (i < text.size()) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c != 0 && c < 0x80) {  // ASCII, the usual case
+      *out++ = static_cast<wchar_t>(c);
+      ++i;
+      continue;
+    }
     size_t iUsed = 1;
     char32_t cp = mDecodeOne(text, i, &iUsed);
     if (cp == 0) cp = kReplacementChar;
-    mAppendCodePoint(cp, out);
+    if constexpr (sizeof(wchar_t) == 2) {
+      if (cp > 0xFFFF) {  // a four-byte sequence: two code units
+        const char32_t v = cp - 0x10000;
+        *out++ = static_cast<wchar_t>(0xD800 + (v >> 10));
+        *out++ = static_cast<wchar_t>(0xDC00 + (v & 0x3FF));
+        i += iUsed;
+        continue;
+      }
+    }
+    *out++ = static_cast<wchar_t>(cp);
     i += iUsed;
   }
-  return out;
+  return static_cast<size_t>(out - pStart);
 }
 
 void mAppendWideAsUtf8(const wchar_t* text, size_t length, std::string& out) {

@@ -18,6 +18,11 @@ constexpr char32_t kReplacementChar = 0xFFFD;
 // a NUL would silently cut the text short.
 std::wstring mUtf8ToWide(std::string_view text);
 
+// The same decoding into out, which has room for text.size() code units (a
+// sequence never gives more code units than it has bytes). Returns the
+// number of code units written. No allocation.
+size_t mDecodeUtf8Into(std::string_view text, wchar_t* out);
+
 // Appends the UTF-8 form of wide text to out. A surrogate pair is joined into
 // one code point; a lone surrogate and a value outside the Unicode range
 // become U+FFFD.

@@ -5,8 +5,8 @@
 #include "tools/cvntime/values.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "CvnBasicTypes.h"
@@ -37,11 +37,23 @@ bool mHasOnlyDecimalChars(std::string_view text) {
 }  // namespace
 
 std::string mFormatValue(double value) {
-  if (mIsNumericMissing(value)) return "*";
-  char szBuffer[40];
-  const int iLength = std::snprintf(szBuffer, sizeof szBuffer, "%.17g", value);
-  if (iLength < 0) return "*";
-  return std::string(szBuffer, static_cast<size_t>(iLength));
+  char szBuffer[kValueTextMax];
+  return std::string(szBuffer, mFormatValueTo(value, szBuffer));
+}
+
+size_t mFormatValueTo(double value, char* buffer) {
+  if (mIsNumericMissing(value)) {
+    buffer[0] = '*';
+    return 1;
+  }
+  // The shortest decimal text that strtod reads back as the same double;
+  // plain notation while it is no longer than scientific.
+  const std::to_chars_result result = std::to_chars(buffer, buffer + kValueTextMax, value);
+  if (result.ec != std::errc()) {
+    buffer[0] = '*';
+    return 1;
+  }
+  return static_cast<size_t>(result.ptr - buffer);
 }
 
 bool mParseValue(std::string_view text, double* value) {

@@ -1,0 +1,230 @@
+// cvntime import: a whole column read under one reading decided for the
+// column (CmColumnReader), one output line per input line, and on request
+// the column's report on standard error.
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "CmColumnReader.h"
+#include "CmTimeCls.h"
+#include "tools/cvntime/column_input.h"
+#include "tools/cvntime/commands.h"
+#include "tools/cvntime/text_io.h"
+#include "tools/cvntime/utf8.h"
+
+namespace cvn::tool {
+
+namespace {
+
+constexpr std::size_t kMaxRefusedLines = 20;
+constexpr std::size_t kWriteProgressEvery = std::size_t{1} << 20;
+
+// A progress line on standard error, shown only on a terminal and rewritten
+// in place; cleared when the work is done.
+class CmProgress {
+ public:
+  CmProgress() : m_bShown(isatty(STDERR_FILENO) != 0) {}
+  ~CmProgress() { mClear(); }
+  CmProgress(const CmProgress&) = delete;
+  CmProgress& operator=(const CmProgress&) = delete;
+
+  void mShow(const char* what, std::size_t done, std::size_t total = 0) {
+    if (!m_bShown) return;
+    if (total > 0) {
+      std::fprintf(stderr, "\rcvntime: %s %zu of %zu lines\033[K", what, done, total);
+    } else {
+      std::fprintf(stderr, "\rcvntime: %s %zu lines\033[K", what, done);
+    }
+    std::fflush(stderr);
+    m_bDirty = true;
+  }
+  void mClear() {
+    if (!m_bDirty) return;
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
+    m_bDirty = false;
+  }
+
+ private:
+  bool m_bShown;
+  bool m_bDirty = false;
+};
+
+bool mParseOrder(const std::string& text, eColumnOrder* order) {
+  if (text == "mdy")
+    *order = eColumnOrder::eMonthDayYear;
+  else if (text == "dmy")
+    *order = eColumnOrder::eDayMonthYear;
+  else if (text == "ymd")
+    *order = eColumnOrder::eYearMonthDay;
+  else
+    return false;
+  return true;
+}
+
+const char* mKindName(eColumnKind kind) {
+  switch (kind) {
+    case eColumnKind::eDate: return "date";
+    case eColumnKind::eDateTime: return "datetime";
+    case eColumnKind::eTimeOfDay: return "time";
+    case eColumnKind::eElapsed: return "elapsed";
+    case eColumnKind::eDayNumber: return "daynumber";
+    case eColumnKind::eEmpty: break;
+  }
+  return "empty";
+}
+
+const char* mOrderName(eColumnOrder order) {
+  switch (order) {
+    case eColumnOrder::eDayMonthYear: return "dmy";
+    case eColumnOrder::eYearMonthDay: return "ymd";
+    case eColumnOrder::eMonthDayYear:
+    case eColumnOrder::eRegional: break;
+  }
+  return "mdy";
+}
+
+// The text of a refused line for the report: UTF-8, a tab or other control
+// character shown as a blank so that the line keeps its fields.
+std::string mReportText(std::wstring_view text) {
+  std::string s = mWideToUtf8(text);
+  for (char& c : s) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  return s;
+}
+
+struct xRefusedLine {
+  std::size_t iLine;  // 1-based
+  std::string sText;
+  std::string sReason;
+};
+
+void mWriteSummary(const xColumnReport& report, const std::vector<xRefusedLine>& refused) {
+  CmOutput err(stderr, 1 << 14);
+  const auto mLine = [&](const char* key, const std::string& value) {
+    err.mPut(key);
+    err.mPut('\t');
+    err.mPut(value);
+    err.mEndLine();
+  };
+  mLine("format", mWideToUtf8(report.sFormat.str()));
+  mLine("kind", mKindName(report.eKind));
+  mLine("order", mOrderName(report.eOrder));
+  mLine("read", std::to_string(report.iRead));
+  mLine("missing", std::to_string(report.iMissing));
+  mLine("refused", std::to_string(report.iRefused));
+  mLine("ambiguous", report.bAmbiguous ? "yes" : "no");
+  mLine("mixed", report.bMixed ? "yes" : "no");
+  for (const CmString& sAlternative : report.vsAlternatives) {
+    mLine("alternative", mWideToUtf8(sAlternative.str()));
+  }
+  for (const xRefusedLine& x : refused) {
+    mLine("refused-line", std::to_string(x.iLine) + "\t" + x.sText + "\t" + x.sReason);
+  }
+  err.mFlush();
+}
+
+}  // namespace
+
+int mRunImport(const std::vector<std::string>& args) {
+  xCommandArgs parsed;
+  std::string sError;
+  if (!mParseCommandArgs(
+          "import", args,
+          {{"--order", 1}, {"--utc", 0}, {"--serial", 0}, {"--to", 1}, {"--summary", 0}}, &parsed,
+          &sError)) {
+    return mUsageError(sError);
+  }
+  if (parsed.vsPositional.size() > 1) {
+    return mUsageError("'import' reads one FILE or standard input ('" + parsed.vsPositional[1] +
+                       "' is one too many)");
+  }
+  xColumnOptions xOptions;
+  if (const auto sOrder = parsed.mValue("--order")) {
+    if (!mParseOrder(*sOrder, &xOptions.eAssumedOrder)) {
+      return mUsageError("--order must be mdy, dmy or ymd");
+    }
+  }
+  xOptions.bOffsetToUtc = parsed.mHas("--utc");
+  xOptions.bNumbersAsDayNumbers = parsed.mHas("--serial");
+  // The writer's format is checked before any work; the class-wide flags it
+  // sets are put back around the read and taken up again for the writing.
+  const xClassFlags readerFlags = xClassFlags::mCapture();
+  CmTimeCls writer;
+  const auto sTo = parsed.mValue("--to");
+  if (sTo && !mSetFormatOption(writer, *sTo, "--to", &sError)) return mUsageError(sError);
+  const xClassFlags writerFlags = xClassFlags::mCapture();
+  readerFlags.mApply();
+  const bool bSummary = parsed.mHas("--summary");
+
+  std::FILE* pInput = stdin;
+  std::string sPath = "standard input";
+  if (!parsed.vsPositional.empty() && parsed.vsPositional[0] != "-") {
+    sPath = parsed.vsPositional[0];
+    pInput = std::fopen(sPath.c_str(), "rb");
+    if (pInput == nullptr) {
+      std::fprintf(stderr, "cvntime: cannot open '%s': %s\n", sPath.c_str(), std::strerror(errno));
+      return kExitUsage;
+    }
+  }
+
+  CmProgress xProgress;
+  CmWideColumn xColumn;
+  const bool bLoaded =
+      xColumn.mLoad(pInput, [&](std::size_t lines) { xProgress.mShow("loading", lines); });
+  if (pInput != stdin) std::fclose(pInput);
+  if (!bLoaded) {
+    xProgress.mClear();
+    std::fprintf(stderr, "cvntime: %s could not be read\n", sPath.c_str());
+    return kExitUnread;
+  }
+  const std::size_t iCount = xColumn.mCount();
+  xProgress.mShow("reading", iCount);
+
+  xColumnResult xResult;
+  CmColumnReader(xOptions).mRead(xColumn.mViews().data(), iCount, xResult);
+
+  // The texts of the first refused lines are kept for the report; the
+  // column's text is not needed any more.
+  std::vector<xRefusedLine> vxRefused;
+  if (bSummary) {
+    for (const xRowRefusal& x : xResult.vxRefusals) {
+      if (vxRefused.size() == kMaxRefusedLines || x.iRow >= iCount) break;
+      vxRefused.push_back({x.iRow + 1, mReportText(xColumn.mViews()[x.iRow]), x.sReason});
+    }
+  }
+  xColumn.mRelease();
+  writerFlags.mApply();
+
+  CmOutput out(stdout);
+  CmString sText;
+  for (std::size_t i = 0; i < iCount; ++i) {
+    const bool bRead = i < xResult.veStatus.size() && xResult.veStatus[i] == eRowStatus::eRead;
+    if (!bRead) {
+      out.mPut('*');
+    } else if (sTo) {
+      writer.mCorvaneTimeToStr(xResult.vdValues[i], false, sText, 0);
+      out.mPutWide(sText);
+    } else {
+      out.mPutValue(xResult.vdValues[i]);
+    }
+    out.mEndLine();
+    if ((i + 1) % kWriteProgressEvery == 0) xProgress.mShow("writing", i + 1, iCount);
+  }
+  const bool bWritten = out.mFlush();
+  xProgress.mClear();
+  if (!bWritten) return mOutputError();
+  if (bSummary) mWriteSummary(xResult.xReport, vxRefused);
+  long long iRefused = 0;
+  for (std::size_t i = 0; i < iCount && i < xResult.veStatus.size(); ++i) {
+    iRefused += xResult.veStatus[i] == eRowStatus::eRefused ? 1 : 0;
+  }
+  return mReportUnread(iRefused, static_cast<long long>(iCount), "texts");
+}
+
+}  // namespace cvn::tool
