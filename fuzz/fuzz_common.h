@@ -48,9 +48,9 @@ inline std::string mShow(const std::wstring& s) {
   std::abort();
 }
 
-#define CVN_FUZZ_CHECK(cond, detail)                   \
-  do {                                                  \
-    if (!(cond)) ::cvn::fuzz::mFail(#cond, (detail));   \
+#define CVN_FUZZ_CHECK(cond, detail)                  \
+  do {                                                \
+    if (!(cond)) ::cvn::fuzz::mFail(#cond, (detail)); \
   } while (false)
 
 // ---- Assertion reports -----------------------------------------------------
@@ -70,7 +70,8 @@ inline xReports& mReports() {
 inline void mRecordReport(const char* expression, const char* file, unsigned line) {
   xReports& r = mReports();
   ++r.iCount;
-  if (r.vExpressions.size() < 16) r.vExpressions.emplace_back(expression != nullptr ? expression : "");
+  if (r.vExpressions.size() < 16)
+    r.vExpressions.emplace_back(expression != nullptr ? expression : "");
   r.sLast = std::string(expression != nullptr ? expression : "") + " (" +
             (file != nullptr ? file : "") + ":" + std::to_string(line) + ")";
   r.uLastLine = line;
@@ -94,10 +95,10 @@ inline void mExpectNoReport(const std::string& context) {
 // are not ' ', digits of other scripts, case pairs that change length,
 // surrogates, non-characters, values beyond the BMP and beyond Unicode.
 constexpr wchar_t kOddUnits[] = {
-    0x00A0, 0x00AD, 0x00B5, 0x00DF, 0x00E9, 0x00FF, 0x0130, 0x0131, 0x017F, 0x0149,
-    0x0660, 0x0669, 0x06F5, 0x0966, 0x096F, 0x0E50, 0x1E9E, 0x2007, 0x200B, 0x2028,
-    0x202F, 0x2215, 0x2236, 0x3000, 0x3002, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0xFB00,
-    0xFEFF, 0xFF0C, 0xFF0E, 0xFF0F, 0xFF10, 0xFF19, 0xFF1A, 0xFF21, 0xFFFD, 0xFFFE,
+    0x00A0, 0x00AD,  0x00B5,   0x00DF,   0x00E9, 0x00FF, 0x0130, 0x0131, 0x017F, 0x0149,
+    0x0660, 0x0669,  0x06F5,   0x0966,   0x096F, 0x0E50, 0x1E9E, 0x2007, 0x200B, 0x2028,
+    0x202F, 0x2215,  0x2236,   0x3000,   0x3002, 0xD800, 0xDBFF, 0xDC00, 0xDFFF, 0xFB00,
+    0xFEFF, 0xFF0C,  0xFF0E,   0xFF0F,   0xFF10, 0xFF19, 0xFF1A, 0xFF21, 0xFFFD, 0xFFFE,
     0xFFFF, 0x1F600, 0x10FFFF, 0x110000, 0x0085, 0x0009, 0x000A, 0x000D, 0x0080, 0x009F};
 constexpr size_t kNumOddUnits = sizeof kOddUnits / sizeof kOddUnits[0];
 
@@ -152,16 +153,16 @@ inline double mTakeDouble(FuzzedDataProvider& fdp) {
       -2147483649.0,
       1e300,
       -1e300,
-      36526.5,          // noon, 1 January 2000
-      36526.999995,     // 0.432 s before midnight
-      36526.99999,      // 0.864 s before midnight
-      2.0 - 1e-10,      // just below a midnight
-      -0.25,            // a negative value with a fraction
-      -328716.0,        // 1 January 1000
-      -328717.0,        // the day before
-      767376.999999,    // the last moment of 4000
-      767377.0,         // 1 January 4001
-      1096092.0,        // the longest elapsed value written
+      36526.5,        // noon, 1 January 2000
+      36526.999995,   // 0.432 s before midnight
+      36526.99999,    // 0.864 s before midnight
+      2.0 - 1e-10,    // just below a midnight
+      -0.25,          // a negative value with a fraction
+      -328716.0,      // 1 January 1000
+      -328717.0,      // the day before
+      767376.999999,  // the last moment of 4000
+      767377.0,       // 1 January 4001
+      1096092.0,      // the longest elapsed value written
       1096092.000001,
       0.5208326967592593,
       1.0 / 86400.0,

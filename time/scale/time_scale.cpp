@@ -79,7 +79,9 @@ void mBuildLadder(int finest, int leastMs, bool elapsed, int startDayOfWeek, xLa
   for (int i = 0; i < 2; ++i) {  // seconds, then minutes
     const xTimePartsEnum eUnit = i == 0 ? xSecond : xMinute;
     if (finest < eUnit) continue;
-    for (int k : {1, 2, 5, 10, 15, 30}) mUniform(eUnit, k, k * (i == 0 ? 1000 : 60000));
+    for (int k : {1, 2, 5, 10, 15, 30}) {
+      mUniform(eUnit, k, std::int64_t{k} * (i == 0 ? 1000 : 60000));
+    }
   }
   if (finest >= xHour) {
     for (int k : {1, 2, 3, 6, 12, 24}) {
@@ -107,10 +109,14 @@ void mBuildLadder(int finest, int leastMs, bool elapsed, int startDayOfWeek, xLa
   if (finest >= xMonthNumber) {
     for (int k : {1, 3, 6}) l->mAdd(xMonthNumber, k, eStepKind::eMonths, k, 30.44 * k);
   } else if (finest >= xQuarterLabelFirst) {
-    for (int k : {1, 2}) l->mAdd(xQuarterLabelFirst, k, eStepKind::eMonths, 3 * k, 91.3 * k);
+    for (int k : {1, 2}) {
+      l->mAdd(xQuarterLabelFirst, k, eStepKind::eMonths, std::int64_t{3} * k, 91.3 * k);
+    }
   }
   for (int k = 1; k <= 5000; k *= 10) {
-    for (int m : {1, 2, 5}) l->mAdd(xYear, k * m, eStepKind::eYears, k * m, 365.25 * k * m);
+    for (int m : {1, 2, 5}) {
+      l->mAdd(xYear, k * m, eStepKind::eYears, std::int64_t{k} * m, 365.25 * k * m);
+    }
   }
 }
 
@@ -136,8 +142,9 @@ class CmStepper {
     }
     std::int64_t iMonth = static_cast<std::int64_t>(y) * 12 + m - 1;
     if (m_step.eKind == eStepKind::eYears) iMonth = mFloorDiv(y, m_step.iMs) * m_step.iMs * 12;
-    if (m_step.eKind == eStepKind::eMonths)
+    if (m_step.eKind == eStepKind::eMonths) {
       iMonth -= iMonth - mFloorDiv(iMonth, m_step.iMs) * m_step.iMs;
+    }
     return mMonthStart(iMonth);
   }
 

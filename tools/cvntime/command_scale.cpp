@@ -116,9 +116,10 @@ int mRunScale(const std::vector<std::string>& args) {
       !mReadEnd(time, parsed.vsPositional[1], "MAX", &dMax, &sError)) {
     return mUsageError(sError);
   }
-  if (dMax < dMin)
+  if (dMax < dMin) {
     return mUsageError("MAX '" + parsed.vsPositional[1] + "' is before MIN '" +
                        parsed.vsPositional[0] + "'");
+  }
   if (const auto sFormat = parsed.mValue("--format")) {
     if (!mSetFormatOption(time, *sFormat, "--format", &sError)) return mUsageError(sError);
   }
