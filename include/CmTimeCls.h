@@ -115,7 +115,6 @@ class CVN_API CmTimeCls {
   // The missing-value code, NaN and infinities give an all-zero record.
   void mCorvaneTimeToODBC(double t, tagTIMESTAMP_STRUCT* ts) const;
 
-  // Returns the extracted number (-1 for an unknown what) and its text.
   // One calendar or clock part of t (an xTimeExtractEnum, 0 to 20) as a
   // number, and in text as the current format writes it (its part width,
   // else "%d"; quarter and week labels from the string resources). An
