@@ -67,9 +67,10 @@ TEST(TimeUnitFactors, ByPartAndByCode) {
   const Ints kYearPart = {1, 2, 5, 10, 25, 50, 100}, kWeek = {1, 2, 4, 13, 26},
              kHundredth = {1, 2, 4, 5, 10, 20, 25, 50},
              kThousandth = {1, 2, 4, 5, 8, 10, 20, 25, 40, 50, 100, 125, 200, 250, 500};
-  const Ints kByPart[] = {{},     {},     kYearPart,  kQuarter, kQuarter,    kMonth,
-                          kMonth, kMonth, kWeek,      kWeek,    kDay,        kHour,
-                          kMin,   kMin,   kHundredth, {},       kThousandth, {}};
+  // clang-format off
+  const Ints kByPart[] = {{}, {}, kYearPart, kQuarter, kQuarter, kMonth, kMonth, kMonth, kWeek,
+                          kWeek, kDay, kHour, kMin, kMin, kHundredth, {}, kThousandth, {}};
+  // clang-format on
   for (int part = -1; part <= 16; ++part) {
     const cvn::test::AssertCapture xReports;
     Ints out = {7};
@@ -96,7 +97,7 @@ TEST(TimeUnitFactors, ByPartAndByCode) {
 // Tick values and tick starts: both sides of both ends (negative clock
 // values fail as unsigned); increment -1 and tick increment 7 (by 1) fail
 // for every unit but the year.
-TEST(TimeUnitValidators, EachUnitAlone) {
+TEST(TimeUnitValidators, EachUnitAloneAndCombinations) {
   // clang-format off
   const std::array<int, 4> kRanges[] = {  // code, lowest, highest, message
       {1, 0, 59, kS}, {2, 0, 59, kMi}, {4, 0, 23, kH}, {8, 1, 31, kD}, {16, 1, 12, kMo},
@@ -121,12 +122,10 @@ TEST(TimeUnitValidators, EachUnitAlone) {
           << v << " in " << iCode;
     }
   }
-}
-
-// 'U' mValidateUnits(code, v) ('M': and the quarter-mismatch flag is set;
-// 'N': with no vector), 'I' mValidateIncrement(a, code), 'T'
-// mValidateTickIncrement(a, b, code), 'S' mValidateTickStart(a, code).
-TEST(TimeUnitValidators, Combinations) {
+  // Then combinations: 'U' mValidateUnits(code, v) ('M': and the
+  // quarter-mismatch flag is set; 'N': with no vector), 'I'
+  // mValidateIncrement(a, code), 'T' mValidateTickIncrement(a, b, code),
+  // 'S' mValidateTickStart(a, code).
   // clang-format off
   const std::tuple<char, int, int, int, Ints, bool, int> kRows[] = {
       // 29 February of a common year and of a leap year; 31 April, at the
