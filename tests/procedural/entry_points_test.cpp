@@ -157,7 +157,7 @@ TEST_F(EntryPoints, NullPointersReadAsNothing) {
 // then MWHEN, MMDATE and MTIME (the time of day in whole milliseconds; for
 // a negative value its distance to the next whole day toward zero);
 // kMissing: not showable, flag 0. Other modes give the value back.
-TEST_F(EntryPoints, WhenMode0ChecksThatTheValueCanBeWritten) {
+TEST_F(EntryPoints, WhenModes) {
   const double kNaN = std::numeric_limits<double>::quiet_NaN();
   // clang-format off
   const double kRows[][4] = {
@@ -179,17 +179,14 @@ TEST_F(EntryPoints, WhenMode0ChecksThatTheValueCanBeWritten) {
   EXPECT_EQ(mFormat(), L"m/d/yyyy h:mm:ss");
   for (int iMode : {2, -1}) EXPECT_EQ(mWhen(MWHEN, iMode, nullptr, 36526.5).first, 36526.5);
   EXPECT_TRUE(std::isnan(cvn::detail::mEntryTimeOfDayPart(kNaN)));  // no trap beyond int range
-}
-
-// Mode 1 reads under the default format, as the members do, and leaves the
-// format the read leaves: text; then MWHEN, MMDATE and MTIME; a failed read
-// is not cut.
-TEST_F(EntryPoints, WhenMode1ReadsUnderTheDefaultFormat) {
-  const std::pair<const wchar_t*, std::vector<std::pair<double, int>>> kRows[] = {
+  // Mode 1 reads under the default format, as the members do, and leaves
+  // the format the read leaves: text; then MWHEN, MMDATE and MTIME; a failed
+  // read is not cut.
+  const std::pair<const wchar_t*, std::vector<std::pair<double, int>>> kReads[] = {
       {L"3/15/2020 6:00 PM", {{k0315 + 0.75, 1}, {k0315, 1}, {0.75, 1}}},
       {L"no date here", {{kMissing, 0}, {kMissing, 0}, {kMissing, 0}}},
       {nullptr, {{kMissing, 1}, {kMissing, 1}, {kMissing, 1}}}};
-  for (const auto& [pszText, vExpected] : kRows) {
+  for (const auto& [pszText, vExpected] : kReads) {
     // The same steps on the members: the default format, then the read.
     ASSERT_TRUE(gcmTime.mSetFormat(L"yyyyQq"));
     gcmTime.mSetDefFormat();

@@ -45,10 +45,7 @@ TEST(OdbcRoundTrip, TimestampsThroughSQLite) {
   std::string sConnect = "Driver=SQLite3;Database=" + sPath + ";";
   if (!SQL_SUCCEEDED(SQLDriverConnect(hDbc, nullptr, reinterpret_cast<SQLCHAR*>(sConnect.data()),
                                       SQL_NTS, nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT))) {
-    const std::string sError = mDiagnostics(SQL_HANDLE_DBC, hDbc);
-    SQLFreeHandle(SQL_HANDLE_DBC, hDbc);
-    SQLFreeHandle(SQL_HANDLE_ENV, hEnv);
-    GTEST_SKIP() << "no SQLite3 ODBC driver: " << sError;
+    GTEST_SKIP() << "no SQLite3 ODBC driver: " << mDiagnostics(SQL_HANDLE_DBC, hDbc);
   }
   ASSERT_TRUE(SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, hDbc, &hStmt)));
   auto fExec = [&](std::string sql) {
