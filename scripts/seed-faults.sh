@@ -2,7 +2,11 @@
 # Seeds deliberate faults into the library one at a time and tells which of
 # them the test suite catches.
 #
-#   scripts/seed-faults.sh [faults file]        (default: scripts/faults.txt)
+#   scripts/seed-faults.sh [--only LIST] [faults file]
+#
+# The faults file defaults to scripts/faults.txt. --only takes fault numbers
+# and ranges, e.g. "1-20,36-38": the faults are numbered from 1 in file order
+# (comment lines not counted), and the report keeps those numbers.
 #
 # Each line of the faults file is "file|search|replace|comment": the search
 # text (which must occur exactly once in the file; "\x7C" stands for '|')
@@ -13,11 +17,20 @@
 #
 # Environment: BUILD_DIR (default: build-faults), JOBS (build jobs, 1),
 # CTEST_ARGS (default: -LE slow), TEST_TIMEOUT (seconds per test, 120),
-# ONLY (a grep pattern: only the faults whose line matches it).
+# ONLY (a grep pattern: only the faults whose line matches it), TARGETS
+# (build only these targets, blank-separated; default: all). With TARGETS
+# or a -R in CTEST_ARGS only part of the suite runs: a fault it catches is
+# caught by the whole suite too, a miss may not be one.
 set -uo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+numbers=""
+if [ "${1:-}" = "--only" ]; then
+  numbers="${2:?seed-faults: --only needs a list such as 1-20,36}"
+  shift 2
+fi
 faults="${1:-$root/scripts/faults.txt}"
+read -r -a targets <<<"${TARGETS:-}"
 build="${BUILD_DIR:-$root/build-faults}"
 jobs="${JOBS:-1}"
 read -r -a ctest_args <<<"${CTEST_ARGS:--LE slow}"
@@ -30,8 +43,21 @@ cmake -S "$root" -B "$build" -DCVN_BUILD_TESTS=ON -DCVN_BUILD_TOOLS=ON "${launch
   { echo "seed-faults: configure failed" >&2; exit 2; }
 : >"$log"
 
+# Whether fault number $1 is in the --only list (every fault without one).
+selected() {
+  [ -z "$numbers" ] && return 0
+  local part
+  for part in ${numbers//,/ }; do
+    case "$part" in
+      *-*) [ "$1" -ge "${part%-*}" ] && [ "$1" -le "${part#*-}" ] && return 0 ;;
+      *) [ "$1" -eq "$part" ] && return 0 ;;
+    esac
+  done
+  return 1
+}
+
 build_and_test() {
-  cmake --build "$build" -j "$jobs" >>"$log" 2>&1 || return 2
+  cmake --build "$build" -j "$jobs" ${targets[@]:+--target "${targets[@]}"} >>"$log" 2>&1 || return 2
   (cd "$build" && LC_ALL=C ctest "${ctest_args[@]}" --timeout "$timeout_s" -j 2 >>"$log" 2>&1) || return 1
   return 0
 }
@@ -58,10 +84,12 @@ if ! build_and_test; then
   exit 2
 fi
 
-declare -i total=0 caught=0 missed=0 broken=0
+declare -i number=0 total=0 caught=0 missed=0 broken=0
 rows=()
 while IFS='|' read -r file search replace comment; do
   case "$file" in '' | '#'*) continue ;; esac
+  number+=1
+  selected "$number" || continue
   if [ -n "${ONLY:-}" ] && ! printf '%s|%s|%s\n' "$file" "$search" "$comment" | grep -q -- "$ONLY"; then
     continue
   fi
@@ -71,7 +99,7 @@ while IFS='|' read -r file search replace comment; do
   cp -p "$path" "$backup"
   edit "$path" "$search" "$replace" || { rm -f "$backup"; exit 3; }
   total+=1
-  echo "=== fault $total: $file: $comment" >>"$log"
+  echo "=== fault $number: $file: $comment" >>"$log"
   build_and_test
   case $? in
     0) result=missed; missed+=1 ;;
@@ -81,12 +109,12 @@ while IFS='|' read -r file search replace comment; do
   cp -p "$backup" "$path"
   touch "$path"
   rm -f "$backup"
-  rows+=("$(printf '%-3d %-8s %-34s %s' "$total" "$result" "$file" "$comment")")
+  rows+=("$(printf '%-3d %-8s %-34s %s' "$number" "$result" "$file" "$comment")")
   echo "${rows[-1]}"
 done <"$faults"
 
 # Leave the build matching the restored sources.
-cmake --build "$build" -j "$jobs" >>"$log" 2>&1 || true
+cmake --build "$build" -j "$jobs" ${targets[@]:+--target "${targets[@]}"} >>"$log" 2>&1 || true
 
 echo
 echo "#   result   file                               fault"

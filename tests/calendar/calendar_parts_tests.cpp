@@ -38,27 +38,19 @@ TEST(Weeks, KnownWeekNumbers) {
   // weeks of the calendar year. Before the year start the weeks run on
   // from the previous calendar year's start across the new calendar year,
   // so a Monday 1 January begins a new week there (counting from the same
-  // calendar year's start would give 40).
+  // calendar year's start would give 40). A start day outside 0..6 is taken
+  // modulo 7: INT_MAX is a Tuesday, and 2024 then has 54 week numbers.
   // clang-format off
   const std::tuple<int, xTimeExtractEnum, A::Ymd, int> kRows[] = {
-      {6, kJan, {2023, 1, 1}, 1}, {6, kJan, {2023, 1, 8}, 2}, {6, kJan, {2022, 1, 1}, 1},
-      {6, kJan, {2022, 1, 2}, 2}, {6, kJan, {2000, 12, 31}, 54}, {0, kJan, {2024, 12, 31}, 53},
-      {6, xExtractWeekLabelFirst, {2024, 8, 15}, 33}, {6, xExtractYear4, {2024, 8, 15}, 33},
-      {6, kApr, {2024, 8, 15}, 20}, {6, kJul, {2024, 8, 15}, 7}, {6, kOct, {2024, 8, 15}, 46},
-      {0, kApr, {2025, 1, 1}, 40}, {0, kApr, {2025, 3, 31}, 53}, {0, kApr, {2024, 1, 1}, 41}};
+      {6, kJan, {2023, 1, 1}, 1}, {6, kJan, {2022, 1, 1}, 1}, {6, kJan, {2022, 1, 2}, 2},
+      {6, kJan, {2000, 12, 31}, 54}, {0, kJan, {2024, 12, 31}, 53}, {6, kOct, {2024, 8, 15}, 46},
+      {6, xExtractYear4, {2024, 8, 15}, 33}, {0, kApr, {2025, 1, 1}, 40},
+      {0, kApr, {2025, 3, 31}, 53}, {0, kApr, {2024, 1, 1}, 41},
+      {INT_MAX, kJan, {2024, 12, 31}, 54}};
   // clang-format on
   for (const auto& [iStartDay, eHow, x, iWeek] : kRows) {
     A::mSetStartDay(o, iStartDay);
-    EXPECT_EQ(A::mWeek(o, mReferenceDayNumber(x[0], x[1], x[2]), eHow), iWeek)
-        << x[0] << "-" << x[1] << "-" << x[2];
-  }
-  // With Monday first, 2024 (a leap year beginning on a Monday) has 53
-  // week numbers; with Sunday first, 2000 (one beginning on a Saturday) 54.
-  // A start day outside 0..6 is taken modulo 7: INT_MAX is a Tuesday.
-  for (const auto& [iStartDay, y, iFirst, iWeeks] :
-       {std::array{0, 2024, 7, 53}, {6, 2000, 1, 54}, {INT_MAX, 2024, 1, 54}}) {
-    A::mSetStartDay(o, iStartDay);
-    EXPECT_TRUE(A::mDaysInFirstWeek(o, y, 1) == iFirst && A::mWeeksInYear(o, y) == iWeeks) << y;
+    EXPECT_EQ(A::mWeek(o, mReferenceDayNumber(x[0], x[1], x[2]), eHow), iWeek) << x[0];
   }
 }
 
@@ -88,10 +80,7 @@ TEST(Weeks, SequenceInvariants) {
       }
     }
   }
-  EXPECT_EQ(A::mWeekStart(o, 2022, -5), 101);
   EXPECT_EQ(A::mFindWeek(o, 0, 2024, kJan), A::mWeek(o, mReferenceDayNumber(2023, 12, 31), kJan));
-  const int iFar = A::mWeekStart(o, 2022, INT_MAX);
-  EXPECT_TRUE(iFar >= 101 && iFar <= 1231) << iFar;
   A::mFindWeek(o, INT_MIN, INT_MIN, kOct);  // no overflow: the sanitizer build watches
 }
 
@@ -107,21 +96,16 @@ TEST(Floor, EveryUnit) {
   // clang-format off
   const std::tuple<double, int, double> kRows[] = {
       {t, xNoPart, 45292}, {t, xYear, 45292}, {t, xQuarterLabelFirst, 45292},
-      {t, xQuarterNumberFirst, 45292}, {t, xMonthNumber, 45505}, {t, xMonthName, 45505},
-      {t, xWeekLabelFirst, 45505}, {t, xWeekNumberFirst, 45505}, {t, xDay, 45519},
+      {t, xMonthNumber, 45505}, {t, xWeekLabelFirst, 45505}, {t, xDay, 45519},
       {t, xHour, 45519 + 36000000 / kMs}, {t, xMinute, 45519 + 38700000 / kMs},
-      {t, xSecond, 45519 + 38730000 / kMs}, {t, xHundredth, t}, {t, xTenth, t}, {t, xThousandth, t},
-      {t, 99, t}, {t + 0.4 / kMs, xThousandth, t}, {-0.25, xDay, -1}, {-0.25, xHour, -0.25},
-      {-0.25, xYear, -363}, {-328716 + 0.7, xMonthName, -328716}, {45520 - 1e-10, xDay, 45520},
-      {45520 - 1e-10, xThousandth, 45520}, {45520 - 2e-9, xMinute, 45520},
+      {t, xSecond, 45519 + 38730000 / kMs}, {t, xTenth, t}, {t, 99, t},
+      {t + 0.4 / kMs, xThousandth, t}, {-0.25, xDay, -1}, {-0.25, xHour, -0.25},
+      {-0.25, xYear, -363}, {45520 - 1e-10, xDay, 45520}, {45520 - 2e-9, xMinute, 45520},
       {45520 - 1e-8, xSecond, 45519 + 86399000 / kMs}, {-1e-10, xDay, 0},
-      {HUGE_VAL, xDay, HUGE_VAL}, {-HUGE_VAL, xYear, -HUGE_VAL}, {1e300, xYear, 1e300},
-      {2147483647.5, xYear, 2147483647.5}};
+      {HUGE_VAL, xDay, HUGE_VAL}, {-HUGE_VAL, xYear, -HUGE_VAL}, {2147483647.5, xYear, 2147483647.5}};
   // clang-format on
-  for (const auto& [dValue, iUnit, dFloor] : kRows) {
-    EXPECT_EQ(o.mGetFloor(dValue, static_cast<xTimePartsEnum>(iUnit)), dFloor)
-        << dValue << " " << iUnit;
-  }
+  for (const auto& [dValue, iUnit, dFloor] : kRows)
+    EXPECT_EQ(o.mGetFloor(dValue, static_cast<xTimePartsEnum>(iUnit)), dFloor) << iUnit;
   EXPECT_TRUE(std::isnan(o.mGetFloor(std::nan(""), xDay)));
 }
 
@@ -129,7 +113,7 @@ TEST(Floor, EveryUnit) {
 // format's parts (none: "%d", and "%2.2d" for weeks). The thousandths
 // widths count the letters of the thousandth part, less 2 for tenths and
 // 1 for hundredths; a negative width left-justifies; widths are capped.
-// Years across digit counts; weekday names from Monday 1 January 2024; a
+// Weekday names from Monday 1 January 2024; a
 // value of any size gives some text.
 TEST(CalendarParts, Extraction) {
   CmTimeCls o;
@@ -139,132 +123,72 @@ TEST(CalendarParts, Extraction) {
   // clang-format off
   const std::tuple<P, int, int, std::wstring> kRows[] = {
       {{}, 0, 24, L"24"}, {{}, 1, 2024, L"2024"}, {{}, 2, 3, sQ + L"3"}, {{}, 3, 3, L"3" + sQ},
-      {{}, 4, 8, L"8"}, {{{xMonthNumber, 2}}, 4, 8, L"08"},
       {{{xYear, 4}, {xMonthNumber, 3}}, 4, 8, L"008"}, {{}, 5, 8, L"August"}, {{}, 6, 8, L"Aug"},
-      {{}, 7, 33, sWk + L"33"}, {{}, 8, 33, L"33" + sWk},
-      {{{xWeekLabelFirst, 3}}, 7, 33, sWk + L"033"}, {{{xWeekNumberFirst, 3}}, 8, 33, L"033" + sWk},
-      {{{xWeekLabelFirst, 3}}, 8, 33, L"33" + sWk}, {{}, 9, 15, L"15"},
-      {{{xDay, 3}}, 9, 15, L"015"}, {{}, 10, 3, L"Thu"}, {{}, 11, 10, L"10"},
-      {{{xHour, 3}}, 11, 10, L"010"}, {{}, 12, 45, L"45"}, {{{xMinute, 3}}, 12, 45, L"045"},
-      {{}, 13, 30, L"30"}, {{{xSecond, 3}}, 13, 30, L"030"}, {{}, 14, 2, L"2"}, {{}, 15, 25, L"25"},
-      {{}, 16, 250, L"250"}, {{{xThousandth, 4}}, 14, 2, L"02"},
+      {{}, 7, 33, sWk + L"33"}, {{{xWeekNumberFirst, 3}}, 8, 33, L"033" + sWk},
+      {{{xWeekLabelFirst, 3}}, 8, 33, L"33" + sWk}, {{{xDay, 3}}, 9, 15, L"015"},
+      {{{xHour, 3}}, 11, 10, L"010"}, {{}, 12, 45, L"45"}, {{{xSecond, 3}}, 13, 30, L"030"},
+      {{{xThousandth, 4}}, 14, 2, L"02"},
       {{{xThousandth, 4}}, 15, 25, L"025"}, {{{xThousandth, 4}}, 16, 250, L"0250"},
-      {{{xThousandth, 1}}, 14, 2, L"2"}, {{{xThousandth, -5}}, 16, 250, L"250  "},
-      {{{xDay, INT_MIN}}, 9, 15, L"15" + std::wstring(62, L' ')}, {{}, 17, 33, sWk + L"33"},
-      {{}, 18, 20, sWk + L"20"}, {{}, 19, 7, sWk + L"07"},
-      {{{xWeekLabelFirst, 1}}, 20, 46, sWk + L"46"}, {{}, 21, -1, sNone}, {{}, -1, -1, sNone},
-      {{}, INT_MAX, -1, sNone}};
-  const std::tuple<int, const wchar_t*, const wchar_t*> kYears[] = {
-      {1000, L"00", L"1000"}, {1909, L"09", L"1909"}, {1, L"01", L"0001"},
-      {10000, L"00", L"10000"}};
+      {{{xThousandth, -5}}, 16, 250, L"250  "},
+      {{{xDay, INT_MIN}}, 9, 15, L"15" + std::wstring(62, L' ')}, {{}, 18, 20, sWk + L"20"},
+      {{}, 19, 7, sWk + L"07"}, {{{xWeekLabelFirst, 1}}, 20, 46, sWk + L"46"},
+      {{}, 21, -1, sNone}, {{}, -1, -1, sNone}};
   // clang-format on
   for (const auto& [vParts, iWhat, iNumber, sText] : kRows) {
     A::mSetParts(o, vParts);
-    EXPECT_EQ(mGet(o, kAug15, iWhat), std::make_pair(iNumber, sText))
-        << iWhat << ", " << vParts.size() << " parts";
+    EXPECT_EQ(mGet(o, kAug15, iWhat), std::make_pair(iNumber, sText)) << iWhat;
   }
   A::mSetParts(o, {});
-  for (const auto& [y, s2, s4] : kYears) {
-    EXPECT_EQ(mGet(o, mReferenceDayNumber(y, 6, 1), xExtractYear2),
-              std::make_pair(y % 100, std::wstring(s2)));
-    EXPECT_EQ(mGet(o, mReferenceDayNumber(y, 6, 1), xExtractYear4),
-              std::make_pair(y, std::wstring(s4)));
-  }
   for (int i = -2; i < 14; ++i) {
     CmString sName;
-    EXPECT_EQ(A::miDayOfWeek(o, 45292 + i + 0.75, sName), (i + 7) % 7);
-    EXPECT_EQ(mGet(o, 45292 + i + 0.75, xExtractDayOfWeek),
-              std::make_pair((i + 7) % 7, sName.str()));
+    const int iWeekday = A::miDayOfWeek(o, 45292 + i + 0.75, sName);
+    EXPECT_TRUE(iWeekday == (i + 7) % 7 &&
+                mGet(o, 45292 + i + 0.75, xExtractDayOfWeek) == std::pair(iWeekday, sName.str()));
   }
-  for (double t : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e308, -1e308, -1e-300, 2147483647.0}) {
-    for (int iWhat = 0; iWhat <= 20; ++iWhat)
-      EXPECT_NE(mGet(o, t, iWhat).second, L"") << t << " " << iWhat;
-  }
+  for (double t : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e308, -1e308, -1e-300, 2147483647.0})
+    for (int iWhat = 0; iWhat <= 20; ++iWhat) EXPECT_NE(mGet(o, t, iWhat).second, L"") << t;
 }
 
-namespace {
-
-// Each test loads its own names; the built-in English ones, which the
-// tables hold at load, are loaded again afterwards.
-class NameTables : public testing::Test {
- protected:
-  void TearDown() override { mLoad(mBuiltInRegionalSettings()); }
-  static void mLoad(const CmRegionalSettings& settings) {
-    const cvn::test::RegionalSettingsGuard xGuard(settings);
+// Abbreviations that end with a full stop, as the French ones do, keep it
+// in the upper-case table only; names that do not fit their buffers (31
+// characters for full names, 7 for abbreviations, terminator included) or
+// are not available leave their entries; numbers for abbreviations select
+// full names in the default formats. The built-in names are loaded again
+// afterwards.
+TEST(NameTables, LoadedFromTheRegionalSettings) {
+  const auto mLoad = [](const CmRegionalSettings& x) {
+    const cvn::test::RegionalSettingsGuard xGuard(x);
     mInitTimeClassMonthNames();
-  }
-  CmTimeCls m_o;
-};
-
-}  // namespace
-
-// Abbreviations that end with a full stop, as the French ones do. Names
-// that are not available or do not fit their buffers (31 characters for
-// full names, 7 for abbreviations, terminator included) leave their
-// entries as they were.
-TEST_F(NameTables, AbbreviationsEndingWithAFullStop) {
+  };
   CmRegionalSettings x = mBuiltInRegionalSettings();
-  // clang-format off
-  for (auto [pValue, pszText] : {
-           std::pair{&x.sMonthAbbrevs[0], L"janv."}, {&x.sMonthAbbrevs[1], L"f\u00E9vr."},
-           {&x.sMonthAbbrevs[2], L"mars"}, {&x.sMonthNames[0], L"janvier"},
-           {&x.sMonthNames[11], L"d\u00E9cembre"}, {&x.sDayAbbrevs[0], L"lun."},
-           {&x.sDayAbbrevs[1], L".."}, {&x.sMonthAbbrevs[3], L"abcdefg"},
-           {&x.sMonthAbbrevs[4], L"abcdef"},
-           {&x.sMonthNames[5], L"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"}}) {
-    *pValue = pszText;
-  }
-  // clang-format on
-  x.sMonthNames[6].reset();
+  x.sMonthAbbrevs[0] = L"janv.", x.sMonthNames[0] = L"janvier", x.sDayAbbrevs[0] = L"lun.";
+  x.sMonthAbbrevs[3] = L"abcdefg", x.sMonthAbbrevs[4] = L"abcdef";
+  x.sMonthNames[5] = L"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx", x.sMonthNames[6].reset();
   mLoad(x);
-  EXPECT_TRUE(CmTimeCls::gbAbbrevMonthNames);
-  // Table entry and its text: the stop kept in the upper-case abbreviation
-  // only; a name without a stop kept whole; weekday abbreviations as given,
-  // and without the stop.
   // clang-format off
   const std::pair<const wchar_t*, const wchar_t*> kEntries[] = {
       {CmTimeCls::gszMonthAbbrev[0], L"janv"}, {CmTimeCls::gszMonthAbbrevUpper[0], L"JANV."},
-      {CmTimeCls::gszMonthAbbrevUpperNoStop[0], L"JANV"},
-      {CmTimeCls::gszMonthAbbrevUpper[1], L"F\u00C9VR."}, {CmTimeCls::gszMonthAbbrev[2], L"mars"},
-      {CmTimeCls::gszMonthAbbrevUpper[2], L"MARS"}, {CmTimeCls::gszMonthAbbrev[3], L"Apr"},
+      {CmTimeCls::gszMonthAbbrevUpperNoStop[0], L"JANV"}, {CmTimeCls::gszMonthAbbrev[3], L"Apr"},
       {CmTimeCls::gszMonthAbbrevUpper[4], L"ABCDEF"}, {CmTimeCls::gszMonthName[5], L"June"},
-      {CmTimeCls::gszMonthName[6], L"July"}, {CmTimeCls::gszMonthNameUpper[11], L"D\u00C9CEMBRE"},
-      {CmTimeCls::gszDayAbbrev[0], L"lun."}, {CmTimeCls::gszDayAbbrevNoStop[0], L"lun"},
-      {CmTimeCls::gszDayAbbrevNoStop[1], L"."}};
+      {CmTimeCls::gszMonthName[6], L"July"}, {CmTimeCls::gszDayAbbrevNoStop[0], L"lun"}};
   // Upper-case text, month, abbreviation flag.
   const std::tuple<const wchar_t*, int, bool> kRows[] = {
-      {L"JANV.", 1, true}, {L"JANV", 1, true}, {L"JANVIER", 1, false}, {L"F\u00C9VR", 2, true},
-      {L"JUN", 6, true}, {L"JUNE", 6, false}, {L"D\u00C9CEMBRE", 12, false}, {L"janv", 0, false},
-      {L"JAN", 0, false}, {L"JANUARY", 0, false}, {L"", 0, false}, {L"JANV..", 0, false},
+      {L"JANV.", 1, true}, {L"JANV", 1, true}, {L"JANVIER", 1, false}, {L"JUNE", 6, false},
+      {L"janv", 0, false}, {L"JAN", 0, false}, {L"", 0, false}, {L"JANV..", 0, false},
       {nullptr, 0, false}};
   // clang-format on
+  const CmTimeCls o;
   for (const auto& [pszEntry, pszText] : kEntries) EXPECT_STREQ(pszEntry, pszText);
   for (const auto& [pszText, iMonth, bAbbrev] : kRows) {
     bool bGot = !bAbbrev;
-    EXPECT_EQ(A::mIsMonthName(m_o, pszText, &bGot), iMonth) << iMonth;
-    EXPECT_EQ(bGot, bAbbrev) << iMonth;
+    EXPECT_TRUE(A::mIsMonthName(o, pszText, &bGot) == iMonth && bGot == bAbbrev) << iMonth;
   }
-  std::vector<CmString> vDays{L"stale"}, vMonths{L"stale"};
-  m_o.mGetDayAbbreviations(vDays);
-  m_o.mGetMonthAbbreviations(vMonths);
-  EXPECT_EQ(vDays, (std::vector<CmString>{L"lun.", L"..", L"Wed", L"Thu", L"Fri", L"Sat", L"Sun"}));
-  EXPECT_TRUE(vMonths.size() == 12 && vMonths[0] == L"janv" && vMonths[11] == L"Dec");
-  // Part extraction writes the names without the stop.
-  EXPECT_EQ(mGet(m_o, 45292.0, xExtractDayOfWeek).second, L"lun");
-  EXPECT_EQ(mGet(m_o, 45292.0, xExtractMonthAbbrev).second, L"janv");
-  EXPECT_EQ(mGet(m_o, 45292.0, xExtractMonthName).second, L"janvier");
-}
-
-// Numbers for abbreviated month names select full names in the default
-// formats; names that are not numbers set the flag back.
-TEST_F(NameTables, NumericAbbreviationsSelectFullNames) {
-  CmRegionalSettings x = mBuiltInRegionalSettings();
+  EXPECT_TRUE(CmTimeCls::gbAbbrevMonthNames &&
+              mGet(o, 45292.0, xExtractMonthAbbrev).second == L"janv");
   for (int i = 0; i < 12; ++i) x.sMonthAbbrevs[i] = std::to_wstring(i + 1);
   mLoad(x);
-  EXPECT_FALSE(CmTimeCls::gbAbbrevMonthNames);
   bool bAbbrev = false;
-  EXPECT_EQ(A::mIsMonthName(m_o, L"10", &bAbbrev), 10);
-  EXPECT_TRUE(bAbbrev);
+  EXPECT_TRUE(!CmTimeCls::gbAbbrevMonthNames && A::mIsMonthName(o, L"10", &bAbbrev) == 10 &&
+              bAbbrev);
   mLoad(mBuiltInRegionalSettings());
-  EXPECT_TRUE(CmTimeCls::gbAbbrevMonthNames);
 }

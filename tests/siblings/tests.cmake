@@ -1,3 +1,1 @@
-cvn_add_test(siblings_tests
-  ${CMAKE_CURRENT_LIST_DIR}/basic_types_tests.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/string_tests.cpp)
+cvn_add_test(siblings_tests ${CMAKE_CURRENT_LIST_DIR}/stand_ins_tests.cpp)

@@ -58,7 +58,6 @@ struct CmTimeClsTestAccess {
     return {n.iDayNumber, n.dTimeOfDay};
   }
   static int mFindWeek(C o, int yd, int y, xTimeExtractEnum how) { return o.mFindWeek(yd, y, how); }
-  static int mDaysInFirstWeek(C o, int y, int m) { return o.mGetDaysInFirstWeek(y, m); }
   static int mWeeksInYear(C o, int y) { return o.mGetWeeksInYear(y); }
   // The month and day on which week w of year y begins, as 100 * month + day.
   static int mWeekStart(C o, int y, int w) {
