@@ -7,12 +7,12 @@
 #include <tuple>
 #include <vector>
 
-#include "tests/reader/reader_access.h"
+#include "support/access.h"
 
 namespace cvn::test {
 namespace {
 
-using A = CmTimeClsTestAccess;
+using A = CmTimeClsTestAccess::Reader;
 constexpr double kNo = kMissing;  // the text is refused
 
 // clang-format off

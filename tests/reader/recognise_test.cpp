@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/reader/reader_access.h"
+#include "support/access.h"
 
 namespace cvn::test {
 namespace {
 
-using A = CmTimeClsTestAccess;
+using A = CmTimeClsTestAccess::Reader;
 
 struct xSplitRow {
   const wchar_t* sFormat;

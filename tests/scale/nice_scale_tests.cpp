@@ -12,13 +12,13 @@
 #include <limits>
 #include <vector>
 
-#include "scale/scale_access.h"
+#include "support/access.h"
 #include "time/scale/scale_detail.h"
 
 namespace {
 
 using namespace cvn::test;  // T, Missing, AssertLog, Days, Months, Steps, Ticks
-using Access = CmTimeClsTestAccess;
+using Access = CmTimeClsTestAccess::Scale;
 using Part = CmTimeCls::xTimePartsStruct;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -118,11 +118,11 @@ TEST_F(NiceScale, EachUnit) {
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.dMin << " .. " << row.dMax);
-    AssertLog log;
+    AssertCapture log;
     const Ticks ticks = Scale(row.xParts, row.dMin, row.dMax, row.iMinTicks, row.iMaxTicks);
     ExpectTicks(ticks, row.vTicks);
     EXPECT_EQ(Access::mPartKinds(m_time), row.sKept);
-    EXPECT_TRUE(log.Reports().empty());
+    EXPECT_TRUE(AssertCapture::mReports().empty());
     // The ends: the data range widened by 6%, and on to the outer ticks.
     double dMin = row.dMin, dMax = row.dMax;
     if (dMin == dMax) dMin -= 0.5, dMax += 0.5;
@@ -142,9 +142,8 @@ TEST_F(NiceScale, EachUnit) {
 TEST_F(NiceScale, UndefinedInputs) {
   // A reversed range, or one with an end that is missing, NaN, infinite or
   // outside the years 1..9999, is the range 0 .. 0 widened to -0.5 .. 0.5.
-  const double kRanges[][2] = {{Y(2001, 2), Y(2001)}, {Missing(), Missing()},
-                               {Missing(), Y(2001)},  {kNaN, Y(2001)},
-                               {0.0, kInf},           {-1e12, 1e12}};
+  const double kRanges[][2] = {{Y(2001, 2), Y(2001)}, {kMissing, kMissing}, {kMissing, Y(2001)},
+                               {kNaN, Y(2001)},       {0.0, kInf},          {-1e12, 1e12}};
   for (const auto& range : kRanges) {
     SCOPED_TRACE(testing::Message() << range[0] << " .. " << range[1]);
     ExpectTicks(Scale(kD, range[0], range[1], 4, 8), {0.0, 1.0});
@@ -152,7 +151,7 @@ TEST_F(NiceScale, UndefinedInputs) {
     EXPECT_DOUBLE_EQ(m_dScaleMax, 1.0);
   }
   // No parts: no unit; a report, no ticks, the data range with its margin.
-  AssertLog log;
+  AssertCapture log;
   EXPECT_TRUE(Scale({}, 10.0, 20.0, 4, 8).empty());
   EXPECT_DOUBLE_EQ(m_dScaleMin, 9.4);
   EXPECT_DOUBLE_EQ(m_dScaleMax, 20.6);
@@ -162,7 +161,7 @@ TEST_F(NiceScale, UndefinedInputs) {
                 Steps(6, kTen, 200 * kMs));
     EXPECT_EQ(Access::mPartKinds(m_time), eUnit == xTenth ? "st" : "su");
   }
-  EXPECT_EQ(log.Reports(), std::vector<std::string>(3, "false time 4640"));
+  EXPECT_EQ(AssertCapture::mReports(), std::vector<std::string>(3, "false time 4640"));
   // Every tick wanted: one per millisecond, capped. Targets below one count
   // as one: the coarsest part, an increment over the range (5 years).
   const Ticks vMany = Scale({{xSecond, 2}, {xThousandth, 3}}, Y(2001), Y(2002), INT_MAX, INT_MAX);
@@ -232,13 +231,13 @@ TEST(TickGenerators, Rows) {
       {'D', 16, {0}, kJan1, kJan1, 1, 5, {}},
       {'D', 8, {7}, kJan1, kJan1, 0, 5, {}},
       {'D', 8, {7}, kJan1, kJan1, 32, 5, {}},
-      {'D', 8, {7}, Missing(), kJan1, 1, 5, {}},
+      {'D', 8, {7}, kMissing, kJan1, 1, 5, {}},
       {'D', 64, {INT_MAX}, kJan1, kJan1, 1, 5, {}},  // the first walk leaves the years
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.cOp << " " << row.iCode << " " << row.dStart);
     Ticks ticks = {-1.0};  // cleared first
-    AssertLog log;
+    AssertCapture log;
     if (row.cOp == 'N') {
       time.mGenerateNewTimes(row.iCode, row.vIncrements, row.dStart, row.dLowest, row.iCount,
                              ticks);
@@ -247,14 +246,14 @@ TEST(TickGenerators, Rows) {
                                          row.iDay, row.iCount, ticks);
     }
     ExpectTicks(ticks, row.vTicks);
-    EXPECT_TRUE(log.Reports().empty());
+    EXPECT_TRUE(AssertCapture::mReports().empty());
   }
   // A day-month code without a rule: the condition reported, no ticks.
   Ticks ticks;
-  AssertLog log;
+  AssertCapture log;
   time.mGenerateSpecialDayMonthTimes(4, {1}, kJan1, 0, 1, 5, ticks);
   EXPECT_TRUE(ticks.empty());
-  EXPECT_EQ(log.Reports(),
+  EXPECT_EQ(AssertCapture::mReports(),
             std::vector<std::string>{
                 "(iTimeUnits == CmTimeUnit::mInstance()->mDay()) || (iTimeUnits == "
                 "CmTimeUnit::mInstance()->mMonth()) || (iTimeUnits == "

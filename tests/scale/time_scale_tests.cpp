@@ -10,8 +10,7 @@
 #include <string>
 
 #include "CmTimeScale.h"
-#include "platform/settings_guard.h"
-#include "scale/scale_access.h"
+#include "support/access.h"
 
 namespace {
 
@@ -20,7 +19,7 @@ constexpr double kPad = -1;  // expected end: the data widened by 6%
 
 class TimeScale : public testing::Test {
  protected:
-  void SetUp() override { CmTimeClsTestAccess::mSetStartDayOfWeek(m_time, 0); }  // Monday
+  void SetUp() override { CmTimeClsTestAccess::Scale::mSetStartDayOfWeek(m_time, 0); }  // Monday
   // Modes: 'D' default; nice with padded 'p', nice 'n' or data 'd' ends.
   bool Scale(const wchar_t* format, double dMin, double dMax, int lo, int hi, char mode) {
     EXPECT_TRUE(m_time.mSetFormat(format)) << format;
@@ -127,9 +126,9 @@ TEST_F(TimeScale, LabelFormatsAndRefusedInputs) {
   const double kJan = T(2001, 1, 1);
   EXPECT_FALSE(Scale(L"m/d/yyyy", kJan + 1, kJan, 4, 8, 'n'));
   EXPECT_FALSE(Scale(L"m/d/yyyy", kJan + 1, kJan, 4, 8, 'D'));
-  EXPECT_FALSE(Scale(L"m/d/yyyy", Missing(), kJan, 4, 8, 'n'));
+  EXPECT_FALSE(Scale(L"m/d/yyyy", kMissing, kJan, 4, 8, 'n'));
   EXPECT_FALSE(Scale(L"m/d/yyyy", kJan, kJan + 9, 8, 4, 'n'));
-  CmTimeClsTestAccess::mSetParts(m_time, {});
+  CmTimeClsTestAccess::Scale::mSetParts(m_time, {});
   EXPECT_FALSE(mFindTimeScale(m_time, kJan, kJan + 9, {}, &m_r));
 }
 
@@ -146,7 +145,7 @@ TEST_F(TimeScale, RandomRanges) {
                                L"[h]:mm:ss",        L"yyyyQq",   L"wwWk yyyy"};
   const double kFinest[] = {1 / 86400.0, 1, 1 / 1440.0, 1 / 86400.0, 92, 7};
   int iMissed = 0;
-  AssertLog log;
+  AssertCapture log;
   for (int i = 0; i < 1200; ++i) {
     const int f = i % 6, lo = i % 4 < 2 ? 3 : 4, hi = i % 4 < 2 ? 20 : 8;
     const double dMin = f == 3 ? 0 : start(g), dMax = dMin + std::pow(10.0, power(g));
@@ -174,7 +173,7 @@ TEST_F(TimeScale, RandomRanges) {
     EXPECT_EQ(seen.size() == v.size(), m_r.bLabelsDistinct);
   }
   EXPECT_LT(iMissed, 25);  // of about 220 nice runs with 4 to 8 ticks
-  EXPECT_TRUE(log.Reports().empty());
+  EXPECT_TRUE(AssertCapture::mReports().empty());
 }
 
 }  // namespace
