@@ -101,6 +101,8 @@ TEST_F(NiceScale, EachUnit) {
       // Days by 6 from the 1st of each month (7, 13, 19, 25 January, 1 and
       // 7 February): 31 January is too close to 1 February.
       {kD, Y(2001), T(2001, 2, 5), 4, 8, Days(Y(2001), {0, 6, 12, 18, 24, 31, 37}), "DNY"},
+      // From 6:00 the ticks stay at midnight (the hour is cleared); 1 January goes.
+      {kD, Y(2001) + 0.25, T(2001, 2, 5), 4, 8, Days(Y(2001), {6, 12, 18, 24, 31, 37}), "DNY"},
       // Hours by 12 keep the minutes; the month and day always stay.
       {kDTs, T(2001, 3, 1, 5, 20), T(2001, 3, 3, 17, 45), 4, 8, Steps(6, kMar1, 0.5), "DNYhm"},
       // 420 minute steps over target 6 want 70: past the minute list's 60,
