@@ -79,30 +79,5 @@ TEST_F(ReaderTest, RoundTripsEveryLegalFormat) {
   EXPECT_GT(iChecked, 10000);
 }
 
-TEST_F(ReaderTest, ReadsEveryDayOfTwoYearsInEveryDateOrder) {
-  // Day by day through a common and a leap year, up to day 32 of each
-  // month: a day past the end of its month is refused by every format.
-  for (const wchar_t* sFormat : {L"m/d/yyyy", L"d.m.yyyy", L"yyyy-m-d"}) {
-    for (int iYear = 2019; iYear <= 2020; ++iYear) {
-      for (int iMonth = 1; iMonth <= 12; ++iMonth) {
-        const int iFirst = mReferenceDayNumber(iYear, iMonth, 1);
-        const int iLength = mReferenceDayNumber(iYear + iMonth / 12, iMonth % 12 + 1, 1) - iFirst;
-        for (int iDay = 1; iDay <= 32; ++iDay) {
-          const std::wstring y = std::to_wstring(iYear), m = std::to_wstring(iMonth),
-                             d = std::to_wstring(iDay);
-          const std::wstring sText = sFormat[0] == L'm'   ? m + L"/" + d + L"/" + y
-                                     : sFormat[0] == L'd' ? d + L"." + m + L"." + y
-                                                          : y + L"-" + m + L"-" + d;
-          mUse(sFormat);
-          double dRead = 0;
-          EXPECT_EQ(T().mStrToCorvaneTime(sText.c_str(), &dRead), iDay <= iLength)
-              << mNarrow(sText);
-          EXPECT_EQ(dRead, iDay <= iLength ? iFirst + iDay - 1 : kMissing) << mNarrow(sText);
-        }
-      }
-    }
-  }
-}
-
 }  // namespace
 }  // namespace cvn::test

@@ -267,13 +267,6 @@ TEST(TickGenerators, Rows) {
   EXPECT_EQ(ticks.size(), static_cast<size_t>(kMaxTicks));
   time.mGenerateSpecialDayMonthTimes(8, {1}, kJan1, 0, 1, INT_MAX, ticks);
   EXPECT_EQ(ticks.size(), static_cast<size_t>(kMaxTicks));
-  for (int iDay = 1; iDay <= 31; ++iDay) {
-    for (int iStep : {1, 5, 7, 29, 31, 46}) {
-      time.mGenerateSpecialDayMonthTimes(8, {iStep}, T(2001, 1, 17), 0, iDay, 50, ticks);
-      EXPECT_LE(ticks.size(), 50u);
-      EXPECT_TRUE(std::is_sorted(ticks.begin(), ticks.end()));
-    }
-  }
 }
 
 }  // namespace
