@@ -35,8 +35,6 @@ TEST_F(ReaderTest, ReadsDates) {
       // Two-digit years at the edges of the window ending in 2029.
       {L"m/d/yy", L"1/1/29", mTime(2029'01'01)},
       {L"m/d/yy", L"1/1/30", mTime(1930'01'01)},
-      {L"m/d/yy", L"1/1/00", mTime(2000'01'01)},
-      {L"m/d/yy", L"1/1/99", mTime(1999'01'01)},
       // Compact dates read fixed-width fields.
       {L"YYYYMMDD", L"20200315", mTime(2020'03'15), L"yyyymmdd"},
       {L"yymmdd", L"200315", mTime(2020'03'15)},
@@ -151,10 +149,7 @@ TEST_F(ReaderTest, ReadsDesignatorsInEveryStyle) {
       {L"h:mm AM/PM", L"10:30 PM", k2230},
       {L"h:mm AM/PM", L"10:30 pm", k2230, L"h:mm am/pm"},
       {L"h:mm AM/PM", L"10:30PM", k2230, L"h:mmAM/PM"},
-      {L"h:mm AM/PM", L"10:30pm", k2230, L"h:mmam/pm"},
       {L"h:mm AM/PM", L"10:30 P", k2230, L"h:mm A/P"},
-      {L"h:mm AM/PM", L"10:30 p", k2230, L"h:mm a/p"},
-      {L"h:mm AM/PM", L"10:30P", k2230, L"h:mmA/P"},
       {L"h:mm AM/PM", L"10:30p", k2230, L"h:mma/p"},
       {L"h:mm AM/PM", L"12:00 AM", mTime(0)},
       {L"h:mm AM/PM", L"1:00 AM", mTime(0, 1'00'00'000)},
