@@ -28,16 +28,8 @@ class xSystemClock final : public xClock {
   }
 };
 
-// A plain function as a clock.
-class xFunctionClock final : public xClock {
- public:
-  ClockFn pFn = nullptr;
-  void mNow(xLocalClock* out) const override { pFn(out); }
-};
-
 // Constant-initialised: the clock may be read while the library loads.
 const xClock* gpClock = nullptr;  // null: the system clock
-xFunctionClock gxFunctionClock;
 
 }  // namespace
 
@@ -55,11 +47,6 @@ const xClock* mInjectClock(const xClock* clock) {
 void mLocalNow(xLocalClock* out) {
   if (out == nullptr) return;
   (gpClock != nullptr ? *gpClock : mSystemClock()).mNow(out);
-}
-
-void mSetClockForTesting(ClockFn fn) {
-  gxFunctionClock.pFn = fn;
-  gpClock = fn != nullptr ? &gxFunctionClock : nullptr;
 }
 
 }  // namespace cvn::platform

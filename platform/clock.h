@@ -33,9 +33,4 @@ const xClock* mInjectClock(const xClock* clock);
 // The present local time from the clock in force; nothing for a null out.
 void mLocalNow(xLocalClock* out);
 
-// A plain function as the clock (null: the system clock). Kept for the
-// tests that install their clock this way.
-using ClockFn = void (*)(xLocalClock* out);
-void mSetClockForTesting(ClockFn fn);
-
 }  // namespace cvn::platform

@@ -39,7 +39,11 @@ constexpr xReportSite kReportDayMonthCode{
     "(iTimeUnits == CmTimeUnit::mInstance()->mDayMonthYear())",
     "time", 4162};  // mGenerateSpecialDayMonthTimes: unit code
 constexpr xReportSite kReportDayMonthRemainder{"iRemainder >= 0", "time", 4206};
-// ---- Format model and reader (their call sites still spell the values out)
+// ---- Format model and reader
+constexpr xReportSite kReportGenerateToken{"false", "time", 89};     // mGenerateFormat: a part it cannot write
+constexpr xReportSite kReportWidestWidth{"false", "time", 202};      // mGetWidestFormattedWidth: not a name part
+constexpr xReportSite kReportLoopCursorTake{"false", "time", 55};    // mNextFormat: no cursor for the type
+constexpr xReportSite kReportLoopCursorStore{"false", "time", 56};   // mNextFormat: the same, where it is stored back
 constexpr xReportSite kReportPacked14Short{"rvuFormat14.size() >= PACKED_WORDS_14", "time", 2872};
 constexpr xReportSite kReportPacked14Size{"rvuFormat14.size() == PACKED_WORDS_14", "time", 2883};
 constexpr xReportSite kReportPackedFourthWord{"0 == vuFormat[3]", "time", 2809};

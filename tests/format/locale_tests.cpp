@@ -3,11 +3,12 @@
 // values too long for their buffers, the current format after
 // initialisation, and running it again.
 
-#include "format/format_access.h"
+#include "support/access.h"
 
 namespace {
 
-using A = CmTimeClsTestAccess;
+using A = CmTimeClsTestAccess::Format;
+using namespace cvn::test;  // NOLINT(google-build-using-namespace)
 using LocaleInit = FormatTest;
 
 TEST_F(LocaleInit, DefaultFormatsForRegionalSettings) {

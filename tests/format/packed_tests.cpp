@@ -2,12 +2,13 @@
 // fraction encoding, separators, short and long vectors, the reserved word
 // and the version-14 form.
 
-#include "format/format_access.h"
+#include "support/access.h"
 #include "time/format/packed_words.h"
 
 namespace {
 
-using A = CmTimeClsTestAccess;
+using A = CmTimeClsTestAccess::Format;
+using namespace cvn::test;  // NOLINT(google-build-using-namespace)
 using Words = std::vector<unsigned>;
 using Reports = std::vector<std::string>;
 
@@ -36,7 +37,7 @@ TEST_F(PackedWords, LayoutAndRoundTrips) {
   EXPECT_EQ(mPack(L"wwWk yyyy")[2], 0x6B57u);                           // "Wk"
   EXPECT_EQ(cvn::detail::mSepCharCode(CmString(L"\u2215"), 0), 0x15u);  // above 255: low bits
   // Canonical texts come back whole in another object and pack the same.
-  xAssertCapture xCapture;
+  AssertCapture xCapture;
   for (const wchar_t* psz :
        {L"m/d/yy", L"d-mmm-yy h:mm:ss", L"mmmm d, yyyy", L"yyyyQq", L"qQyyyy", L"wwWkyyyy",
         L"yyyyWkww", L"yyyymmdd", L"h:mm:ss AM/PM", L"h:mm A/P", L"h:mm:ssa/p", L"[h]:mm:ss",
@@ -49,7 +50,7 @@ TEST_F(PackedWords, LayoutAndRoundTrips) {
     u.mPackFormat(w2);
     EXPECT_EQ(w2, w) << psz;
   }
-  EXPECT_TRUE(xCapture.vReports.empty());
+  EXPECT_TRUE(AssertCapture::mReports().empty());
 }
 
 // Every kind (0 to 15) and count (0 to 15) in every position, the other
@@ -81,20 +82,20 @@ TEST_F(PackedWords, EveryKindAndCountInEveryPosition) {
 }
 
 TEST_F(PackedWords, ShortAndLongVectorsAndTheirReports) {
-  xAssertCapture xCapture;
+  AssertCapture xCapture;
   m_t.mUnpackFormat(Words{0x0412429Bu});  // day 2, month 2, year 4: no separators
   EXPECT_EQ(m_t.mGetDateTimeFmt().str(), L"ddmmyyyy");
   const std::wstring sBefore = A::mState(m_t);
   m_t.mUnpackFormat(Words{0u, 0xC0000000u});  // no part, flags alone: the format stays whole
   EXPECT_EQ(A::mState(m_t), sBefore);
-  EXPECT_TRUE(xCapture.vReports.empty());
+  EXPECT_TRUE(AssertCapture::mReports().empty());
   // A non-zero reserved word is reported and the format set all the same;
   // words after the fourth are ignored.
   Words w = mPack(L"m/d/yy");
   w[3] = 0x80000000u, w.push_back(0xFFFFFFFFu);
   CmTimeCls u;
   u.mUnpackFormat(w);
-  EXPECT_EQ(xCapture.vReports, Reports{"0 == vuFormat[3]|time|2809"});
+  EXPECT_EQ(AssertCapture::mReports(), Reports{"0 == vuFormat[3] time 2809"});
   EXPECT_EQ(u.mGetDateTimeFmt().str(), L"m/d/yy");
   // Version 14: any length but three is reported; word 0 alone carries this
   // format, so it is restored whenever it is there.
@@ -103,10 +104,10 @@ TEST_F(PackedWords, ShortAndLongVectorsAndTheirReports) {
     Words v(w14);
     v.resize(n, 0xDEADu);
     ASSERT_TRUE(u.mSetFormat(L"hh:mm"));
-    xCapture.vReports.clear();
+    AssertCapture::mReports().clear();
     u.mSetFormat14(v);
-    EXPECT_EQ(xCapture.vReports,
-              n == 3 ? Reports{} : Reports{"rvuFormat14.size() == PACKED_WORDS_14|time|2883"});
+    EXPECT_EQ(AssertCapture::mReports(),
+              n == 3 ? Reports{} : Reports{"rvuFormat14.size() == PACKED_WORDS_14 time 2883"});
     EXPECT_EQ(u.mGetDateTimeFmt().str(), n >= 1 ? L"ddmmyyyy" : L"hh:mm") << n;
   }
 }

@@ -4,11 +4,12 @@
 // lists' canonical entries, 150-entry limit, deleting, class loops and
 // copying, none of which changes the current format.
 
-#include "format/format_access.h"
+#include "support/access.h"
 
 namespace {
 
-using A = CmTimeClsTestAccess;
+using A = CmTimeClsTestAccess::Format;
+using namespace cvn::test;  // NOLINT(google-build-using-namespace)
 using FormatSelection = FormatTest;
 
 // The widest text: a separator per part (the first one's is the -1 start),
@@ -187,10 +188,11 @@ TEST_F(LegalList, ClassLoopsAndCopies) {
   EXPECT_TRUE(m_t.mNextFormat(eDateFormat, s, false) && m_t.mNextFormat(eTimeFormat, s, false));
   EXPECT_EQ(std::to_wstring(CmTimeCls::iDateLoop) + std::to_wstring(CmTimeCls::iTimeLoop), L"12");
   // A class other than 0, 1 or 2 is reported; no cursor moves.
-  xAssertCapture xCapture;
+  AssertCapture xCapture;
   EXPECT_FALSE(m_t.mNextFormat(static_cast<eFormatType>(3), s, false));
   m_t.mInitLoop(static_cast<eFormatType>(-1));
-  EXPECT_TRUE(s.empty() && xCapture.vReports.at(0).rfind("false|time|", 0) == 0);
+  EXPECT_TRUE(s.empty());
+  EXPECT_EQ(AssertCapture::mJoined(), "false time 55;false time 56");
   EXPECT_EQ(std::to_wstring(CmTimeCls::iDateLoop) + std::to_wstring(CmTimeCls::iTimeLoop), L"12");
   // An edited working copy replaces the main list; an empty entry is
   // skipped, and a count damaged from outside is rebuilt.

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "CmString.h"
-#include "tests/reader/reader_access.h"
+#include "support/access.h"
 #include "time/reader/digits.h"
 #include "time/reader/reader_impl.h"
 
 namespace cvn::test {
 namespace {
 
-using A = CmTimeClsTestAccess;
+using A = CmTimeClsTestAccess::Reader;
 using cvn::detail::mScanInt;
 
 TEST(ReaderDigits, ScanIntAgreesWithSwscanfWhereItIsDefined) {

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/reader/reader_access.h"
+#include "support/access.h"
 
 namespace cvn::test {
 namespace {
 
-using A = CmTimeClsTestAccess;
+using A = CmTimeClsTestAccess::Reader;
 
 struct xSplitRow {
   const wchar_t* sFormat;
@@ -110,6 +110,7 @@ void mCheck(CmTimeCls& t, std::initializer_list<xRow> accepted,
     EXPECT_TRUE(x.bOk && x.bDecisive == row.bDecisive);
     EXPECT_EQ(x.bYearWidthMatches, row.bYearWidthMatches);
     EXPECT_EQ(std::make_pair(x.iDate, x.iClock), std::make_pair(row.iDate, row.iClock));
+    EXPECT_LT(x.iThousandth, 1000);  // a rounding up to 1000 is carried into the seconds
     EXPECT_EQ(A::mFormatText(t), row.sFormatAfter);
   }
   for (const xRefusals& group : refused) {
@@ -134,6 +135,7 @@ TEST_F(ReaderTest, RecogniseFlagsAndRefusals) {
       // A time alone lies on day 0 and is no date; a designator is decisive.
       {L"h:mm", L"10:30", 0, 1, 1899'12'30, 10'30'00'000, L"h:mm"},
       {L"h:mm", L"10:30 a", 1, 1, 1899'12'30, 10'30'00'000, L"h:mm a/p"},
+      {L"h:mm:ss.sss", L"10:30:15.9996", 0, 1, 1899'12'30, 10'30'16'000, L"h:mm:ss.sss"},
   }, {
       {L"m/d/yyyy", 1, 1, {L"2/30/2020", L"2/29/2019", L"2/29/1900", L"4/31/2020", L"1/0/2020",
                            L"1/32/2020", L"0/1/2020", L"13/1/2020", L"3/15/2020/1", L"3//2020"}},

@@ -12,13 +12,13 @@
 #include <limits>
 #include <vector>
 
-#include "scale/scale_access.h"
+#include "support/access.h"
 #include "time/scale/scale_detail.h"
 
 namespace {
 
 using namespace cvn::test;  // T, Missing, AssertLog, Days, Months, Steps, Ticks
-using Access = CmTimeClsTestAccess;
+using Access = CmTimeClsTestAccess::Scale;
 using Part = CmTimeCls::xTimePartsStruct;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -101,6 +101,8 @@ TEST_F(NiceScale, EachUnit) {
       // Days by 6 from the 1st of each month (7, 13, 19, 25 January, 1 and
       // 7 February): 31 January is too close to 1 February.
       {kD, Y(2001), T(2001, 2, 5), 4, 8, Days(Y(2001), {0, 6, 12, 18, 24, 31, 37}), "DNY"},
+      // From 6:00 the ticks stay at midnight (the hour is cleared); 1 January goes.
+      {kD, Y(2001) + 0.25, T(2001, 2, 5), 4, 8, Days(Y(2001), {6, 12, 18, 24, 31, 37}), "DNY"},
       // Hours by 12 keep the minutes; the month and day always stay.
       {kDTs, T(2001, 3, 1, 5, 20), T(2001, 3, 3, 17, 45), 4, 8, Steps(6, kMar1, 0.5), "DNYhm"},
       // 420 minute steps over target 6 want 70: past the minute list's 60,
@@ -118,11 +120,11 @@ TEST_F(NiceScale, EachUnit) {
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.dMin << " .. " << row.dMax);
-    AssertLog log;
+    AssertCapture log;
     const Ticks ticks = Scale(row.xParts, row.dMin, row.dMax, row.iMinTicks, row.iMaxTicks);
     ExpectTicks(ticks, row.vTicks);
     EXPECT_EQ(Access::mPartKinds(m_time), row.sKept);
-    EXPECT_TRUE(log.Reports().empty());
+    EXPECT_TRUE(AssertCapture::mReports().empty());
     // The ends: the data range widened by 6%, and on to the outer ticks.
     double dMin = row.dMin, dMax = row.dMax;
     if (dMin == dMax) dMin -= 0.5, dMax += 0.5;
@@ -142,9 +144,8 @@ TEST_F(NiceScale, EachUnit) {
 TEST_F(NiceScale, UndefinedInputs) {
   // A reversed range, or one with an end that is missing, NaN, infinite or
   // outside the years 1..9999, is the range 0 .. 0 widened to -0.5 .. 0.5.
-  const double kRanges[][2] = {{Y(2001, 2), Y(2001)}, {Missing(), Missing()},
-                               {Missing(), Y(2001)},  {kNaN, Y(2001)},
-                               {0.0, kInf},           {-1e12, 1e12}};
+  const double kRanges[][2] = {{Y(2001, 2), Y(2001)}, {kMissing, kMissing}, {kMissing, Y(2001)},
+                               {kNaN, Y(2001)},       {0.0, kInf},          {-1e12, 1e12}};
   for (const auto& range : kRanges) {
     SCOPED_TRACE(testing::Message() << range[0] << " .. " << range[1]);
     ExpectTicks(Scale(kD, range[0], range[1], 4, 8), {0.0, 1.0});
@@ -152,7 +153,7 @@ TEST_F(NiceScale, UndefinedInputs) {
     EXPECT_DOUBLE_EQ(m_dScaleMax, 1.0);
   }
   // No parts: no unit; a report, no ticks, the data range with its margin.
-  AssertLog log;
+  AssertCapture log;
   EXPECT_TRUE(Scale({}, 10.0, 20.0, 4, 8).empty());
   EXPECT_DOUBLE_EQ(m_dScaleMin, 9.4);
   EXPECT_DOUBLE_EQ(m_dScaleMax, 20.6);
@@ -162,7 +163,7 @@ TEST_F(NiceScale, UndefinedInputs) {
                 Steps(6, kTen, 200 * kMs));
     EXPECT_EQ(Access::mPartKinds(m_time), eUnit == xTenth ? "st" : "su");
   }
-  EXPECT_EQ(log.Reports(), std::vector<std::string>(3, "false time 4640"));
+  EXPECT_EQ(AssertCapture::mReports(), std::vector<std::string>(3, "false time 4640"));
   // Every tick wanted: one per millisecond, capped. Targets below one count
   // as one: the coarsest part, an increment over the range (5 years).
   const Ticks vMany = Scale({{xSecond, 2}, {xThousandth, 3}}, Y(2001), Y(2002), INT_MAX, INT_MAX);
@@ -227,18 +228,15 @@ TEST(TickGenerators, Rows) {
       {'N', 0, {1}, kJan1, kJan1 + 1, 0, 5, {}},
       {'N', 128, {1}, kJan1, kJan1, 0, 5, {}},  // the index unit alone steps nothing
       {'N', 8, {0}, kJan1, kJan1, 0, 5, {}},
-      {'N', 8, {1}, kJan1, kJan1, 0, 0, {}},
       {'N', 8, {1}, kNaN, kJan1, 0, 5, {}},
       {'D', 16, {0}, kJan1, kJan1, 1, 5, {}},
-      {'D', 8, {7}, kJan1, kJan1, 0, 5, {}},
       {'D', 8, {7}, kJan1, kJan1, 32, 5, {}},
-      {'D', 8, {7}, Missing(), kJan1, 1, 5, {}},
       {'D', 64, {INT_MAX}, kJan1, kJan1, 1, 5, {}},  // the first walk leaves the years
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.cOp << " " << row.iCode << " " << row.dStart);
     Ticks ticks = {-1.0};  // cleared first
-    AssertLog log;
+    AssertCapture log;
     if (row.cOp == 'N') {
       time.mGenerateNewTimes(row.iCode, row.vIncrements, row.dStart, row.dLowest, row.iCount,
                              ticks);
@@ -247,14 +245,14 @@ TEST(TickGenerators, Rows) {
                                          row.iDay, row.iCount, ticks);
     }
     ExpectTicks(ticks, row.vTicks);
-    EXPECT_TRUE(log.Reports().empty());
+    EXPECT_TRUE(AssertCapture::mReports().empty());
   }
   // A day-month code without a rule: the condition reported, no ticks.
   Ticks ticks;
-  AssertLog log;
+  AssertCapture log;
   time.mGenerateSpecialDayMonthTimes(4, {1}, kJan1, 0, 1, 5, ticks);
   EXPECT_TRUE(ticks.empty());
-  EXPECT_EQ(log.Reports(),
+  EXPECT_EQ(AssertCapture::mReports(),
             std::vector<std::string>{
                 "(iTimeUnits == CmTimeUnit::mInstance()->mDay()) || (iTimeUnits == "
                 "CmTimeUnit::mInstance()->mMonth()) || (iTimeUnits == "
@@ -266,13 +264,6 @@ TEST(TickGenerators, Rows) {
   EXPECT_EQ(ticks.size(), static_cast<size_t>(kMaxTicks));
   time.mGenerateSpecialDayMonthTimes(8, {1}, kJan1, 0, 1, INT_MAX, ticks);
   EXPECT_EQ(ticks.size(), static_cast<size_t>(kMaxTicks));
-  for (int iDay = 1; iDay <= 31; ++iDay) {
-    for (int iStep : {1, 5, 7, 29, 31, 46}) {
-      time.mGenerateSpecialDayMonthTimes(8, {iStep}, T(2001, 1, 17), 0, iDay, 50, ticks);
-      EXPECT_LE(ticks.size(), 50u);
-      EXPECT_TRUE(std::is_sorted(ticks.begin(), ticks.end()));
-    }
-  }
 }
 
 }  // namespace

@@ -10,16 +10,26 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "CmRegionalSettings.h"
 #include "CmString.h"
 #include "CmTimeCls.h"
+#include "CvnBasicTypes.h"
+#include "support/assert_capture.h"
 #include "support/guards.h"
+#include "time/format/format_cache.h"
 
 struct CmTimeClsTestAccess {
+  // Members for the format, reader and scale tests: at the end of the file.
+  struct Format;
+  struct Reader;
+  struct Scale;
   using C = const CmTimeCls&;
   using Ymd = std::array<int, 3>;        // year, month, day
   using Clock = std::array<int, 4>;      // hour, minute, second, thousandths
@@ -197,6 +207,336 @@ class WriterTest : public ::testing::Test {
  private:
   const bool m_bSavedElapsed = CmTimeCls::m_bElapsedTimeFlag;
   DecimalSymbolGuard m_xDecimals;
+};
+
+}  // namespace cvn::test
+
+// ==== Format model, reader and scales =======================================
+
+namespace cvn::test {
+
+using Part = CmTimeCls::xTimePartsStruct;
+using Strings = std::vector<std::wstring>;
+
+// Parts as codes: a hex digit for the kind (1 year, 2 "Qq", 3 "qQ", 4-6 month
+// number/abbreviation/name, 7 "Wkw", 8 "wWk", 9 day, a hour, b minute, c
+// second, d-f hundredth/tenth/thousandth) and the count: "m/d/yy" is
+// "41 91 12".
+inline std::wstring mPartCodes(int n, const Part* p) {
+  std::wstring s;
+  for (int i = 0; i < n && i < CmTimeCls::kMaxParts; ++i) {
+    s += (i > 0 ? L" " : L"") + std::wstring(1, L"0123456789abcdef"[p[i].ePart & 15]) +
+         std::to_wstring(p[i].iCount);
+  }
+  return s;
+}
+inline Strings mTexts(const std::vector<CmString>& v) {
+  Strings vs;
+  for (const CmString& s : v) vs.push_back(s.str());
+  return vs;
+}
+inline CmRegionalSettings mSettings(const wchar_t* shortDate, const wchar_t* dateSep,
+                                    const wchar_t* timeFormat, const wchar_t* am,
+                                    const wchar_t* pm) {
+  CmRegionalSettings x = mBuiltInRegionalSettings();
+  x.sShortDate = shortDate, x.sDateSep = dateSep, x.sTimeFormat = timeFormat;
+  x.sAM = am, x.sPM = pm;
+  return x;
+}
+inline std::string mNarrow(const std::wstring& s) {
+  std::string out;
+  for (wchar_t c : s)
+    out += c >= 0x20 && c < 0x7F ? std::string(1, char(c)) : "\\u" + std::to_string(c);
+  return out;
+}
+
+}  // namespace cvn::test
+
+struct CmTimeClsTestAccess::Format {
+  using Part = cvn::test::Part;
+  using Strings = cvn::test::Strings;
+  // The locale pair: upper case and lower case.
+  static void mDesignators(CmTimeCls& t, const wchar_t* am, const wchar_t* pm, const wchar_t* amL,
+                           const wchar_t* pmL) {
+    t.m_sAM = am, t.m_sPM = pm, t.m_sAMLower = amL, t.m_sPMLower = pmL;
+  }
+  // Parses with the elapsed flag set to bElapsed first. The outcome is
+  // "parts|date separator|class and style": class D, T or X (date-time),
+  // the style only for a 12-hour format ("?" for a 24-hour one whose style
+  // is not 0); then "|time separator" unless ":", "|[" when the elapsed
+  // flag is set after, and "!" first when refused. *pCanonical receives the
+  // text generated from the outputs ("" when refused).
+  static std::wstring mParse(CmTimeCls& t, const wchar_t* format, bool bElapsed = false,
+                             std::wstring* pCanonical = nullptr) {
+    CmTimeCls::m_bElapsedTimeFlag = bElapsed;
+    CmString sDateSep(L"?"), sTimeSep(L"?");
+    int n = 0;
+    Part xParts[CmTimeCls::kMaxParts] = {};
+    bool b24Hour = false;
+    CmTimeCls::EAMPMFormat eStyle = CmTimeCls::eLocaleLower;
+    const bool bOk = t.mParseFormat(format, sDateSep, sTimeSep, &n, xParts, &b24Hour, &eStyle);
+    const bool bElapsedAfter = CmTimeCls::m_bElapsedTimeFlag;
+    const std::wstring sCodes = cvn::test::mPartCodes(n, xParts);
+    if (pCanonical != nullptr) {
+      *pCanonical = bOk ? mGenerate(t, sCodes, sDateSep.c_str(), b24Hour ? -1 : eStyle,
+                                    std::wcschr(format, L'[') != nullptr)
+                        : L"";
+    }
+    return (bOk ? L"" : L"!") + sCodes + L"|" + sDateSep.str() + L"|" + L"DTX?"[t.m_eFormat & 3] +
+           (b24Hour ? L"" : std::to_wstring(eStyle)) + (b24Hour && eStyle != 0 ? L"?" : L"") +
+           (sTimeSep.str() != L":" ? L"|" + sTimeSep.str() : L"") + (bElapsedAfter ? L"|[" : L"");
+  }
+  // Generates from parts given as codes; style -1: a 24-hour format. The
+  // time separator is ":".
+  static std::wstring mGenerate(const CmTimeCls& t, const std::wstring& codes,
+                                const wchar_t* dateSep, int style, bool bElapsed) {
+    std::vector<Part> parts;
+    std::wistringstream in(codes);
+    for (std::wstring c; in >> c;) {
+      parts.push_back({static_cast<xTimePartsEnum>(std::stoi(c.substr(0, 1), nullptr, 16)),
+                       std::stoi(c.substr(1))});
+    }
+    CmTimeCls::m_bElapsedTimeFlag = bElapsed;
+    CmString sOut(L"stale");
+    t.mGenerateFormat(static_cast<int>(parts.size()), parts.data(), dateSep, L":", style < 0,
+                      static_cast<CmTimeCls::EAMPMFormat>(style < 0 ? 0 : style), sOut);
+    return sOut.str();
+  }
+  static std::wstring mMakeAMPM(CmTimeCls& t, int style, int hour) {
+    CmString sOut;
+    t.m_eAMPMFormat = static_cast<CmTimeCls::EAMPMFormat>(style);
+    t.mMakeAMPMFormat(hour, sOut);
+    return sOut.str();
+  }
+  static int mWidest(const CmTimeCls& t, xTimePartsEnum e) { return t.mGetWidestFormattedWidth(e); }
+  // "text|parts|24-hour flag, style, class|date separator|time separator|
+  // elapsed and comma flags" of the current format.
+  static std::wstring mState(const CmTimeCls& t) {
+    return t.m_sDateTimeFmt.str() + L"|" + cvn::test::mPartCodes(t.m_iNumParts, t.m_xParts) + L"|" +
+           std::to_wstring(t.m_b24Hour) + std::to_wstring(t.m_eAMPMFormat) +
+           std::to_wstring(t.m_eFormat) + L"|" + t.m_sDateSep.str() + L"|" + t.m_sTimeSep.str() +
+           L"|" + std::to_wstring(t.m_bElapsedTimeFlag) + std::to_wstring(t.m_bFmtHasComma);
+  }
+  static std::wstring mRejected(const CmTimeCls& t) {
+    return t.m_sRejectedDateSep.str() + L"|" + t.m_sRejectedTimeSep.str() + L"|" +
+           std::to_wstring(t.m_eRejectedFormat);
+  }
+  // "short date|time format|locale AM|its lower case|fixed AM".
+  static std::wstring mRegional(const CmTimeCls& t) {
+    return t.m_sShortDateFmt.str() + L"|" + t.m_sTimeFmt.str() + L"|" + t.m_sAM.str() + L"|" +
+           t.m_sAMLower.str() + L"|" + t.m_sAMDefault.str();
+  }
+  // The default formats, then the count of older ones; mSetDefFmts sets them.
+  static Strings mDefFmts(const CmTimeCls& t) {
+    Strings v =
+        cvn::test::mTexts(std::vector<CmString>(t.m_sDefFmts, t.m_sDefFmts + t.m_iNumDefFmts));
+    v.push_back(std::to_wstring(t.m_iNumPre15Fmts));
+    return v;
+  }
+  static void mSetDefFmts(CmTimeCls& t, const Strings& v, int pre15) {
+    for (size_t i = 0; i < CmTimeCls::kMaxDefFmts; ++i) t.m_sDefFmts[i] = i < v.size() ? v[i] : L"";
+    t.m_iNumDefFmts = static_cast<int>(v.size()), t.m_iNumPre15Fmts = pre15;
+  }
+};
+
+// Outcome of one recognition: dates as yyyymmdd, clocks as hhmmssmmm, and
+// the seconds and thousandths apart.
+struct xRecognised {
+  bool bOk, bDecisive, bYearWidthMatches;
+  int iDate, iClock, iSecond, iThousandth;
+};
+
+struct CmTimeClsTestAccess::Reader {
+  // The split as "date|time|ampm"; its result, style and date-or-designator flag.
+  static std::wstring mSplit(const CmTimeCls& t, const wchar_t* text, bool* ok, int* style,
+                             bool* hasDate) {
+    CmString sDate(L"stale"), sTime(L"stale"), sAmPm(L"stale");
+    CmTimeCls::EAMPMFormat e = CmTimeCls::eLocaleLower;
+    *hasDate = false;
+    *ok = t.mSeparateDateTimeAMPM(text, sDate, sTime, sAmPm, &e, hasDate);
+    *style = e;
+    return sDate.str() + L"|" + sTime.str() + L"|" + sAmPm.str();
+  }
+  // Recognises text under the current format with the per-read flags of a
+  // plain read, or of an elapsed one.
+  static xRecognised mRecognise(CmTimeCls& t, const wchar_t* text, bool elapsedRead = false) {
+    t.m_bReadWithDefaultFmt = false;
+    t.m_bReadElapsed = elapsedRead;
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, ms = 0;
+    xRecognised x{};
+    x.bOk =
+        t.mIsValidAbsTime(text, &y, &mo, &d, &h, &mi, &s, &ms, &x.bDecisive, &x.bYearWidthMatches);
+    x.iDate = (y * 100 + mo) * 100 + d;
+    x.iClock = ((h * 100 + mi) * 100 + s) * 1000 + ms;
+    x.iSecond = s, x.iThousandth = ms;
+    return x;
+  }
+  static std::pair<bool, bool> mReadFlags(const CmTimeCls& t) {
+    return {t.m_bReadWithDefaultFmt, t.m_bReadElapsed};
+  }
+  static bool mValidateTime(CmTimeCls& t, const wchar_t* text, CmTimeCls::xNumtimStruct* out) {
+    return t.mValidateTime(text, out);
+  }
+  static std::wstring mFormatText(const CmTimeCls& t) { return t.m_sDateTimeFmt.str(); }
+  static std::wstring mRegionalDateTime(const CmTimeCls& t) {
+    return t.m_sShortDateFmt.str() + L" " + t.m_sTimeFmt.str();
+  }
+  static std::wstring mFirstDefault(const CmTimeCls& t) { return t.m_sDefFmts[0].str(); }
+  // Everything setting a format writes, the unused part entries included.
+  static std::wstring mState(const CmTimeCls& t) {
+    std::wstring s = t.m_sDateTimeFmt.str() + L"|" + std::to_wstring(t.m_iNumParts);
+    for (const auto& p : t.m_xParts) s += L"|" + std::to_wstring(p.ePart * 100 + p.iCount);
+    for (const CmString* p :
+         {&t.m_sDateSep, &t.m_sTimeSep, &t.m_sRejectedDateSep, &t.m_sRejectedTimeSep}) {
+      s += L"|" + p->str();
+    }
+    for (int i :
+         {int{t.m_b24Hour}, int{t.m_eAMPMFormat}, int{t.m_eFormat}, int{t.m_eRejectedFormat},
+          int{CmTimeCls::m_bElapsedTimeFlag}, int{CmTimeCls::m_bFmtHasComma}}) {
+      s += L"|" + std::to_wstring(i);
+    }
+    return s;
+  }
+  // The text generated for t's current parts in style e, through the cache.
+  static std::wstring mGenerateCached(const CmTimeCls& t, CmTimeCls::EAMPMFormat e) {
+    CmString s(L"stale");
+    cvn::detail::mGenerateFormatCached(t, t.m_iNumParts, t.m_xParts, t.m_sDateSep.c_str(),
+                                       t.m_sTimeSep.c_str(), t.m_b24Hour, e, s);
+    return s.str();
+  }
+  static CmTimeCls::EAMPMFormat mStyle(const CmTimeCls& t) { return t.m_eAMPMFormat; }
+  static void mSetTwoDigitWindow(CmTimeCls& t, int max, int base) {
+    t.m_iTwoDigitYearMax = max;
+    t.m_iTwoDigitYearBase = base;
+  }
+  static void mSetDesignators(CmTimeCls& t, const wchar_t* am, const wchar_t* pm) {
+    t.m_sAM = t.m_sAMLower = am;
+    t.m_sPM = t.m_sPMLower = pm;
+    t.m_sAMLower.mMakeLower();
+    t.m_sPMLower.mMakeLower();
+  }
+};
+
+struct CmTimeClsTestAccess::Scale {
+  using Part = cvn::test::Part;
+  static void mSetParts(CmTimeCls& o, std::initializer_list<Part> parts, int numParts = -1) {
+    o.m_iNumParts = 0;
+    for (const Part& p : parts) o.m_xParts[o.m_iNumParts++] = p;
+    if (numParts >= 0) o.m_iNumParts = numParts;
+  }
+  // The kinds of the part list, one letter each: year, quarter (label
+  // first, number first), month (number, abbreviation, name), week (label
+  // first, number first), day, hour, minute, second, hundredth, tenth,
+  // thousandth.
+  static std::string mPartKinds(const CmTimeCls& o) {
+    std::string s;
+    for (int i = 0; i < o.m_iNumParts; ++i) s += "?YQqNAFWwDhmsutf"[o.m_xParts[i].ePart & 15];
+    return s;
+  }
+  static void mSetStartDayOfWeek(CmTimeCls& o, int day) { o.m_iStartDayOfWeek = day; }
+  static double mGetTimeDiff(const CmTimeCls& o, double a, double b, xTimePartsEnum unit) {
+    double d = -1.0;
+    o.mGetTimeDiff(a, b, unit, &d);
+    return d;
+  }
+  static bool mChanged(const CmTimeCls& o, xTimePartsEnum unit, double a, double b) {
+    return o.mDidBiggerTimeUnitChange(unit, a, b);
+  }
+  static void mAddTimeIncrement(const CmTimeCls& o, const std::vector<int>& in,
+                                std::vector<int>& steps) {
+    o.mAddTimeIncrement(in, steps);
+  }
+};
+
+namespace cvn::test {
+
+// Runs each format test under the built-in settings with one object made
+// under them; afterwards the lists are empty and the decimal symbols as
+// they were.
+class FormatTest : public ::testing::Test {
+ protected:
+  ~FormatTest() override { m_t.mDeleteAllFormats(); }
+  RegionalSettingsGuard m_xSettings{mBuiltInRegionalSettings()};
+  DecimalSymbolGuard m_xDecimals{mGetInputDecimal(), mGetOutputDecimal()};
+  CmTimeCls m_t;
+};
+
+// A Corvane time from a date written yyyymmdd (0: day 0) and a clock written
+// hhmmssmmm, so 10'30'15'250 is 10:30:15.250 (no leading zero: that would
+// be octal); hours may pass 23.
+inline double mTime(int ymd, int clock = 0) {
+  return (ymd == 0 ? 0 : mReferenceDayNumber(ymd / 10000, ymd / 100 % 100, ymd % 100)) +
+         (clock / 10000000 * 3600000.0 + clock / 100000 % 100 * 60000.0 + clock % 100000) /
+             86400000.0;
+}
+// The Corvane time of a date and clock time.
+inline double T(int y, int m, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
+  return mAt(mReferenceDayNumber(y, m, d), h, mi, s, ms);
+}
+constexpr double kMissing = CmCVNConst::kMissingValueCode;
+
+// Expected ticks: n first days of months, step months apart from y-m; first
+// plus each offset in days; n times from first, step days apart.
+using Ticks = std::vector<double>;
+inline Ticks Months(int n, int y, int m, int step) {
+  Ticks v;
+  for (int i = 0, k = m - 1; i < n; ++i, k += step) v.push_back(T(y + k / 12, k % 12 + 1, 1));
+  return v;
+}
+inline Ticks Days(double first, std::initializer_list<double> offsets) {
+  Ticks v;
+  for (double d : offsets) v.push_back(first + d);
+  return v;
+}
+inline Ticks Steps(int n, double first, double step) {
+  Ticks v;
+  for (int i = 0; i < n; ++i) v.push_back(first + i * step);
+  return v;
+}
+
+// One read and what must come of it: the value (the missing-value code: the
+// text is refused) and the format text afterwards (null: the starting one).
+struct xReadRow {
+  const wchar_t* sFormat;
+  const wchar_t* sText;
+  double dValue;
+  const wchar_t* sFormatAfter = nullptr;
+};
+
+// The reader tests: the built-in United States settings ("M/d/yyyy",
+// "h:mm:ss tt", window end 2029), a fixed clock (15 March 2020), the shared
+// state a test may change put back, and no broken-invariant report.
+class ReaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { m_pTime = std::make_unique<CmTimeCls>(); }
+  void TearDown() override {
+    EXPECT_EQ(AssertCapture::mJoined(), "");
+    CmTimeCls::m_bElapsedTimeFlag = m_bElapsed;
+    CmTimeCls::m_bFmtHasComma = m_bComma;
+  }
+  CmTimeCls& T() { return *m_pTime; }
+  void mUse(const std::wstring& format) { ASSERT_TRUE(T().mSetFormat(format.c_str())); }
+  void mCheckReads(std::initializer_list<xReadRow> rows) {
+    for (const xReadRow& row : rows) {
+      SCOPED_TRACE(mNarrow(row.sFormat) + " | " + mNarrow(row.sText));
+      mUse(row.sFormat);
+      double d = 12345.0;
+      EXPECT_EQ(T().mStrToCorvaneTime(row.sText, &d), row.dValue != kMissing);
+      EXPECT_NEAR(d, row.dValue, 1e-9);
+      EXPECT_EQ(CmTimeClsTestAccess::Reader::mFormatText(T()),
+                row.sFormatAfter ? row.sFormatAfter : row.sFormat);
+    }
+  }
+
+ private:
+  DecimalSymbolGuard m_xDecimals;
+  RegionalSettingsGuard m_xSettings{mBuiltInRegionalSettings()};
+  FixedClockGuard m_xClock{{120, 74, 12, 0, 0, 0}};
+  AssertCapture m_xReports;
+  bool m_bElapsed = CmTimeCls::m_bElapsedTimeFlag, m_bComma = CmTimeCls::m_bFmtHasComma;
+
+ protected:
+  std::unique_ptr<CmTimeCls> m_pTime;
 };
 
 }  // namespace cvn::test

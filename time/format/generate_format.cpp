@@ -7,9 +7,9 @@
 
 #include "CmString.h"
 #include "CmTimeCls.h"
-#include "CvnMessaging.h"
 #include "time/format/format_state.h"
 #include "time/format/parser_scan.h"
+#include "time/report_sites.h"
 
 namespace cvn::detail {
 
@@ -86,7 +86,7 @@ void CmTimeCls::mGenerateFormat(int numParts, const xTimePartsStruct* parts, con
   for (int i = 0; i < n; ++i) {
     const int ePart = parts[i].ePart;
     if (!cvn::detail::mFormatPartToken(parts[i], m_bElapsedTimeFlag && i == 0, cDecimal, sToken)) {
-      mAssert("false", "time", __LINE__);
+      cvn::detail::mReport(cvn::detail::kReportGenerateToken);
     }
     if (i > 0) {
       sOut += cvn::detail::mPartSeparator(parts[i - 1].ePart, ePart, sDateSep, sTimeSep, sOut);
@@ -186,14 +186,10 @@ void CmTimeCls::mMakeAMPMFormat(int hour, CmString& out) const {
   cvn::detail::mAppendDesignator(s, x, pSource->str());
 }
 
-// The line number this report has always carried, kept as it was when the
-// file was reorganised.
-constexpr unsigned kWidestWidthReportLine = 202;
-
 int CmTimeCls::mGetWidestFormattedWidth(xTimePartsEnum part) const {
   switch (part) {
     case xMonthAbbrev: return cvn::detail::mLongestEntry(gszMonthAbbrevUpper);
     case xMonthName: return cvn::detail::mLongestEntry(gszMonthNameUpper);
-    default: mAssert("false", "time", kWidestWidthReportLine); return 0;
+    default: cvn::detail::mReport(cvn::detail::kReportWidestWidth); return 0;
   }
 }

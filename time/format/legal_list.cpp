@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "CmTimeCls.h"
-#include "CvnMessaging.h"
 #include "time/format/format_state.h"
+#include "time/report_sites.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ bool CmTimeCls::mNextFormat(eFormatType type, CmString& format, bool workingCopy
   if (pCursor == nullptr) {
     // Reported once where the cursor is taken and once where it would be
     // stored back; no cursor moves and the current format is untouched.
-    mAssert("false", "time", __LINE__, false, false);
-    mAssert("false", "time", __LINE__, false, false);
+    cvn::detail::mReport(cvn::detail::kReportLoopCursorTake);
+    cvn::detail::mReport(cvn::detail::kReportLoopCursorStore);
     return false;
   }
 

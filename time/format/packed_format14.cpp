@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "CmTimeCls.h"
-#include "CvnMessaging.h"
+#include "time/report_sites.h"
 
 namespace {
 
@@ -65,14 +65,14 @@ void CmTimeCls::mGetFormat14(std::vector<unsigned>& words) const {
 
   mPackFormat(words);
   if (words.size() < static_cast<size_t>(PACKED_WORDS_14)) {
-    mAssert("rvuFormat14.size() >= PACKED_WORDS_14", "time", 2872, false, false);
+    cvn::detail::mReport(cvn::detail::kReportPacked14Short);
   }
   words.resize(static_cast<size_t>(PACKED_WORDS_14), 0u);
 }
 
 void CmTimeCls::mSetFormat14(const std::vector<unsigned>& words) {
   if (words.size() != static_cast<size_t>(PACKED_WORDS_14)) {
-    mAssert("rvuFormat14.size() == PACKED_WORDS_14", "time", 2883, false, false);
+    cvn::detail::mReport(cvn::detail::kReportPacked14Size);
   }
   std::vector<unsigned> vuFormat(words);
   vuFormat.resize(4, 0u);

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "CvnBasicTypes.h"
-#include "CvnMessaging.h"
 #include "time/format/format_state.h"
 #include "time/format/select_state.h"
+#include "time/report_sites.h"
 
 namespace cvn::detail {
 namespace {
@@ -171,5 +171,5 @@ void CmTimeCls::mUnpackFormat(const std::vector<unsigned>& words) {
     if (!sCanonical.empty() && sCanonical != sFormat) mSetFormat(sCanonical.c_str());
   }
 
-  if (words.size() > 3 && words[3] != 0) mAssert("0 == vuFormat[3]", "time", 2809, false, false);
+  if (words.size() > 3 && words[3] != 0) cvn::detail::mReport(cvn::detail::kReportPackedFourthWord);
 }

@@ -108,7 +108,7 @@ struct CmTimeReaderImpl {
   // recognise_abs_time.cpp); each reads t's current format.
   static void mFindSeparatorInForce(const CmTimeCls& t, xRecognition* r);
   static void mReadDateTokens(const CmTimeCls& t, xRecognition* r);
-  static void mCheckDayOfMonth(const CmTimeCls& t, xRecognition* r);
+  static void mCheckDayOfMonth(xRecognition* r);
   static void mReadTimeTokens(const CmTimeCls& t, xRecognition* r);
   static void mSetDateOfWeekOrTime(const CmTimeCls& t, xRecognition* r);
   // Rewrites t's current format after the text; returns mSetFormat's result.

@@ -6,10 +6,10 @@
 
 #include "CmString.h"
 #include "CmTimeCls.h"
-#include "CvnMessaging.h"
 #include "time/format/format_cache.h"
 #include "time/format/format_state.h"
 #include "time/reader/reader_impl.h"
+#include "time/report_sites.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ bool CmTimeReaderImpl::mFollowText(CmTimeCls& t, xRecognition* r) {
       // "h:mm:ss", and of "8 5:05:22.5" under "d/m h:mm:ss", where the
       // format has more parts than the text): they enter the new format as
       // read, unreported.
-      mAssert("iMatchPos >= 0", "time", 8793);
+      cvn::detail::mReport(cvn::detail::kReportMatchPos);
     }
     axNew[iNew++] = {xPart.ePart, xPart.iCount};
   }
@@ -144,7 +144,7 @@ bool CmTimeCls::mIsValidAbsTime(const wchar_t* text, int* year, int* month, int*
 
   if (r.mGoingOn()) CmTimeReaderImpl::mReadDateTokens(*this, &r);
   r.iNumDateParts = r.iNumParts;
-  CmTimeReaderImpl::mCheckDayOfMonth(*this, &r);
+  CmTimeReaderImpl::mCheckDayOfMonth(&r);
 
   // Clock fields are range-checked except under an elapsed-time format.
   r.bRangeCheck = !((m_bReadWithDefaultFmt && m_bElapsedTimeFlag) ||

@@ -5,6 +5,7 @@
 
 #include "CmString.h"
 #include "CmTimeCls.h"
+#include "time/calendar/calendar_math.h"
 #include "time/reader/reader_impl.h"
 
 using cvn::detail::xFixedText;
@@ -276,14 +277,11 @@ void CmTimeReaderImpl::mReadDateTokens(const CmTimeCls& t, xRecognition* r) {
   }
 }
 
-void CmTimeReaderImpl::mCheckDayOfMonth(const CmTimeCls& t, xRecognition* r) {
+void CmTimeReaderImpl::mCheckDayOfMonth(xRecognition* r) {
   if (r->bAnyDateToken && !r->bDaySeen) r->iDay = 1;
-  static constexpr int kDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (r->iMonth < 1 || r->iMonth > 12) {
     r->mInvalid();
     return;
   }
-  int iLength = kDaysInMonth[r->iMonth - 1];
-  if (r->iMonth == 2 && t.mIsLeapYear(r->iYear)) iLength = 29;
-  if (r->iDay > iLength) r->mInvalid();
+  if (r->iDay > cvn::detail::mMonthLength(r->iYear, r->iMonth)) r->mInvalid();
 }

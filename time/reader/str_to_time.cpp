@@ -9,14 +9,13 @@
 #include "CmString.h"
 #include "CmTimeCls.h"
 #include "CvnBasicTypes.h"
+#include "time/calendar/calendar_math.h"
 #include "time/format/format_state.h"
 #include "time/reader/reader_impl.h"
 
 using cvn::detail::mIsReaderBlank;
 
 namespace {
-
-constexpr double kMsPerDay = 86400000.0;
 
 // Bounds of text without its leading and trailing blanks.
 void mTrimView(const wchar_t* text, const wchar_t** begin, const wchar_t** end) {
@@ -87,7 +86,7 @@ bool CmTimeCls::mStrToCorvaneTime(const wchar_t* text, double* value) {
     *value = dMissing;
     return false;
   }
-  *value = xRead.iDayNumber + xRead.dTimeOfDay / kMsPerDay;
+  *value = xRead.iDayNumber + xRead.dTimeOfDay / cvn::detail::kMsPerDayD;
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CmTimeCls.h"
+#include "time/calendar/calendar_math.h"
 #include "time/report_sites.h"
 
 namespace cvn::detail {
@@ -20,9 +21,8 @@ constexpr int kScaleFirstDay = -693593;
 constexpr int kScaleLastDay = 2958465;
 constexpr int kScaleFirstYear = 1;
 constexpr int kScaleLastYear = 9999;
-constexpr double kScaleMsPerDay = 86400000.0;
 // More milliseconds than the whole span holds: larger additions leave it.
-constexpr double kScaleMaxAddMs = (kScaleLastDay - kScaleFirstDay + 2.0) * kScaleMsPerDay;
+constexpr double kScaleMaxAddMs = (kScaleLastDay - kScaleFirstDay + 2.0) * kMsPerDayD;
 
 // The most ticks a generator produces, however large the count asked for: a
 // count such as 2147483647 must neither allocate nor loop without end.
@@ -45,8 +45,8 @@ bool mIsScaleDay(std::int64_t dayNumber);
 // leaves 1..9999 or months is not finite.
 bool mAddScaleMonths(int year, int month, double months, int* newYear, int* newMonth);
 
-// Days in month [1, 12] of a leap (true) or common year.
-int mScaleMonthLength(bool leap, int month);
+// Days in month [1, 12] of year; 31 for a month outside 1..12.
+int mScaleMonthLength(int year, int month);
 
 // Units between two calendar positions, as the boundary count of
 // mGetTimeDiff: year, quarter (q 1..4), month or week (every year counted as
@@ -155,8 +155,8 @@ struct CmTimeScaleImpl {
   static void mDate(const CmTimeCls& time, int dayNumber, int* year, int* month, int* day) {
     time.mFromJulianDay(dayNumber, year, month, day, nullptr, xExtractWeekFromJanuary);
   }
-  static int mMonthLength(const CmTimeCls& time, int year, int month) {
-    return cvn::detail::mScaleMonthLength(time.mIsLeapYear(year), month);
+  static int mMonthLength(int year, int month) {
+    return cvn::detail::mScaleMonthLength(year, month);
   }
   static void mDayAndMs(const CmTimeCls& time, double t, int* dayNumber, double* timeOfDay) {
     time.mToDayThousandths(t, dayNumber, timeOfDay);

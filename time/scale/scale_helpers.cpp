@@ -12,15 +12,6 @@
 
 namespace cvn::detail {
 
-namespace {
-
-constexpr int kScaleMonthDays[2][12] = {
-    {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},  // common year
-    {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},  // leap year
-};
-
-}  // namespace
-
 bool mIsScaleTime(double t) {
   if (!std::isfinite(t) || mIsNumericMissing(t)) return false;
   // A value below a whole day belongs to the day below it.
@@ -52,9 +43,9 @@ bool mAddScaleMonths(int year, int month, double months, int* newYear, int* newM
   return true;
 }
 
-int mScaleMonthLength(bool leap, int month) {
+int mScaleMonthLength(int year, int month) {
   if (month < 1 || month > 12) return 31;
-  return kScaleMonthDays[leap ? 1 : 0][month - 1];
+  return mMonthLength(year, month);
 }
 
 std::int64_t mYearsBetween(int y1, int y2) { return static_cast<std::int64_t>(y2) - y1; }
@@ -85,7 +76,7 @@ std::int64_t mSecondsIn(std::int64_t dd, int h, int mi, int s) {
 }
 
 std::int64_t mThousandthsIn(std::int64_t dd, int h, int mi, int s, int ms) {
-  return static_cast<std::int64_t>(h) * 3600000 + dd * 86400000 +
+  return static_cast<std::int64_t>(h) * 3600000 + dd * kMsPerDay +
          static_cast<std::int64_t>(mi) * 60000 + static_cast<std::int64_t>(s) * 1000 + ms;
 }
 

@@ -142,7 +142,7 @@ void CmTimeCls::mGenerateSpecialDayMonthTimes(int unitCode, const std::vector<in
       mFromJulianDay(static_cast<int>(iWalk), &iYear, &iMonth, &iDay, nullptr,
                      xExtractWeekFromJanuary);
       if (j == 0) iWalkedMonth = iMonth;
-      int iLength = cvn::detail::mScaleMonthLength(mIsLeapYear(iYear), iMonth);
+      int iLength = cvn::detail::mScaleMonthLength(iYear, iMonth);
       // Only the first month of the first walk counts from dayOfMonth.
       if (bFirstWalk && j == 0 && !xPlan.bFine) {
         iLength = cvn::detail::mFirstWalkLength(iLength, dayOfMonth);
@@ -166,7 +166,7 @@ void CmTimeCls::mGenerateSpecialDayMonthTimes(int unitCode, const std::vector<in
     // Days from the current day to dayOfMonth after the months walked.
     const std::int64_t e = a - d + dayOfMonth;
     if (static_cast<double>(e) > dMinGap) {
-      const double t = static_cast<double>(iDayNumber) + dTimeOfDay / cvn::detail::kScaleMsPerDay;
+      const double t = static_cast<double>(iDayNumber) + dTimeOfDay / cvn::detail::kMsPerDayD;
       if (t >= lowest) ticks.push_back(t);
       iDayNumber += e >= xPlan.iStep ? iMove : e;
     } else {

@@ -18,7 +18,7 @@ using Part = CmTimeCls::xTimePartsStruct;
 
 namespace {
 
-constexpr std::int64_t kMsDay = 86400000;
+constexpr std::int64_t kMsDay = cvn::detail::kMsPerDay;
 constexpr double kMargin = 0.06;
 
 std::int64_t mFloorDiv(std::int64_t a, std::int64_t b) {
@@ -135,7 +135,7 @@ class CmStepper {
     Impl::mDate(m_time, static_cast<int>(iDay), &y, &m, &d);
     if (m_step.eKind == eStepKind::eTwoDays) {
       // Odd days up to the day before the month's last: no one-day stub.
-      const int iLength = Impl::mMonthLength(m_time, y, m);
+      const int iLength = Impl::mMonthLength(y, m);
       int iTick = d % 2 == 1 ? d : d - 1;
       if (iTick > iLength - 1) iTick -= 2;
       return (iDay - (d - iTick)) * kMsDay;
@@ -155,7 +155,7 @@ class CmStepper {
     int y = 0, m = 0, d = 0;
     Impl::mDate(m_time, static_cast<int>(iDay), &y, &m, &d);
     if (m_step.eKind == eStepKind::eTwoDays) {
-      if (d + 2 <= Impl::mMonthLength(m_time, y, m) - 1) return ms + 2 * kMsDay;
+      if (d + 2 <= Impl::mMonthLength(y, m) - 1) return ms + 2 * kMsDay;
       return mMonthStart(static_cast<std::int64_t>(y) * 12 + m);
     }
     const std::int64_t k = m_step.eKind == eStepKind::eYears ? m_step.iMs * 12 : m_step.iMs;

@@ -14,7 +14,7 @@
 #include "CvnMessaging.h"
 #include "time/scale/scale_detail.h"
 
-using cvn::detail::kScaleMsPerDay;
+using cvn::detail::kMsPerDayD;
 
 namespace {
 
@@ -76,7 +76,7 @@ void CmTimeCls::mNormToCorvaneTime(double count, xTimePartsEnum unit, double tim
           return;
         }
         // 31 January + 1 month is the last day of February.
-        const int iLength = cvn::detail::mScaleMonthLength(mIsLeapYear(iYear), iMonth);
+        const int iLength = cvn::detail::mScaleMonthLength(iYear, iMonth);
         if (iDay > iLength) iDay = iLength;
       }
       mToJulianDay(iYear, iMonth, iDay, &iDayNumber);
@@ -119,7 +119,7 @@ void CmTimeCls::mNormToCorvaneTime(double count, xTimePartsEnum unit, double tim
       cvn::detail::mReport(cvn::detail::kReportNormUnit);
       break;  // the time is put back unchanged
   }
-  *result = dTimeOfDay / kScaleMsPerDay + iDayNumber;
+  *result = dTimeOfDay / kMsPerDayD + iDayNumber;
 }
 
 double CmTimeCls::mGetOneCvnUnitOfTime(xTimePartsEnum unit) const {
@@ -227,7 +227,7 @@ int CmTimeCls::mNumTimesInRange(double start, double end, double increment,
     case xSecond: n = dd * 24.0 * 60.0 * 60.0 + x / 1000.0; break;
     case xHundredth: n = dd * 8640000.0 + x / 10.0; break;
     case xTenth: n = dd * 24.0 * 60.0 * 60.0 * 10.0 + x / 100.0; break;
-    case xThousandth: n = x + dd * 86400000.0; break;
+    case xThousandth: n = x + dd * kMsPerDayD; break;
     default:
       cvn::detail::mReport(cvn::detail::kReportRangeUnit);
       n = 0.0;
