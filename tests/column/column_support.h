@@ -13,7 +13,7 @@
 #include "CmRegionalSettings.h"
 #include "CvnBasicTypes.h"
 #include "platform/platform.h"
-#include "platform/settings_guard.h"
+#include "support/guards.h"
 #include "time/calendar/calendar_math.h"
 
 namespace cvn::test {
@@ -52,18 +52,15 @@ inline CmRegionalSettings mColumnSettings(eSettings e) {
 
 // Texts without a year read in the present year: 2024 here.
 constexpr int kThisYear = 2024;
-inline void mFixedClock(cvn::platform::xLocalClock* out) {
-  *out = cvn::platform::xLocalClock{kThisYear - 1900, 100, 12, 0, 0, 0};
-}
+constexpr cvn::platform::xLocalClock kFixedNow{kThisYear - 1900, 100, 12, 0, 0, 0};
 
 inline xColumnResult mImport(eSettings e, const std::vector<std::wstring>& texts,
                              const xColumnOptions& options = {}) {
   const RegionalSettingsGuard xGuard(mColumnSettings(e));
-  cvn::platform::mSetClockForTesting(&mFixedClock);
+  const FixedClockGuard xClock(kFixedNow);
   std::vector<std::wstring_view> v(texts.begin(), texts.end());
   xColumnResult r;
   CmColumnReader(options).mRead(v.data(), v.size(), r);
-  cvn::platform::mSetClockForTesting(nullptr);
   return r;
 }
 
