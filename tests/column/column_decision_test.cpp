@@ -57,6 +57,12 @@ xColumnOptions mDayNumbers() {
   return x;
 }
 
+xColumnOptions mYmdDayNumbers() {
+  xColumnOptions x = mOrder(eColumnOrder::eYearMonthDay);
+  x.bNumbersAsDayNumbers = true;
+  return x;
+}
+
 const char* const kOrder = "month/day order contradicts the column";
 const char* const kNumber = "a number, not a date";
 
@@ -78,6 +84,25 @@ std::vector<xColumnRow> mColumns() {
      {{mValue(2012, 3, 2), ""}}, L"yy/mm/dd", true, {L"mm/dd/yy", L"dd/mm/yy"}},
     {"year first assumed, year last written", kUS, mOrder(eColumnOrder::eYearMonthDay),
      {L"02/03/2020"}, {{d0203, ""}}, L"mm/dd/yyyy", true, {L"dd/mm/yyyy"}},
+    {"year first reads every text", kUS, mOrder(eColumnOrder::eYearMonthDay),
+     {L"14-8-07", L"14-8-07", L"32-9-11"},
+     {{mValue(2014, 8, 7), ""}, {mValue(2014, 8, 7), ""}, {mValue(1932, 9, 11), ""}},
+     L"yy-m-dd", false, {}},
+    {"year first reads every time", kUS, mOrder(eColumnOrder::eYearMonthDay),
+     {L"13/5/31 02:24", L"04/12/19 03:36", L"01/3/03 00:00", L"00/2/06 00:00"},
+     {{mValue(2013, 5, 31, 2, 24), ""}, {mValue(2004, 12, 19, 3, 36), ""},
+      {mValue(2001, 3, 3), ""}, {mValue(2000, 2, 6), ""}}, L"yy/m/dd hh:mm", false, {}},
+    {"year first with dots", kUS, mOrder(eColumnOrder::eYearMonthDay),
+     {L"00.04.10 00:00", L"27.08.27 00:00"}, {{mValue(2000, 4, 10), ""}, {mValue(2027, 8, 27), ""}},
+     L"yy.mm.dd hh:mm", false, {}},
+    {"format of the texts read", kUS, mOrder(eColumnOrder::eYearMonthDay),
+     {L"1900-10-17T15:00:00", L"20-Mar-1917", L"10/0/1917 00:00"},
+     {{mValue(1900, 10, 17, 15), ""}, {mValue(1917, 3, 20), ""}, {kNo, "day 0"}},
+     L"yyyy-mm-dd hh:mm:ss", false, {}},
+    {"day numbers and a refused date", kUS, mYmdDayNumbers(), {L"4900.1", L"38.0", L"1/0/1917 00:00"},
+     {{4900.1, ""}, {38.0, ""}, {kNo, "day 0"}}, L"yyyy-mm-dd hh:mm:ss", false, {}},
+    {"no month or day 0", kUS, mOrder(eColumnOrder::eYearMonthDay), {L"1/0/1900", L"0/5/1917"},
+     {{kNo, "day 0"}, {kNo, "no month 0"}}, L"", false, {}},
     {"contradicting text", kDE, {}, {L"02.03.2020", L"25.04.2020", L"26.04.2020", L"04.13.2020"},
      {{d0302, ""}, {mValue(2020, 4, 25), ""}, {mValue(2020, 4, 26), ""}, {kNo, kOrder}},
      L"dd.mm.yyyy", false, {}},
