@@ -250,7 +250,8 @@ double mShownUnit(const std::wstring& format) {
   if (iS != std::wstring::npos) {
     const size_t iFraction = f.find_first_of(L".,", iS);
     if (iFraction == std::wstring::npos) return 1.0 / 86400.0;
-    const size_t iDigits = f.find_first_not_of(L's', iFraction + 1) - iFraction - 1;
+    const size_t iDigits =
+        std::min(f.find_first_not_of(L's', iFraction + 1), f.size()) - iFraction - 1;
     return iDigits >= 3 ? 0.001 / 86400.0 : 0.0;
   }
   if (f.find(L':') != std::wstring::npos) return 1.0 / 1440.0;
