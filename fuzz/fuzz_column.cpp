@@ -20,6 +20,8 @@
 //   every field the value has (a date format for a whole day, a clock to
 //   the minute for a whole minute, and so on); written and imported again
 //   once more, they give the same texts.
+// - a text that matches the layout template made from another text of the
+//   column reads to the same fields as through the general reader;
 // - no mAssert report.
 //
 // Input: a setup byte (settings), an options byte, a window byte, a shuffle
@@ -34,9 +36,11 @@
 
 #include "CmColumnReader.h"
 #include "fuzz/fuzz_common.h"
+#include "time/column/column_impl.h"
 
 namespace {
 
+namespace cc = cvn::column;
 using cvn::fuzz::mFail;
 using cvn::fuzz::mShow;
 
@@ -250,7 +254,8 @@ double mShownUnit(const std::wstring& format) {
   if (iS != std::wstring::npos) {
     const size_t iFraction = f.find_first_of(L".,", iS);
     if (iFraction == std::wstring::npos) return 1.0 / 86400.0;
-    const size_t iDigits = f.find_first_not_of(L's', iFraction + 1) - iFraction - 1;
+    const size_t iDigits =
+        std::min(f.find_first_not_of(L's', iFraction + 1), f.size()) - iFraction - 1;
     return iDigits >= 3 ? 0.001 / 86400.0 : 0.0;
   }
   if (f.find(L':') != std::wstring::npos) return 1.0 / 1440.0;
@@ -272,6 +277,57 @@ std::vector<std::wstring> mWriteColumn(const CmTimeCls& pristine, const std::wst
     rows->push_back(i);
   }
   return vs;
+}
+
+// The fast path: a text that matches the layout template of another text
+// reads to the same fields as through the general reader, under a few
+// decisions (compared as one text: shape key, numbers, values or reasons).
+std::string mOutcomes(const cc::xFields& f) {
+  std::string s = std::to_string(cc::mShapeKey(f)) + "|" + std::to_string(f.a) + "," +
+                  std::to_string(f.b) + "," + std::to_string(f.c) + "," + std::to_string(f.na) +
+                  std::to_string(f.nb) + std::to_string(f.nc) + std::to_string(f.nHour) +
+                  std::to_string(f.nFraction);
+  for (int i = 0; i < 6; ++i) {
+    cc::xDecision d;
+    d.eKind = i < 3    ? eColumnKind::eDateTime
+              : i == 3 ? eColumnKind::eElapsed
+                       : eColumnKind::eTimeOfDay;
+    d.bElapsed = i == 3;
+    d.uOrder = i == 1 ? cc::kDmy : i == 2 ? cc::kYmd : cc::kMdy;
+    d.bToUtc = i == 2 || i == 5;
+    double dValue = 0.0;
+    cc::eReason eWhy = cc::eReason::eNone;
+    int iDay = 0, iLength = 0;
+    const bool bRead = cc::mResolve(f, d, &dValue, &eWhy, &iDay, &iLength);
+    s += "|" + (bRead ? std::to_string(dValue) : cc::mReasonText(eWhy, iDay, iLength));
+  }
+  return s;
+}
+
+void mCheckTemplates(const std::vector<std::wstring>& texts, const std::string& context) {
+  const cc::xNames xNames = cc::mNamesInForce();
+  cc::xTokens xTokens;
+  for (size_t i = 0; i < texts.size() && i < 8; ++i) {
+    cc::xFields xSample;
+    if (!cc::mTokenise(texts[i], xNames, xTokens) || !cc::mParseFields(xTokens, xSample)) continue;
+    cc::xTemplate xTemplate;
+    if (!cc::mMakeTemplate(texts[i], xSample, xTemplate)) continue;
+    for (const std::wstring& sText : texts) {
+      cc::xFields xFast;
+      if (!cc::mMatchTemplate(xTemplate, sText, false, xFast)) continue;
+      const std::string sWhere =
+          context + "template of [" + mShow(texts[i]) + "], text [" + mShow(sText) + "]";
+      cc::xFields xGeneral;
+      CVN_FUZZ_CHECK(cc::mTokenise(sText, xNames, xTokens) && cc::mParseFields(xTokens, xGeneral),
+                     sWhere);
+      CVN_FUZZ_CHECK(mOutcomes(xFast) == mOutcomes(xGeneral), sWhere);
+      // Matched again with the sample's fields already in place.
+      cc::xFields xAgain = xTemplate.xBase;
+      CVN_FUZZ_CHECK(cc::mMatchTemplate(xTemplate, sText, true, xAgain) &&
+                         mOutcomes(xAgain) == mOutcomes(xGeneral),
+                     sWhere + " (fields in place)");
+    }
+  }
 }
 
 xColumnResult mImport(const CmColumnReader& reader, const std::vector<std::wstring>& texts) {
@@ -303,6 +359,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                std::to_string(bOptions) + ", column:\n" + mShowColumn(vsTexts);
   const xColumnResult first = mImport(reader, vsTexts);
   mCheckResult(vsTexts, first, sContext);
+  mCheckTemplates(vsTexts, sContext);
 
   // The same rows in another order.
   std::vector<size_t> viOrder(vsTexts.size());

@@ -67,7 +67,7 @@ struct xColumnOptions {
 // A refused row and why, in short English: "day 31 in a 30-day month" (any
 // day and month length), "weekday does not match the date", "month/day
 // order contradicts the column", "a number, not a date", "year outside 1000
-// to 4000", "no such month", "no such time of day", "a time, not a date" (a
+// to 4000", "no such month", "no month 0", "day 0", "no such time of day", "a time, not a date" (a
 // time alone in a column of dates), "a date, not a time" (a date in a
 // column of times), "not a date or time".
 struct xRowRefusal {

@@ -36,26 +36,11 @@ struct xColumnRow {
   std::vector<std::wstring> vsAlternatives;
 };
 
-xColumnOptions mOrder(eColumnOrder e) {
-  xColumnOptions x;
-  x.eAssumedOrder = e;
-  return x;
+// Options: the assumed order, the window's end, offsets to UTC, day numbers.
+xColumnOptions mOpt(eColumnOrder e, int iEnd = 0, bool bUtc = false, bool bSerial = false) {
+  return {e, iEnd, bUtc, bSerial};
 }
-xColumnOptions mWindowEnd(int iEnd) {
-  xColumnOptions x;
-  x.iTwoDigitYearMax = iEnd;
-  return x;
-}
-xColumnOptions mUtc() {
-  xColumnOptions x;
-  x.bOffsetToUtc = true;
-  return x;
-}
-xColumnOptions mDayNumbers() {
-  xColumnOptions x;
-  x.bNumbersAsDayNumbers = true;
-  return x;
-}
+constexpr eColumnOrder kYmd = eColumnOrder::eYearMonthDay, kRegional = eColumnOrder::eRegional;
 
 const char* const kOrder = "month/day order contradicts the column";
 const char* const kNumber = "a number, not a date";
@@ -72,12 +57,31 @@ std::vector<xColumnRow> mColumns() {
      {{d0203, ""}, {mValue(2020, 1, 1), ""}}, L"mm/dd/yyyy", true, {L"dd/mm/yyyy"}},
     {"nothing decides: British", kGB, {}, {L"02/03/2020"},
      {{d0302, ""}}, L"dd/mm/yyyy", true, {L"mm/dd/yyyy"}},
-    {"nothing decides: option", kUS, mOrder(eColumnOrder::eDayMonthYear), {L"02/03/2020"},
+    {"nothing decides: option", kUS, mOpt(eColumnOrder::eDayMonthYear), {L"02/03/2020"},
      {{d0302, ""}}, L"dd/mm/yyyy", true, {L"mm/dd/yyyy"}},
-    {"year first assumed", kUS, mOrder(eColumnOrder::eYearMonthDay), {L"12/03/02"},
+    {"year first assumed", kUS, mOpt(kYmd), {L"12/03/02"},
      {{mValue(2012, 3, 2), ""}}, L"yy/mm/dd", true, {L"mm/dd/yy", L"dd/mm/yy"}},
-    {"year first assumed, year last written", kUS, mOrder(eColumnOrder::eYearMonthDay),
+    {"year first assumed, year last written", kUS, mOpt(kYmd),
      {L"02/03/2020"}, {{d0203, ""}}, L"mm/dd/yyyy", true, {L"dd/mm/yyyy"}},
+    {"year first reads every text", kUS, mOpt(kYmd),
+     {L"14-8-07", L"14-8-07", L"32-9-11"},
+     {{mValue(2014, 8, 7), ""}, {mValue(2014, 8, 7), ""}, {mValue(1932, 9, 11), ""}},
+     L"yy-m-dd", false, {}},
+    {"year first reads every time", kUS, mOpt(kYmd),
+     {L"13/5/31 02:24", L"04/12/19 03:36", L"01/3/03 00:00", L"00/2/06 00:00"},
+     {{mValue(2013, 5, 31, 2, 24), ""}, {mValue(2004, 12, 19, 3, 36), ""},
+      {mValue(2001, 3, 3), ""}, {mValue(2000, 2, 6), ""}}, L"yy/m/dd hh:mm", false, {}},
+    {"year first with dots", kUS, mOpt(kYmd),
+     {L"00.04.10 00:00", L"27.08.27 00:00"}, {{mValue(2000, 4, 10), ""}, {mValue(2027, 8, 27), ""}},
+     L"yy.mm.dd hh:mm", false, {}},
+    {"format of the texts read", kUS, mOpt(kYmd),
+     {L"1900-10-17T15:00:00", L"20-Mar-1917", L"10/0/1917 00:00"},
+     {{mValue(1900, 10, 17, 15), ""}, {mValue(1917, 3, 20), ""}, {kNo, "day 0"}},
+     L"yyyy-mm-dd hh:mm:ss", false, {}},
+    {"day numbers and a refused date", kUS, mOpt(kYmd, 0, false, true), {L"4900.1", L"38.0", L"1/0/1917 00:00"},
+     {{4900.1, ""}, {38.0, ""}, {kNo, "day 0"}}, L"yyyy-mm-dd hh:mm:ss", false, {}},
+    {"no month or day 0", kUS, mOpt(kYmd), {L"1/0/1900", L"0/5/1917"},
+     {{kNo, "day 0"}, {kNo, "no month 0"}}, L"", false, {}},
     {"contradicting text", kDE, {}, {L"02.03.2020", L"25.04.2020", L"26.04.2020", L"04.13.2020"},
      {{d0302, ""}, {mValue(2020, 4, 25), ""}, {mValue(2020, 4, 26), ""}, {kNo, kOrder}},
      L"dd.mm.yyyy", false, {}},
@@ -90,7 +94,7 @@ std::vector<xColumnRow> mColumns() {
     {"window edge", kUS, {}, {L"1/1/29", L"1/1/30", L"12/31/00", L"1-Jan-99"},
      {{mValue(2029, 1, 1), ""}, {mValue(1930, 1, 1), ""}, {mValue(2000, 12, 31), ""},
       {mValue(1999, 1, 1), ""}}, L"m/d/yy", false, {}},
-    {"window option", kUS, mWindowEnd(49), {L"1/1/49", L"1/13/50"},
+    {"window option", kUS, mOpt(kRegional, 49), {L"1/1/49", L"1/13/50"},
      {{mValue(2049, 1, 1), ""}, {mValue(1950, 1, 13), ""}}, L"m/d/yy", false, {}},
     {"regional window", kUS2039, {}, {L"1/1/39", L"1/13/40"},
      {{mValue(2039, 1, 1), ""}, {mValue(1940, 1, 13), ""}}, L"m/d/yy", false, {}},
@@ -109,7 +113,7 @@ std::vector<xColumnRow> mColumns() {
     {"offsets kept", kUS, {}, {L"2020-03-15T23:30:00-05:00", L"Sun, 15 Mar 2020 23:30:00 EST"},
      {{mValue(2020, 3, 15, 23, 30), ""}, {mValue(2020, 3, 15, 23, 30), ""}},
      L"yyyy-mm-dd hh:mm:ss", true, {}},
-    {"offsets to UTC", kUS, mUtc(),
+    {"offsets to UTC", kUS, mOpt(kRegional, 0, true),
      {L"2020-03-15T23:30:00-05:00", L"Sun, 15 Mar 2020 23:30:00 PDT", L"2020-03-16 00:30+0100",
       L"2020-03-15T12:00Z"},
      {{mValue(2020, 3, 16, 4, 30), ""}, {mValue(2020, 3, 16, 6, 30), ""},
@@ -121,7 +125,7 @@ std::vector<xColumnRow> mColumns() {
      {{kNo, kNumber}, {kNo, kNumber}, {kNo, kNumber}}, L"", false, {}},
     {"numbers beside dates", kUS, {}, {L"2020-03-15", L"43905", L"2020"},
      {{mValue(2020, 3, 15), ""}, {kNo, kNumber}, {kNo, kNumber}}, L"yyyy-mm-dd", false, {}},
-    {"day numbers", kUS, mDayNumbers(), {L"43905", L"43905.5", L"-1e3", L"9999999"},
+    {"day numbers", kUS, mOpt(kRegional, 0, false, true), {L"43905", L"43905.5", L"-1e3", L"9999999"},
      {{43905.0, ""}, {43905.5, ""}, {kNo, "not a date or time"}, {kNo, "year outside 1000 to 4000"}},
      L"yyyy-mm-dd hh:mm:ss", false, {}},
     {"elapsed", kUS, {},
@@ -179,25 +183,13 @@ TEST(ColumnDecision, ShuffledRowsReadTheSame) {
 
 // Texts no shape has: refused (or missing), never read, never a crash.
 TEST(ColumnDecision, RefusesWhatNoShapeHas) {
-  const Texts vTexts = {L"",
-                        L"   ",
-                        L" * ",
-                        L"-0",
-                        L"2020-03-15x",
-                        std::wstring(L"2020-03-15\0", 11),
-                        L"\u00e9\u00ff",
-                        std::wstring(1, wchar_t(0xD800)),
-                        L"\uFFFF",
-                        std::wstring(5000, L'1'),
-                        L"1" + std::wstring(300, L'/') + L"2",
-                        L"12:00 PM PM",
-                        L"Mar Apr 2020",
-                        L"2020-13",
-                        L"2020-W54",
-                        L"T10:00",
-                        L"10:60",
-                        L"1:2:3",
-                        L"99999999999999999999"};
+  // clang-format off
+  const Texts vTexts = {L"", L"   ", L" * ", L"-0", L"2020-03-15x", std::wstring(L"2020-03-15\0", 11),
+                        L"\u00e9\u00ff", std::wstring(1, wchar_t(0xD800)), L"\uFFFF",
+                        std::wstring(5000, L'1'), L"1" + std::wstring(300, L'/') + L"2",
+                        L"12:00 PM PM", L"Mar Apr 2020", L"2020-13", L"2020-W54", L"T10:00",
+                        L"10:60", L"1:2:3", L"99999999999999999999"};
+  // clang-format on
   const xColumnResult r = mImport(kUS, vTexts);
   EXPECT_EQ(r.xReport.iMissing, 3u);
   EXPECT_EQ(r.xReport.iRead, 0u);

@@ -10,14 +10,4 @@ if(TARGET cvntime)
     CVNTIME_PATH="$<TARGET_FILE:cvntime>"
     CVN_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples")
   add_dependencies(tools_cvntime_process_test cvntime)
-
-  cvn_add_test(tools_cvntime_import_test ${CMAKE_CURRENT_LIST_DIR}/import_tool_test.cpp)
-  target_compile_definitions(tools_cvntime_import_test PRIVATE CVNTIME_PATH="$<TARGET_FILE:cvntime>")
-  add_dependencies(tools_cvntime_import_test cvntime)
-endif()
-
-if(TARGET cvntime)
-  cvn_add_test(tools_cvntime_scale_test ${CMAKE_CURRENT_LIST_DIR}/scale_tool_test.cpp)
-  target_compile_definitions(tools_cvntime_scale_test PRIVATE CVNTIME_PATH="$<TARGET_FILE:cvntime>")
-  add_dependencies(tools_cvntime_scale_test cvntime)
 endif()

@@ -25,25 +25,22 @@ TEST(CvntimeUtf8, DecodesAndEncodes) {
   // bytes (well-formed input) or each bad sequence became one U+FFFD.
   // clang-format off
   const std::tuple<std::string, std::wstring, bool> kRows[] = {
-      {"", L"", true},
-      {"3/15/2020", L"3/15/2020", true},
-      {"M\xC3\xA4rz", L"M\u00e4rz", true},                    // two bytes
-      {"\xE2\x82\xAC", L"\u20ac", true},                      // three bytes
-      {"\xF0\x9F\x98\x80", std::wstring(1, 0x1F600), true},   // four bytes
-      {"\xC2\x80", std::wstring(1, 0x80), true},              // lowest two-byte
-      {"\xEF\xBF\xBF", std::wstring(1, 0xFFFF), true},        // highest three-byte
-      {"\xF4\x8F\xBF\xBF", std::wstring(1, 0x10FFFF), true},  // highest code point
-      {"\x80", {kBad}, false},                                // lone continuation byte
-      {"\xC0\xAF", {kBad, kBad}, false},                      // overlong forms
-      {"\xC1\xBF", {kBad, kBad}, false},
-      {"\xE0\x80\xAF", {kBad, kBad, kBad}, false},
-      {"\xED\xA0\x80", {kBad, kBad, kBad}, false},            // encoded surrogate
-      {"\xF4\x90\x80\x80", {kBad, kBad, kBad, kBad}, false},  // above U+10FFFF
-      {"\xF5\x80", {kBad, kBad}, false},                      // never a lead byte
-      {"\xE2\x82", {kBad}, false},                            // truncated: one replacement
-      {"\xE2\x82" "A", {kBad, L'A'}, false},                  // ... before ASCII
-      {"\xF0\x9F\x98" "\xC3\xA4", {kBad, 0xE4}, false},       // ... before a new sequence
+      {"", L"", true}, {"3/15/2020", L"3/15/2020", true},
+      // Two, three and four bytes; the lowest two-byte, highest three-byte, highest code point.
+      {"M\xC3\xA4rz", L"M\u00e4rz", true}, {"\xE2\x82\xAC", L"\u20ac", true},
+      {"\xF0\x9F\x98\x80", std::wstring(1, 0x1F600), true}, {"\xC2\x80", std::wstring(1, 0x80), true},
+      {"\xEF\xBF\xBF", std::wstring(1, 0xFFFF), true}, {"\xF4\x8F\xBF\xBF", std::wstring(1, 0x10FFFF), true},
+      // A lone continuation byte, overlong forms, an encoded surrogate, above U+10FFFF, never a lead byte.
+      {"\x80", {kBad}, false}, {"\xC0\xAF", {kBad, kBad}, false}, {"\xC1\xBF", {kBad, kBad}, false},
+      {"\xE0\x80\xAF", {kBad, kBad, kBad}, false}, {"\xED\xA0\x80", {kBad, kBad, kBad}, false},
+      {"\xF4\x90\x80\x80", {kBad, kBad, kBad, kBad}, false}, {"\xF5\x80", {kBad, kBad}, false},
+      // Truncated: one replacement, alone, before ASCII, before a new sequence.
+      {"\xE2\x82", {kBad}, false}, {"\xE2\x82" "A", {kBad, L'A'}, false},
+      {"\xF0\x9F\x98" "\xC3\xA4", {kBad, 0xE4}, false},
       {std::string("a\0b", 3), {L'a', kBad, L'b'}, false},    // NUL would cut the text short
+      // Eight ASCII bytes at a time, until a NUL or a byte above 0x7F.
+      {std::string("2020-03-\0" "15T10:30", 17), L"2020-03-" + std::wstring(1, kBad) + L"15T10:30", false},
+      {"15. M\xC3\xA4rz 2020 10:30", L"15. M\u00e4rz 2020 10:30", true},
   };
   // clang-format on
   for (const auto& [sUtf8, sWide, bWellFormed] : kRows) {
@@ -119,18 +116,18 @@ TEST(CvntimeArgs, CommandOptions) {
 }
 
 TEST(CvntimeValues, NumbersInAndOut) {
-  EXPECT_EQ(mFormatValue(36526.5), "36526.5");
-  EXPECT_EQ(mFormatValue(-0.25), "-0.25");
   // The shortest text that reads back as the same double.
-  EXPECT_EQ(mFormatValue(0.1), "0.1");
-  EXPECT_EQ(mFormatValue(0.5315972222222223), "0.5315972222222223");
-  EXPECT_EQ(mFormatValue(43905.520833333336), "43905.520833333336");
-  EXPECT_EQ(mFormatValue(1e300), "1e+300");
-  EXPECT_EQ(mFormatValue(kMissing), "*");
-  for (double d : {43905.520833333336, 0.1, -1e-300, 36525.99998842592, 1e300}) {
+  // clang-format off
+  const std::pair<double, const char*> kOut[] = {
+      {36526.5, "36526.5"}, {-0.25, "-0.25"}, {0.1, "0.1"}, {0.5315972222222223, "0.5315972222222223"},
+      {43905.520833333336, "43905.520833333336"}, {1e300, "1e+300"}, {-1e-300, "-1e-300"}};
+  // clang-format on
+  for (const auto& [d, pszText] : kOut) {
     double dBack = 0;
+    EXPECT_EQ(mFormatValue(d), pszText);
     EXPECT_TRUE(mParseValue(mFormatValue(d), &dBack) && dBack == d) << d;
   }
+  EXPECT_EQ(mFormatValue(kMissing), "*");
   // Text and value read; 7: refused, the value untouched.
   // clang-format off
   const std::pair<const char*, double> kRows[] = {
@@ -153,12 +150,13 @@ TEST(CvntimeValues, NumbersInAndOut) {
 }
 
 TEST(CvntimeRegional, CLocaleNames) {
-  for (const char* pszName : {"", "C", "POSIX", "C.UTF-8", "C.utf8", "POSIX@x"}) {
-    EXPECT_TRUE(mIsBuiltInLocaleName(pszName)) << pszName;
-  }
-  for (const char* pszName : {"de_DE.UTF-8", "en_US", "Cx", "c"}) {
-    EXPECT_FALSE(mIsBuiltInLocaleName(pszName)) << pszName;
-  }
+  // clang-format off
+  const std::pair<const char*, bool> kNames[] = {
+      {"", true}, {"C", true}, {"POSIX", true}, {"C.UTF-8", true}, {"C.utf8", true}, {"POSIX@x", true},
+      {"de_DE.UTF-8", false}, {"en_US", false}, {"Cx", false}, {"c", false}};
+  // clang-format on
+  for (const auto& [pszName, bBuiltIn] : kNames)
+    EXPECT_EQ(mIsBuiltInLocaleName(pszName), bBuiltIn) << pszName;
 }
 
 TEST(CvntimeScalePlan, UnitNames) {

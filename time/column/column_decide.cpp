@@ -116,10 +116,11 @@ void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t iKey, const xWindow&
     case eDateForm::eNumeric: {
       ++s.iDates;
       ++s.iNumeric;
-      s.uAllOrders &= mOrdersThatRead(f, window);
-      if (f.a > 12 && f.a <= 31 && f.b <= 12) ++s.iEvidence[1];
-      if (f.b > 12 && f.b <= 31 && f.a <= 12) ++s.iEvidence[0];
-      if (f.a > 31 && f.na == 2 && f.nc == 2 && f.b <= 12 && f.c <= 31) ++s.iEvidence[2];
+      const unsigned u = mOrdersThatRead(f, window);
+      s.uAllOrders &= u;
+      s.iReads[0] += (u & kMdy) != 0;
+      s.iReads[1] += (u & kDmy) != 0;
+      s.iReads[2] += (u & kYmd) != 0;
       break;
     }
     default: ++s.iDates; break;
@@ -140,18 +141,21 @@ void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t iKey, const xWindow&
     p->xSample = f;
   }
   ++p->iCount;
-  const bool bNamedOrIso = f.eDate == eDateForm::eNamed || f.eDate == eDateForm::eYearFirst ||
-                           f.eDate == eDateForm::eYearMonth;
+}
+
+void mAddMarks(xMarks& m, const xFields& f) {
+  ++m.iCount;
   if (f.eDate == eDateForm::eNumeric || f.eDate == eDateForm::eMonthYear) {
-    p->bShortFirst |= f.na == 1;
-    p->bShortSecond |= f.nb == 1;
-    p->bShortThird |= f.nc == 1;
-  } else if (bNamedOrIso) {
-    p->bShortSecond |= f.nb == 1;
-    p->bShortThird |= f.nc == 1;
+    if (f.na == 1) m.uShort |= kShortFirst;
+    if (f.nb == 1) m.uShort |= kShortSecond;
+    if (f.nc == 1) m.uShort |= kShortThird;
+  } else if (f.eDate == eDateForm::eNamed || f.eDate == eDateForm::eYearFirst ||
+             f.eDate == eDateForm::eYearMonth) {
+    if (f.nb == 1) m.uShort |= kShortSecond;
+    if (f.nc == 1) m.uShort |= kShortThird;
   }
-  p->bShortHour |= f.nHour == 1;
-  p->nFraction = std::max(p->nFraction, f.nFraction);
+  if (f.nHour == 1) m.uShort |= kShortHour;
+  m.nFraction = std::max(m.nFraction, f.nFraction);
 }
 
 unsigned mOrderOfShortDate(std::wstring_view shortDate) {
@@ -172,39 +176,29 @@ unsigned mAssumedOrder(const xColumnOptions& options, unsigned regionalOrder) {
   }
 }
 
-unsigned mLeadingOrder(const xSurvey& s, unsigned assumed, std::size_t* texts) {
-  // The one with most deciding texts; a tie goes to the assumed order, then
-  // to month-day-year, day-month-year, year-month-day.
+unsigned mLeadingOrder(const xSurvey& s, unsigned assumed) {
   std::size_t iBest = 0;
-  unsigned uBest = assumed;
+  for (std::size_t n : s.iReads) iBest = std::max(iBest, n);
   const unsigned kOrders[3] = {kMdy, kDmy, kYmd};
+  unsigned uBest = 0;
   for (int i = 0; i < 3; ++i) {
-    if (s.iEvidence[i] > iBest || (s.iEvidence[i] == iBest && iBest > 0 && kOrders[i] == assumed)) {
-      iBest = s.iEvidence[i];
-      uBest = kOrders[i];
-    }
+    if (s.iReads[i] == iBest) uBest |= kOrders[i];
   }
-  if (texts != nullptr) *texts = iBest;
-  return uBest;
+  if ((uBest & assumed) != 0) return assumed;
+  for (unsigned u : kOrders) {
+    if ((uBest & u) != 0) return u;
+  }
+  return assumed;
 }
 
 xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regionalOrder) {
   xDecision d;
-  const unsigned uAssumed = mAssumedOrder(options, regionalOrder);
-  std::size_t iBest = 0;
-  unsigned uBest = mLeadingOrder(s, uAssumed, &iBest);
-  // Nothing decides and the assumed order cannot read the column (year
-  // first assumed, "02/03/2020" written): the first order that can.
-  if (iBest == 0 && s.iNumeric > 0 && (s.uAllOrders & uBest) == 0) {
-    for (unsigned u : {kMdy, kDmy, kYmd}) {
-      if ((s.uAllOrders & u) != 0) {
-        uBest = u;
-        break;
-      }
-    }
-  }
-  d.uOrder = uBest;
-  d.bAmbiguous = s.iNumeric > 0 && iBest == 0 && (s.uAllOrders & ~uBest) != 0;
+  // The order that reads the most numeric dates: a number above 12 in
+  // first or second place decides it; texts that contradict it are refused
+  // when read. Ambiguous when another order reads every text as well.
+  d.uOrder = mLeadingOrder(s, mAssumedOrder(options, regionalOrder));
+  d.bAmbiguous =
+      s.iNumeric > 0 && (s.uAllOrders & d.uOrder) != 0 && (s.uAllOrders & ~d.uOrder) != 0;
   d.bCompact = s.iCompactCandidates > 0 && !s.bCompactLengthsDiffer && s.iNumbers == 0 &&
                s.iCompactValid * 20 >= s.iCompactCandidates * 19;
   d.bDayNumbers = options.bNumbersAsDayNumbers;

@@ -216,25 +216,47 @@ struct xWindow {
 };
 unsigned mOrdersThatRead(const xFields& f, const xWindow& window);
 
+// What the texts of a shape that were read wrote: how many, which numbers
+// had one digit (kShort... bits), the most fraction digits.
+enum eShortBits : std::uint8_t {
+  kShortFirst = 1,
+  kShortSecond = 2,
+  kShortThird = 4,
+  kShortHour = 8
+};
+struct xMarks {
+  std::size_t iCount = 0;
+  std::uint8_t uShort = 0;
+  std::uint8_t nFraction = 0;
+};
+
+// Adds text f (read) to marks m. Numbers written with one digit: numeric
+// dates by position (first, second, third); month names: the day is the
+// second; yyyy-mm-dd: the month second, the day third.
+void mAddMarks(xMarks& m, const xFields& f);
+
+// Slots of xShapeStats::axRead: what the reader read ahead under each of its
+// likely decisions, and what it read once the column was decided.
+constexpr int kReadSlots = 10;
+
 struct xShapeStats {
   std::uint64_t iKey = 0;
-  std::size_t iCount = 0;
-  xFields xSample;  // one text of the shape: only what the key fixes is read from it
-  // Numbers written with one digit: numeric dates by position (first,
-  // second, third); month names: the day is the second; yyyy-mm-dd: the
-  // month second, the day third.
+  std::size_t iCount = 0;  // texts of the shape read (the survey counts all)
+  xFields xSample;         // one text of the shape: only what the key fixes is read from it
+  // Of the texts read: numbers written with one digit, most fraction digits.
   bool bShortFirst = false;
   bool bShortSecond = false;
   bool bShortThird = false;
   bool bShortHour = false;
-  std::uint8_t nFraction = 0;  // most fraction digits
+  std::uint8_t nFraction = 0;
+  std::array<xMarks, kReadSlots> axRead{};
 };
 
 struct xSurvey {
   std::vector<xShapeStats> vShapes;
   std::unordered_map<std::uint64_t, std::size_t> mIndex;  // shape key -> index in vShapes
   std::size_t iDates = 0, iTimes = 0, iNumbers = 0, iUnreadable = 0, iMissing = 0;
-  std::size_t iEvidence[3] = {0, 0, 0};      // texts that only read MDY, DMY, YMD
+  std::size_t iReads[3] = {0, 0, 0};         // numeric dates that read as MDY, DMY, YMD
   unsigned uAllOrders = kMdy | kDmy | kYmd;  // orders every numeric date reads in
   std::size_t iNumeric = 0;
   std::size_t iCompactCandidates = 0, iCompactValid = 0;
@@ -265,9 +287,10 @@ struct xDecision {
 // The order assumed when no text decides (kMdy, kDmy or kYmd).
 unsigned mAssumedOrder(const xColumnOptions& options, unsigned regionalOrder);
 
-// The order the deciding texts surveyed so far favour (assumed when none
-// decides); *texts receives how many texts decide it (may be null).
-unsigned mLeadingOrder(const xSurvey& s, unsigned assumed, std::size_t* texts);
+// The order that reads the most numeric dates surveyed so far; among
+// orders that read as many, the assumed one, else month-day-year, then
+// day-month-year, then year-month-day.
+unsigned mLeadingOrder(const xSurvey& s, unsigned assumed);
 
 // Decides the column from its survey; order-independent.
 xDecision mDecide(const xSurvey& s, const xColumnOptions& options, unsigned regionalOrder);
@@ -289,7 +312,9 @@ enum class eReason : std::uint8_t {
   eMonthRange,
   eTimeRange,
   eTimeInDates,  // a time of day or elapsed time in a column of dates
-  eDateInTimes
+  eDateInTimes,
+  eMonthZero,
+  eDayZero
 };
 
 // Reads the value of fields f under decision d; on false *reason says why

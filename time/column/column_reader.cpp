@@ -11,6 +11,7 @@
 // the other texts again; every value is the one the decision gives. Nothing
 // is allocated per text except the reason of a refused one.
 
+#include <algorithm>
 #include <cstdint>
 #include <cwchar>
 #include <string_view>
@@ -178,7 +179,6 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
   xDates.bCompact = true;
   xDates.bDayNumbers = options.bNumbersAsDayNumbers;
   xDates.uOrder = uAssumed;
-  std::size_t iEvidenceSeen = 0;  // deciding texts when xDates.uOrder was chosen
   cc::xDecision xTimes = xDates;
   xTimes.eKind = eColumnKind::eTimeOfDay;
   cc::xDecision xElapsed = xDates;
@@ -198,12 +198,7 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
     eAhead eCode = kAheadDate;
     switch (xFields.eDate) {
       case cc::eDateForm::eNumeric:
-        if (const std::size_t n =
-                xSurvey.iEvidence[0] + xSurvey.iEvidence[1] + xSurvey.iEvidence[2];
-            n != iEvidenceSeen) {
-          iEvidenceSeen = n;
-          xDates.uOrder = cc::mLeadingOrder(xSurvey, uAssumed, nullptr);
-        }
+        xDates.uOrder = cc::mLeadingOrder(xSurvey, uAssumed);
         eCode = mAheadOfOrder(xDates.uOrder);
         break;
       case cc::eDateForm::eCompact: eCode = kAheadCompact; break;
@@ -226,6 +221,10 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
     int iDay = 0, iLength = 0;
     if (cc::mResolve(xFields, *pLikely, &r.vdValues[i], &eWhy, &iDay, &iLength)) {
       r.veStatus[i] = mStatus(eCode);
+      // Plain numbers have no shape in the survey.
+      if (eCode != kAheadDayNumber) {
+        cc::mAddMarks(xSurvey.vShapes[xSurvey.iLastShape].axRead[eCode - kPending], xFields);
+      }
     }
   }
   cc::xDecision d = cc::mDecide(xSurvey, options, uRegionalOrder);
@@ -255,12 +254,33 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
       r.vdValues[i] = dValue;
       r.veStatus[i] = eRowStatus::eRead;
       ++rep.iRead;
+      if (const auto it = xSurvey.mIndex.find(iKey); it != xSurvey.mIndex.end()) {
+        cc::mAddMarks(xSurvey.vShapes[it->second].axRead[0], xFields);
+      }
       continue;
     }
     r.vdValues[i] = dMissing;
     r.veStatus[i] = eRowStatus::eRefused;
     r.vxRefusals.push_back({i, cc::mReasonText(eWhy, iDay, iLength)});
     ++rep.iRefused;
+  }
+  // The report shows the texts read: per shape, those kept from the survey
+  // and those read under the decision.
+  for (cc::xShapeStats& x : xSurvey.vShapes) {
+    cc::xMarks m = x.axRead[0];
+    for (int k = 1; k < cc::kReadSlots; ++k) {
+      const cc::xMarks& a = x.axRead[k];
+      if (a.iCount == 0 || !mKeeps(mStatus(static_cast<eAhead>(kPending + k)), d)) continue;
+      m.iCount += a.iCount;
+      m.uShort |= a.uShort;
+      m.nFraction = std::max(m.nFraction, a.nFraction);
+    }
+    x.iCount = m.iCount;
+    x.bShortFirst = (m.uShort & cc::kShortFirst) != 0;
+    x.bShortSecond = (m.uShort & cc::kShortSecond) != 0;
+    x.bShortThird = (m.uShort & cc::kShortThird) != 0;
+    x.bShortHour = (m.uShort & cc::kShortHour) != 0;
+    x.nFraction = m.nFraction;
   }
   cc::mFillReport(xSurvey, d, rep);
   if (rep.iRead == 0) {

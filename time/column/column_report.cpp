@@ -158,7 +158,7 @@ void mFillReport(const xSurvey& s, const xDecision& d, xColumnReport& report) {
   std::vector<const xShapeStats*> v;
   for (const xShapeStats& x : s.vShapes) {
     if (d.eKind == eColumnKind::eDayNumber) break;
-    if (mHasDate(x) == bTimes) continue;
+    if (x.iCount == 0 || mHasDate(x) == bTimes) continue;
     if (x.xSample.eDate == eDateForm::eCompact && !d.bCompact) continue;
     v.push_back(&x);
   }
@@ -166,7 +166,11 @@ void mFillReport(const xSurvey& s, const xDecision& d, xColumnReport& report) {
     report.sFormat = L"yyyy-mm-dd hh:mm:ss";
     return;
   }
-  if (v.empty()) return;
+  if (v.empty()) {
+    // Only plain numbers were read, as day numbers.
+    if (d.bDayNumbers) report.sFormat = L"yyyy-mm-dd hh:mm:ss";
+    return;
+  }
   // The layout: the most complete date (so that the format shows every
   // field a text had where the column allows), then the most texts, then
   // the smaller key.

@@ -90,6 +90,14 @@ bool mDateOf(const xFields& f, const xDecision& d, std::int64_t* dayNumber, xOut
   int y = 0, m = 0, day = 0;
   switch (f.eDate) {
     case eDateForm::eNumeric: {
+      // A month or day 0 is no date in any order.
+      const bool bYearFirst = d.uOrder == kYmd && f.nc != 0 && f.na == 2 && f.nc <= 2;
+      const int iMonth = bYearFirst ? f.b : d.uOrder == kDmy ? f.b : f.a;
+      const int iDay = bYearFirst ? f.c : d.uOrder == kDmy ? f.a : f.b;
+      if (iMonth == 0 || iDay == 0) {
+        o.eWhy = iMonth == 0 ? eReason::eMonthZero : eReason::eDayZero;
+        return false;
+      }
       if (f.nc == 0) {
         // Month and day without a year: year-first columns put the month first.
         y = d.iDefaultYear;
@@ -250,6 +258,8 @@ std::string mReasonText(eReason reason, int dayInMonth, int monthLength) {
     case eReason::eTimeRange: return "no such time of day";
     case eReason::eTimeInDates: return "a time, not a date";
     case eReason::eDateInTimes: return "a date, not a time";
+    case eReason::eMonthZero: return "no month 0";
+    case eReason::eDayZero: return "day 0";
     default: return "not a date or time";
   }
 }

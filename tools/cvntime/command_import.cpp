@@ -4,10 +4,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "CmColumnReader.h"
 #include "CmTimeCls.h"
@@ -15,6 +19,7 @@
 #include "tools/cvntime/commands.h"
 #include "tools/cvntime/text_io.h"
 #include "tools/cvntime/utf8.h"
+#include "tools/cvntime/values.h"
 
 namespace cvn::tool {
 
@@ -129,6 +134,55 @@ void mWriteSummary(const xColumnReport& report, const std::vector<xRefusedLine>&
   err.mFlush();
 }
 
+// The lines of rows [begin, end): the value, or "*" unless read. buffer has
+// room for kLineMax chars a row; returns the length written.
+constexpr std::size_t kLineMax = kValueTextMax + 1;
+std::size_t mFormatLines(const xColumnResult& r, std::size_t begin, std::size_t end, char* buffer) {
+  char* p = buffer;
+  for (std::size_t i = begin; i < end; ++i) {
+    if (r.veStatus[i] == eRowStatus::eRead) {
+      p += mFormatValueTo(r.vdValues[i], p);
+    } else {
+      *p++ = '*';
+    }
+    *p++ = '\n';
+  }
+  return static_cast<std::size_t>(p - buffer);
+}
+
+// Writes every row's line to standard output. Pairs of blocks of rows are
+// formatted at once, the second of a pair on a second thread (the values
+// are independent), and written in order. False when a write failed.
+bool mWriteValues(const xColumnResult& r, CmProgress& progress) {
+  constexpr std::size_t kRows = std::size_t{1} << 16;
+  const std::size_t iCount = r.veStatus.size();
+  std::vector<char> vFirst(std::min(iCount, kRows) * kLineMax);
+  std::vector<char> vSecond(iCount > kRows ? vFirst.size() : 0);
+  bool bOk = true;
+  const auto mWrite = [&bOk](const std::vector<char>& v, std::size_t length) {
+    bOk = bOk && std::fwrite(v.data(), 1, length, stdout) == length;
+  };
+  for (std::size_t i = 0; i < iCount; i += 2 * kRows) {
+    const std::size_t iMiddle = std::min(iCount, i + kRows);
+    const std::size_t iEnd = std::min(iCount, iMiddle + kRows);
+    std::size_t iSecond = 0;
+    std::thread xWorker;
+    if (iEnd > iMiddle) {
+      try {
+        xWorker = std::thread([&] { iSecond = mFormatLines(r, iMiddle, iEnd, vSecond.data()); });
+      } catch (const std::system_error&) {
+        iSecond = mFormatLines(r, iMiddle, iEnd, vSecond.data());  // no thread to be had
+      }
+    }
+    const std::size_t iFirst = mFormatLines(r, i, iMiddle, vFirst.data());
+    if (xWorker.joinable()) xWorker.join();
+    mWrite(vFirst, iFirst);
+    mWrite(vSecond, iSecond);
+    progress.mShow("writing", iEnd, iCount);
+  }
+  return std::fflush(stdout) == 0 && bOk;
+}
+
 }  // namespace
 
 int mRunImport(const std::vector<std::string>& args) {
@@ -201,22 +255,24 @@ int mRunImport(const std::vector<std::string>& args) {
   xColumn.mRelease();
   writerFlags.mApply();
 
-  CmOutput out(stdout);
-  CmString sText;
-  for (std::size_t i = 0; i < iCount; ++i) {
-    const bool bRead = i < xResult.veStatus.size() && xResult.veStatus[i] == eRowStatus::eRead;
-    if (!bRead) {
-      out.mPut('*');
-    } else if (sTo) {
-      writer.mCorvaneTimeToStr(xResult.vdValues[i], false, sText, 0);
-      out.mPutWide(sText);
-    } else {
-      out.mPutValue(xResult.vdValues[i]);
+  bool bWritten = true;
+  if (sTo) {
+    CmOutput out(stdout);
+    CmString sText;
+    for (std::size_t i = 0; i < iCount; ++i) {
+      if (xResult.veStatus[i] != eRowStatus::eRead) {
+        out.mPut('*');
+      } else {
+        writer.mCorvaneTimeToStr(xResult.vdValues[i], false, sText, 0);
+        out.mPutWide(sText);
+      }
+      out.mEndLine();
+      if ((i + 1) % kWriteProgressEvery == 0) xProgress.mShow("writing", i + 1, iCount);
     }
-    out.mEndLine();
-    if ((i + 1) % kWriteProgressEvery == 0) xProgress.mShow("writing", i + 1, iCount);
+    bWritten = out.mFlush();
+  } else {
+    bWritten = mWriteValues(xResult, xProgress);
   }
-  const bool bWritten = out.mFlush();
   xProgress.mClear();
   if (!bWritten) return mOutputError();
   if (bSummary) mWriteSummary(xResult.xReport, vxRefused);

@@ -3,6 +3,8 @@
 
 #include "tools/cvntime/utf8.h"
 
+#include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 namespace cvn::tool {
@@ -91,7 +93,19 @@ std::wstring mUtf8ToWide(std::string_view text) {
 size_t mDecodeUtf8Into(std::string_view text, wchar_t* out) {
   wchar_t* const pStart = out;
   size_t i = 0;
-  while (i < text.size()) {
+  const size_t n = text.size();
+  while (i < n) {
+    // Eight ASCII characters (none NUL) at a time, the usual case.
+    while (i + 8 <= n) {
+      std::uint64_t w = 0;
+      std::memcpy(&w, text.data() + i, 8);
+      constexpr std::uint64_t kLow = 0x0101010101010101u, kHigh = 0x8080808080808080u;
+      if (((w | ((w - kLow) & ~w)) & kHigh) != 0) break;  // a byte >= 0x80, or a NUL
+      for (int k = 0; k < 8; ++k) out[k] = static_cast<wchar_t>(text[i + k]);
+      out += 8;
+      i += 8;
+    }
+    if (i >= n) break;
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c != 0 && c < 0x80) {  // ASCII, the usual case
       *out++ = static_cast<wchar_t>(c);
