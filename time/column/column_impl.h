@@ -136,7 +136,7 @@ constexpr bool mIsDateForm(eDateForm e) {
 }
 
 // Reads the fields of a token list. False when the tokens make no shape.
-bool mParseFields(const xTokens& tokens, xFields& out);
+bool mParseFields(const xTokens& t, xFields& f);
 
 // Milliseconds of a fraction of n digits, rounded: [0, 1000].
 inline int mFractionMs(std::int64_t value, int n) {
@@ -327,7 +327,7 @@ std::string mReasonText(eReason reason, int dayInMonth, int monthLength);
 // ---- Report (column_report.cpp) -------------------------------------------
 
 // The display format of one shape in the column's decision.
-std::wstring mFormatOfShape(const xShapeStats& shape, const xDecision& d, unsigned order);
+std::wstring mFormatOfShape(const xShapeStats& x, const xDecision& d, unsigned order);
 
 // Fills the report from survey and decision (counts are filled by the caller).
 void mFillReport(const xSurvey& s, const xDecision& d, xColumnReport& report);

@@ -54,7 +54,7 @@ bool mWeekDayNumber(int year, int week, int weekday, std::int64_t* dayNumber, xO
     return false;
   }
   const std::int64_t iJan4 = cd::mDayNumberFromCivil(year, 1, 4);
-  const std::int64_t iMonday = iJan4 - cd::mWeekdayOfDayNumber(iJan4) + (week - 1) * 7;
+  const std::int64_t iMonday = iJan4 - cd::mWeekdayOfDayNumber(iJan4) + std::int64_t{week - 1} * 7;
   // Week 53 exists when its Thursday still lies in the year.
   if (week == 53 && cd::mCivilFromDayNumber(iMonday + 3).iYear != year) {
     o.eWhy = eReason::eNotDate;

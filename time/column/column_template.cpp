@@ -56,7 +56,7 @@ bool mMakeTemplate(std::wstring_view sample, const xFields& f, xTemplate& t) {
   for (std::size_t i = 0; i < sample.size(); ++i) {
     if (mIsAsciiDigit(sample[i]) && (i == 0 || !mIsAsciiDigit(sample[i - 1]))) ++nRuns;
   }
-  eRole vRoles[kMaxTemplateItems];
+  eRole vRoles[kMaxTemplateItems] = {};
   if (nRuns > 10 || mRoles(f, nRuns, vRoles) != nRuns) return false;
   int iRun = 0;
   std::size_t i = 0;

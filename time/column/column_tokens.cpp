@@ -206,8 +206,9 @@ xNames mNamesInForce() {
   std::wstring s;
   for (int i = 0; i < 12; ++i) {
     const auto u = static_cast<unsigned>(i);
-    if (mReadRegional(cp::kLocaleSMonthName1 + u, s))
+    if (mReadRegional(cp::kLocaleSMonthName1 + u, s)) {
       mAddName(x.vsMonths[i], x.vbMonthFull[i], s, true);
+    }
     if (mReadRegional(cp::kLocaleSAbbrevMonthName1 + u, s)) {
       mAddName(x.vsMonths[i], x.vbMonthFull[i], s, false);
     }
