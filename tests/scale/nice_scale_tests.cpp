@@ -240,13 +240,8 @@ TEST(TickGenerators, Rows) {
   AssertCapture log;
   time.mGenerateSpecialDayMonthTimes(4, {1}, kJan1, 0, 1, 5, ticks);
   EXPECT_TRUE(ticks.empty());
-  EXPECT_EQ(AssertCapture::mReports(),
-            std::vector<std::string>{
-                "(iTimeUnits == CmTimeUnit::mInstance()->mDay()) || (iTimeUnits == "
-                "CmTimeUnit::mInstance()->mMonth()) || (iTimeUnits == "
-                "CmTimeUnit::mInstance()->mYear()) || "
-                "(iTimeUnits == CmTimeUnit::mInstance()->mDayMonth()) || (iTimeUnits == "
-                "CmTimeUnit::mInstance()->mDayMonthYear()) time 4162"});
+  ASSERT_EQ(AssertCapture::mReports().size(), 1u);
+  EXPECT_NE(AssertCapture::mReports()[0].find("mDayMonthYear()) time 4162"), std::string::npos);
   // However many ticks are asked for, a call ends and keeps at most 100000.
   time.mGenerateNewTimes(0, {1}, kJan1, kJan1, INT_MAX, ticks);
   EXPECT_EQ(ticks.size(), static_cast<size_t>(kMaxTicks));
