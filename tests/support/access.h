@@ -23,7 +23,6 @@
 #include "CvnBasicTypes.h"
 #include "support/assert_capture.h"
 #include "support/guards.h"
-#include "time/format/format_cache.h"
 
 struct CmTimeClsTestAccess {
   // Members for the format, reader and scale tests: at the end of the file.
@@ -81,12 +80,14 @@ struct CmTimeClsTestAccess {
   // clang-format on
 
   // ---- The current format.
-  // Replaces the current format's parts (at most seven).
-  static void mSetParts(CmTimeCls& o, const Parts& parts) {
+  // Replaces the current format's parts (at most seven); then the part
+  // count numParts when one is given (it may lie outside the array).
+  static void mSetParts(CmTimeCls& o, const Parts& parts, int numParts = -1) {
     o.m_iNumParts = 0;
     for (const auto& x : parts) {
       if (o.m_iNumParts < CmTimeCls::kMaxParts) o.m_xParts[o.m_iNumParts++] = x;
     }
+    if (numParts >= 0) o.m_iNumParts = numParts;
   }
   // A layout is blank-separated tokens: a kind letter and a count ("N1 D1 Y4
   // h1 m2 s2" is m/d/yyyy h:mm:ss), "E" for an elapsed format, "P<style>"
@@ -371,59 +372,18 @@ struct CmTimeClsTestAccess::Reader {
     x.iSecond = s, x.iThousandth = ms;
     return x;
   }
-  static std::pair<bool, bool> mReadFlags(const CmTimeCls& t) {
-    return {t.m_bReadWithDefaultFmt, t.m_bReadElapsed};
-  }
   static bool mValidateTime(CmTimeCls& t, const wchar_t* text, CmTimeCls::xNumtimStruct* out) {
     return t.mValidateTime(text, out);
-  }
-  static std::wstring mFormatText(const CmTimeCls& t) { return t.m_sDateTimeFmt.str(); }
-  static std::wstring mRegionalDateTime(const CmTimeCls& t) {
-    return t.m_sShortDateFmt.str() + L" " + t.m_sTimeFmt.str();
-  }
-  static std::wstring mFirstDefault(const CmTimeCls& t) { return t.m_sDefFmts[0].str(); }
-  // Everything setting a format writes, the unused part entries included.
-  static std::wstring mState(const CmTimeCls& t) {
-    std::wstring s = t.m_sDateTimeFmt.str() + L"|" + std::to_wstring(t.m_iNumParts);
-    for (const auto& p : t.m_xParts) s += L"|" + std::to_wstring(p.ePart * 100 + p.iCount);
-    for (const CmString* p :
-         {&t.m_sDateSep, &t.m_sTimeSep, &t.m_sRejectedDateSep, &t.m_sRejectedTimeSep}) {
-      s += L"|" + p->str();
-    }
-    for (int i :
-         {int{t.m_b24Hour}, int{t.m_eAMPMFormat}, int{t.m_eFormat}, int{t.m_eRejectedFormat},
-          int{CmTimeCls::m_bElapsedTimeFlag}, int{CmTimeCls::m_bFmtHasComma}}) {
-      s += L"|" + std::to_wstring(i);
-    }
-    return s;
-  }
-  // The text generated for t's current parts in style e, through the cache.
-  static std::wstring mGenerateCached(const CmTimeCls& t, CmTimeCls::EAMPMFormat e) {
-    CmString s(L"stale");
-    cvn::detail::mGenerateFormatCached(t, t.m_iNumParts, t.m_xParts, t.m_sDateSep.c_str(),
-                                       t.m_sTimeSep.c_str(), t.m_b24Hour, e, s);
-    return s.str();
   }
   static CmTimeCls::EAMPMFormat mStyle(const CmTimeCls& t) { return t.m_eAMPMFormat; }
   static void mSetTwoDigitWindow(CmTimeCls& t, int max, int base) {
     t.m_iTwoDigitYearMax = max;
     t.m_iTwoDigitYearBase = base;
   }
-  static void mSetDesignators(CmTimeCls& t, const wchar_t* am, const wchar_t* pm) {
-    t.m_sAM = t.m_sAMLower = am;
-    t.m_sPM = t.m_sPMLower = pm;
-    t.m_sAMLower.mMakeLower();
-    t.m_sPMLower.mMakeLower();
-  }
 };
 
 struct CmTimeClsTestAccess::Scale {
   using Part = cvn::test::Part;
-  static void mSetParts(CmTimeCls& o, std::initializer_list<Part> parts, int numParts = -1) {
-    o.m_iNumParts = 0;
-    for (const Part& p : parts) o.m_xParts[o.m_iNumParts++] = p;
-    if (numParts >= 0) o.m_iNumParts = numParts;
-  }
   // The kinds of the part list, one letter each: year, quarter (label
   // first, number first), month (number, abbreviation, name), week (label
   // first, number first), day, hour, minute, second, hundredth, tenth,
@@ -433,7 +393,6 @@ struct CmTimeClsTestAccess::Scale {
     for (int i = 0; i < o.m_iNumParts; ++i) s += "?YQqNAFWwDhmsutf"[o.m_xParts[i].ePart & 15];
     return s;
   }
-  static void mSetStartDayOfWeek(CmTimeCls& o, int day) { o.m_iStartDayOfWeek = day; }
   static double mGetTimeDiff(const CmTimeCls& o, double a, double b, xTimePartsEnum unit) {
     double d = -1.0;
     o.mGetTimeDiff(a, b, unit, &d);
@@ -523,8 +482,7 @@ class ReaderTest : public ::testing::Test {
       double d = 12345.0;
       EXPECT_EQ(T().mStrToCorvaneTime(row.sText, &d), row.dValue != kMissing);
       EXPECT_NEAR(d, row.dValue, 1e-9);
-      EXPECT_EQ(CmTimeClsTestAccess::Reader::mFormatText(T()),
-                row.sFormatAfter ? row.sFormatAfter : row.sFormat);
+      EXPECT_EQ(T().mGetDateTimeFmt().str(), row.sFormatAfter ? row.sFormatAfter : row.sFormat);
     }
   }
 
