@@ -119,7 +119,11 @@ class CVN_API CmColumnReader {
   // one status per text, the refusals, and the report. Never throws, never
   // fails as a whole: an unreadable column gives every row refused (or
   // missing) and an empty report format. Changes no CmTimeCls state (no
-  // current format, no class-wide list or flag).
+  // current format, no class-wide list or flag). A large column (65,536
+  // texts or more) is surveyed on two threads internally, each over half
+  // the texts; the call returns only when both are done, the result is the
+  // same as on one thread, and the texts must not change meanwhile. An
+  // object is still used from one thread at a time.
   void mRead(const std::wstring_view* texts, std::size_t count, xColumnResult& result) const;
   void mRead(const std::vector<CmString>& texts, xColumnResult& result) const;
 

@@ -5,6 +5,7 @@
 // of the rows.
 
 #include <algorithm>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -178,6 +179,49 @@ TEST(ColumnDecision, ShuffledRowsReadTheSame) {
       }
       mCheckColumn(xShuffled, mImport(c.eSet, xShuffled.vTexts, c.xOptions));
     }
+  }
+}
+
+void mExpectSame(const xColumnResult& a, const xColumnResult& b) {
+  EXPECT_EQ(a.vdValues, b.vdValues);
+  EXPECT_EQ(a.veStatus, b.veStatus);
+  ASSERT_EQ(a.vxRefusals.size(), b.vxRefusals.size());
+  for (std::size_t i = 0; i < a.vxRefusals.size(); ++i) {
+    EXPECT_EQ(a.vxRefusals[i].iRow, b.vxRefusals[i].iRow);
+    EXPECT_EQ(a.vxRefusals[i].sReason, b.vxRefusals[i].sReason);
+  }
+  const xColumnReport &x = a.xReport, &y = b.xReport;
+  EXPECT_EQ(x.sFormat.str(), y.sFormat.str());
+  EXPECT_TRUE(x.eKind == y.eKind && x.eOrder == y.eOrder && x.bAmbiguous == y.bAmbiguous &&
+              x.bMixed == y.bMixed);
+  EXPECT_TRUE(x.iRead == y.iRead && x.iMissing == y.iMissing && x.iRefused == y.iRefused);
+  ASSERT_EQ(x.vsAlternatives.size(), y.vsAlternatives.size());
+  for (std::size_t i = 0; i < x.vsAlternatives.size(); ++i) {
+    EXPECT_EQ(x.vsAlternatives[i].str(), y.vsAlternatives[i].str());
+  }
+}
+
+// A column surveyed in two halves on two threads reads as when surveyed on
+// one: each half leans another way (order, elapsed times, compact lengths,
+// shapes) and holds a refused row.
+TEST(ColumnDecision, TwoThreadsReadAsOne) {
+  std::vector<xColumnRow> vColumns = mColumns();
+  // clang-format off
+  const Texts vSplit[] = {
+      {L"02/03/2020", L"02/30/2020", L"1/2/2020", L"25/04/2020", L"31/02/2020", L"5/6/2020"},
+      {L"10:30", L"12:00", L"x", L"25:00:00", L"1 02:03:04", L"10:61"},
+      {L"10:30", L"25:00", L"*", L"10:30 PM", L"11:00", L"13:00 AM"},
+      {L"20200315", L"x", L"20200316", L"202003151030", L"202003161030", L"x"},
+      {L"03/15/2020", L"12/15/2020", L"13/13/2020", L"3/5/2020", L"04/05/2020", L"x"},
+      {L"2020-03-15", L"Mar 15, 2020", L"Mar 32, 2020", L"2020-03-16 10:30", L"15/03/2020",
+       L"Tue, 15 Mar 2020"},
+  };
+  // clang-format on
+  for (const Texts& v : vSplit) vColumns.push_back({"split", kUS, {}, v, {}, L"", false, {}});
+  for (const xColumnRow& c : vColumns) {
+    SCOPED_TRACE(c.psName);
+    const xColumnResult xOne = mImport(c.eSet, c.vTexts, c.xOptions, SIZE_MAX);
+    mExpectSame(mImport(c.eSet, c.vTexts, c.xOptions, 2), xOne);
   }
 }
 

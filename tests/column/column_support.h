@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "support/guards.h"
 #include "time/calendar/calendar_math.h"
+#include "time/column/column_impl.h"
 
 namespace cvn::test {
 
@@ -54,13 +55,15 @@ inline CmRegionalSettings mColumnSettings(eSettings e) {
 constexpr int kThisYear = 2024;
 constexpr cvn::platform::xLocalClock kFixedNow{kThisYear - 1900, 100, 12, 0, 0, 0};
 
+// twoThreadsFrom: the rows from which the survey runs on two threads.
 inline xColumnResult mImport(eSettings e, const std::vector<std::wstring>& texts,
-                             const xColumnOptions& options = {}) {
+                             const xColumnOptions& options = {},
+                             std::size_t twoThreadsFrom = cvn::column::kTwoThreadsFrom) {
   const RegionalSettingsGuard xGuard(mColumnSettings(e));
   const FixedClockGuard xClock(kFixedNow);
   std::vector<std::wstring_view> v(texts.begin(), texts.end());
   xColumnResult r;
-  CmColumnReader(options).mRead(v.data(), v.size(), r);
+  cvn::column::mReadInto(v.data(), v.size(), options, r, twoThreadsFrom);
   return r;
 }
 

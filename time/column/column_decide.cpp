@@ -143,6 +143,42 @@ void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t iKey, const xWindow&
   ++p->iCount;
 }
 
+void mSurveyMerge(xSurvey& s, const xSurvey& from) {
+  for (const xShapeStats& x : from.vShapes) {
+    if (const auto it = s.mIndex.find(x.iKey); it != s.mIndex.end()) {
+      xShapeStats& y = s.vShapes[it->second];
+      y.iCount += x.iCount;
+      for (int k = 0; k < kReadSlots; ++k) {
+        y.axRead[k].iCount += x.axRead[k].iCount;
+        y.axRead[k].uShort |= x.axRead[k].uShort;
+        y.axRead[k].nFraction = std::max(y.axRead[k].nFraction, x.axRead[k].nFraction);
+      }
+      continue;
+    }
+    s.mIndex.emplace(x.iKey, s.vShapes.size());
+    s.vShapes.push_back(x);
+  }
+  s.iDates += from.iDates;
+  s.iTimes += from.iTimes;
+  s.iNumbers += from.iNumbers;
+  s.iUnreadable += from.iUnreadable;
+  s.iMissing += from.iMissing;
+  for (int k = 0; k < 3; ++k) s.iReads[k] += from.iReads[k];
+  s.uAllOrders &= from.uAllOrders;
+  s.iNumeric += from.iNumeric;
+  s.iCompactCandidates += from.iCompactCandidates;
+  s.iCompactValid += from.iCompactValid;
+  // Each side alone holds one length unless it says they differ.
+  if (from.bCompactLengthsDiffer || (s.nCompactLength != 0 && from.nCompactLength != 0 &&
+                                     s.nCompactLength != from.nCompactLength)) {
+    s.bCompactLengthsDiffer = true;
+  }
+  s.nCompactLength = std::max(s.nCompactLength, from.nCompactLength);
+  s.bElapsedMark = s.bElapsedMark || from.bElapsedMark;
+  s.bDesignator = s.bDesignator || from.bDesignator;
+  s.bAnyTimeWithDate = s.bAnyTimeWithDate || from.bAnyTimeWithDate;
+}
+
 void mAddMarks(xMarks& m, const xFields& f) {
   ++m.iCount;
   if (f.eDate == eDateForm::eNumeric || f.eDate == eDateForm::eMonthYear) {

@@ -271,6 +271,10 @@ struct xSurvey {
 // Adds one text of shape key (mShapeKey(f)) to the survey.
 void mSurveyAdd(xSurvey& s, const xFields& f, std::uint64_t key, const xWindow& window);
 
+// Adds survey from, of the rows after those of s, to s: s becomes the
+// survey of both (shapes in the order of their first text).
+void mSurveyMerge(xSurvey& s, const xSurvey& from);
+
 struct xDecision {
   eColumnKind eKind = eColumnKind::eEmpty;
   unsigned uOrder = kMdy;  // one of eOrderBits
@@ -323,6 +327,16 @@ bool mResolve(const xFields& f, const xDecision& d, double* value, eReason* reas
               int* monthLength);
 
 std::string mReasonText(eReason reason, int dayInMonth, int monthLength);
+
+// ---- The column (column_reader.cpp) --------------------------------------
+
+// Rows from which CmColumnReader::mRead surveys a column on two threads.
+constexpr std::size_t kTwoThreadsFrom = 65536;
+
+// CmColumnReader::mRead with the number of rows from which the survey runs
+// on two threads (the result is the same for every value).
+void mReadInto(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
+               xColumnResult& result, std::size_t twoThreadsFrom);
 
 // ---- Report (column_report.cpp) -------------------------------------------
 

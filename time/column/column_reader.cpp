@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cwchar>
+#include <exception>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "CmColumnReader.h"
@@ -157,34 +159,43 @@ bool mKeeps(eRowStatus e, const cc::xDecision& d) {
   }
 }
 
-void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
-                 xColumnResult& r) {
-  const double dMissing = CmCVNConst::kMissingValueCode;
-  const cc::xNames xNames = cc::mNamesInForce();
-  const unsigned uRegionalOrder = mRegionalOrder();
-  const unsigned uAssumed = cc::mAssumedOrder(options, uRegionalOrder);
-  cc::xSurvey xSurvey;
-  cc::xFields xFields;
-  xFieldReader xReader(xNames);
-  // The survey reads each text ahead under the decision the column most
-  // likely takes for its shape (dates in the order the texts so far favour,
-  // compact digits as dates, times as times of day or elapsed); the read
-  // below keeps a value when the decision turns out so, and reads the rest
-  // again. Either way the value is the one the decision gives.
-  cc::xDecision xDates;
-  xDates.eKind = eColumnKind::eDateTime;
-  xDates.xWin = mWindow(options.iTwoDigitYearMax);
-  xDates.iDefaultYear = mThisYear();
-  xDates.bToUtc = options.bOffsetToUtc;
-  xDates.bCompact = true;
-  xDates.bDayNumbers = options.bNumbersAsDayNumbers;
-  xDates.uOrder = uAssumed;
-  cc::xDecision xTimes = xDates;
-  xTimes.eKind = eColumnKind::eTimeOfDay;
-  cc::xDecision xElapsed = xDates;
-  xElapsed.eKind = eColumnKind::eElapsed;
-  xElapsed.bElapsed = true;
-  for (std::size_t i = 0; i < count; ++i) {
+// The survey of a range of rows: each text cut into its fields, added to
+// the survey and read ahead under the decision the column most likely takes
+// for its shape (dates in the order the texts so far favour, compact digits
+// as dates, times as times of day or elapsed). The read after the decision
+// keeps a value when the decision turns out so, and reads the rest again;
+// either way the value is the one the decision gives, so two ranges
+// surveyed apart and merged give the same column as one.
+class xSurveyPass {
+ public:
+  xSurveyPass(const cc::xNames& names, const cc::xDecision& dates, unsigned assumed,
+              bool numbersAsDayNumbers)
+      : m_xReader(names), m_xDates(dates), m_uAssumed(assumed), m_bDayNumbers(numbersAsDayNumbers) {
+    m_xTimes = dates;
+    m_xTimes.eKind = eColumnKind::eTimeOfDay;
+    m_xElapsed = dates;
+    m_xElapsed.eKind = eColumnKind::eElapsed;
+    m_xElapsed.bElapsed = true;
+  }
+
+  // Surveys rows [begin, end) of texts into r's vectors (those rows only).
+  void mRun(const std::wstring_view* texts, std::size_t begin, std::size_t end, xColumnResult& r);
+
+  cc::xSurvey m_xSurvey;
+  cc::xFields m_xFields;
+  xFieldReader m_xReader;
+
+ private:
+  cc::xDecision m_xDates, m_xTimes, m_xElapsed;
+  unsigned m_uAssumed;
+  bool m_bDayNumbers;
+};
+
+void xSurveyPass::mRun(const std::wstring_view* texts, std::size_t begin, std::size_t end,
+                       xColumnResult& r) {
+  cc::xSurvey& xSurvey = m_xSurvey;
+  cc::xFields& xFields = m_xFields;
+  for (std::size_t i = begin; i < end; ++i) {
     const std::wstring_view s = mTrimmed(texts[i]);
     if (s.empty()) {
       r.veStatus[i] = eRowStatus::eMissing;
@@ -192,26 +203,26 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
     }
     r.veStatus[i] = mStatus(kPending);
     std::uint64_t iKey = 0;
-    if (!xReader.mRead(s, xFields, &iKey)) continue;
-    cc::mSurveyAdd(xSurvey, xFields, iKey, xDates.xWin);
-    const cc::xDecision* pLikely = &xDates;
+    if (!m_xReader.mRead(s, xFields, &iKey)) continue;
+    cc::mSurveyAdd(xSurvey, xFields, iKey, m_xDates.xWin);
+    const cc::xDecision* pLikely = &m_xDates;
     eAhead eCode = kAheadDate;
     switch (xFields.eDate) {
       case cc::eDateForm::eNumeric:
-        xDates.uOrder = cc::mLeadingOrder(xSurvey, uAssumed);
-        eCode = mAheadOfOrder(xDates.uOrder);
+        m_xDates.uOrder = cc::mLeadingOrder(xSurvey, m_uAssumed);
+        eCode = mAheadOfOrder(m_xDates.uOrder);
         break;
       case cc::eDateForm::eCompact: eCode = kAheadCompact; break;
       case cc::eDateForm::eNumber:
-        if (!options.bNumbersAsDayNumbers) continue;
+        if (!m_bDayNumbers) continue;
         eCode = kAheadDayNumber;
         break;
       case cc::eDateForm::eNone:
         if (xSurvey.bElapsedMark && !xSurvey.bDesignator) {
-          pLikely = &xElapsed;
+          pLikely = &m_xElapsed;
           eCode = kAheadElapsed;
         } else {
-          pLikely = &xTimes;
+          pLikely = &m_xTimes;
           eCode = kAheadTimeOfDay;
         }
         break;
@@ -227,6 +238,67 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
       }
     }
   }
+}
+
+// Surveys the column into first: on two threads, each over half the rows
+// with a pass of its own, when the column has twoThreadsFrom rows or more
+// and a thread starts; else on this one.
+void mSurveyColumn(const std::wstring_view* texts, std::size_t count, std::size_t twoThreadsFrom,
+                   xSurveyPass& first, const xSurveyPass& blank, xColumnResult& r) {
+  if (count < twoThreadsFrom || count < 2) {
+    first.mRun(texts, 0, count, r);
+    return;
+  }
+  const std::size_t iHalf = count / 2;
+  xSurveyPass second = blank;
+  std::exception_ptr pFailure;
+  std::thread xThread;
+  try {
+    xThread = std::thread([&] {
+      try {
+        second.mRun(texts, iHalf, count, r);
+      } catch (...) {
+        pFailure = std::current_exception();
+      }
+    });
+  } catch (...) {
+    // No thread: the second half here, after the first.
+    first.mRun(texts, 0, iHalf, r);
+    second.mRun(texts, iHalf, count, r);
+    cc::mSurveyMerge(first.m_xSurvey, second.m_xSurvey);
+    return;
+  }
+  try {
+    first.mRun(texts, 0, iHalf, r);
+  } catch (...) {
+    xThread.join();
+    throw;
+  }
+  xThread.join();
+  if (pFailure) std::rethrow_exception(pFailure);
+  cc::mSurveyMerge(first.m_xSurvey, second.m_xSurvey);
+}
+
+void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
+                 xColumnResult& r, std::size_t twoThreadsFrom) {
+  const double dMissing = CmCVNConst::kMissingValueCode;
+  const cc::xNames xNames = cc::mNamesInForce();
+  const unsigned uRegionalOrder = mRegionalOrder();
+  const unsigned uAssumed = cc::mAssumedOrder(options, uRegionalOrder);
+  cc::xDecision xDates;
+  xDates.eKind = eColumnKind::eDateTime;
+  xDates.xWin = mWindow(options.iTwoDigitYearMax);
+  xDates.iDefaultYear = mThisYear();
+  xDates.bToUtc = options.bOffsetToUtc;
+  xDates.bCompact = true;
+  xDates.bDayNumbers = options.bNumbersAsDayNumbers;
+  xDates.uOrder = uAssumed;
+  const xSurveyPass xBlank(xNames, xDates, uAssumed, options.bNumbersAsDayNumbers);
+  xSurveyPass xPass = xBlank;
+  mSurveyColumn(texts, count, twoThreadsFrom, xPass, xBlank, r);
+  cc::xSurvey& xSurvey = xPass.m_xSurvey;
+  cc::xFields& xFields = xPass.m_xFields;
+  xFieldReader& xReader = xPass.m_xReader;
   cc::xDecision d = cc::mDecide(xSurvey, options, uRegionalOrder);
   d.xWin = xDates.xWin;
   d.iDefaultYear = xDates.iDefaultYear;
@@ -294,6 +366,11 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
 
 void CmColumnReader::mRead(const std::wstring_view* texts, std::size_t count,
                            xColumnResult& result) const {
+  cc::mReadInto(texts, count, m_xOptions, result, cc::kTwoThreadsFrom);
+}
+
+void cc::mReadInto(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
+                   xColumnResult& result, std::size_t twoThreadsFrom) {
   const double dMissing = CmCVNConst::kMissingValueCode;
   if (texts == nullptr) count = 0;
   try {
@@ -301,7 +378,7 @@ void CmColumnReader::mRead(const std::wstring_view* texts, std::size_t count,
     result.veStatus.assign(count, eRowStatus::eRefused);
     result.vxRefusals.clear();
     result.xReport = xColumnReport{};
-    mReadColumn(texts, count, m_xOptions, result);
+    mReadColumn(texts, count, options, result, twoThreadsFrom);
   } catch (...) {
     // Out of memory: every row refused, nothing reported.
     result.vxRefusals.clear();
