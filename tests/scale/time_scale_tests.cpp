@@ -115,6 +115,15 @@ TEST_F(TimeScale, LabelFormatsAndRefusedInputs) {
     EXPECT_TRUE(m_r.bLabelsDistinct);
     EXPECT_EQ(m_r.bFormatDistinct, row.sLabels == std::wstring(row.sFormat));
   }
+  // Regression: another object's elapsed format (the class-wide flag) made a
+  // clock format's axis elapsed, labelled "[h]:mm" with every label alike.
+  ASSERT_TRUE(m_time.mSetFormat(L"h:mm"));
+  CmTimeCls xOther;
+  ASSERT_TRUE(xOther.mSetFormat(L"[h]:mm"));
+  ASSERT_TRUE(mFindTimeScale(m_time, T(2001, 1, 1), T(2001, 1, 11),
+                             {eTickModeNice, eScaleEndsNice, 4, 8}, &m_r));
+  EXPECT_EQ(m_r.sLabelFormat.str(), L"m/d h:mm");
+  EXPECT_TRUE(CmTimeCls::m_bElapsedTimeFlag);  // the other object's flag is put back
   // Reversed ranges, a missing end, a reversed window, no parts.
   const double kJan = T(2001, 1, 1);
   EXPECT_FALSE(Scale(L"m/d/yyyy", kJan + 1, kJan, 4, 8, 'n'));

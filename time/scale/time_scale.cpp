@@ -469,8 +469,27 @@ void mSetLabels(const CmTimeCls& time, const xStep* step, bool elapsed, xTimeSca
   }
 }
 
+// Sets the class-wide elapsed flag for the life of the guard, then puts the
+// previous one back.
+class CmElapsedFlagAs {
+ public:
+  explicit CmElapsedFlagAs(bool elapsed) : m_bSaved(CmTimeCls::m_bElapsedTimeFlag) {
+    CmTimeCls::m_bElapsedTimeFlag = elapsed;
+  }
+  ~CmElapsedFlagAs() { CmTimeCls::m_bElapsedTimeFlag = m_bSaved; }
+  CmElapsedFlagAs(const CmElapsedFlagAs&) = delete;
+  CmElapsedFlagAs& operator=(const CmElapsedFlagAs&) = delete;
+
+ private:
+  bool m_bSaved;
+};
+
 void mNiceScale(CmTimeCls& time, double dataMin, double dataMax, const xTimeScaleOptions& o,
                 xTimeScaleResult* r) {
+  // The class-wide elapsed flag speaks of the format set last on any object;
+  // the nice mode goes by this object's own format ("[h]", "[m]" or "[s]"),
+  // so that its steps and labels never follow another object's format.
+  const CmElapsedFlagAs xFlag(time.mGetDateTimeFmt().mFind(L'[') >= 0);
   const bool bElapsed = time.mGetElapsedTimeFlag() && !Impl::mHasDate(time);
   const xRangeMs x = mNiceRange(time, dataMin, dataMax, bElapsed);
   xLadder ladder;
