@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <random>
+#include <set>
 #include <string>
 
 #include "CmTimeScale.h"
@@ -131,6 +134,47 @@ TEST_F(TimeScale, LabelFormatsAndRefusedInputs) {
   EXPECT_FALSE(Scale(L"m/d/yyyy", kJan, kJan + 9, 8, 4, 'n'));
   CmTimeClsTestAccess::mSetParts(m_time, {});
   EXPECT_FALSE(mFindTimeScale(m_time, kJan, kJan + 9, {}, &m_r));
+}
+
+// The tick window over random ranges: met whenever the ladder allows a
+// window of 3 to 20; the labels written tell the ticks apart exactly when
+// the result says so.
+TEST_F(TimeScale, RandomRanges) {
+  std::mt19937 g(7);
+  std::uniform_real_distribution<double> start(T(1500, 1, 1), T(3500, 1, 1)), power(-5, 5.5);
+  const wchar_t* kFormats[] = {L"m/d/yyyy h:mm:ss", L"m/d/yyyy", L"h:mm",
+                               L"[h]:mm:ss",        L"yyyyQq",   L"wwWk yyyy"};
+  const double kFinest[] = {1 / 86400.0, 1, 1 / 1440.0, 1 / 86400.0, 92, 7};
+  int iMissed = 0;
+  AssertCapture log;
+  for (int i = 0; i < 1200; ++i) {
+    const int f = i % 6, lo = i % 4 < 2 ? 3 : 4, hi = i % 4 < 2 ? 20 : 8;
+    const double dMin = f == 3 ? 0 : start(g), dMax = dMin + std::pow(10.0, power(g));
+    const char cMode = "pndD"[i % 8 / 2];
+    SCOPED_TRACE(testing::Message() << dMin << " .. " << dMax << " " << cMode << " " << f);
+    ASSERT_TRUE(Scale(kFormats[f], dMin, dMax, lo, hi, cMode));
+    const Ticks& v = m_r.vTicks;
+    EXPECT_TRUE(std::adjacent_find(v.begin(), v.end(), std::greater_equal<double>()) == v.end());
+    for (double t : v) EXPECT_TRUE(t >= m_r.dMin - 1e-9 && t <= m_r.dMax + 1e-9);
+    if (cMode == 'D') continue;
+    const auto n = static_cast<int>(v.size());
+    const bool bSteppable = dMax - dMin >= 4 * kFinest[f];
+    EXPECT_EQ(m_r.bWindowMet, n >= lo && n <= hi);
+    EXPECT_TRUE(m_r.bWindowMet || !bSteppable || lo == 4) << n;
+    iMissed += !m_r.bWindowMet && bSteppable;
+    EXPECT_TRUE(f != 3 || m_r.dMin >= 0.0);
+    CmTimeCls labels(m_time);
+    ASSERT_TRUE(labels.mSetFormat(m_r.sLabelFormat.c_str()));
+    std::set<std::wstring> seen;
+    for (double t : v) {
+      CmString s;
+      labels.mCorvaneTimeToStr(t, false, s, 0);
+      seen.insert(s.str());
+    }
+    EXPECT_EQ(seen.size() == v.size(), m_r.bLabelsDistinct);
+  }
+  EXPECT_LT(iMissed, 25);  // of about 220 nice runs with 4 to 8 ticks
+  EXPECT_TRUE(AssertCapture::mReports().empty());
 }
 
 }  // namespace
