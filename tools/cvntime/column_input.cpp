@@ -36,10 +36,14 @@ std::size_t mRegularFileSize(std::FILE* file) {
 void mAdviseHugePages(const void* block, std::size_t bytes) {
 #ifdef MADV_HUGEPAGE
   constexpr std::uintptr_t kHuge = std::uintptr_t{1} << 21;
-  const std::uintptr_t iStart =
-      (reinterpret_cast<std::uintptr_t>(block) + kHuge - 1) & ~(kHuge - 1);
-  const std::uintptr_t iEnd = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(kHuge - 1);
-  if (iEnd > iStart) madvise(reinterpret_cast<void*>(iStart), iEnd - iStart, MADV_HUGEPAGE);
+  // Offsets from block, so the advised address stays a pointer into it.
+  const std::uintptr_t iAddress = reinterpret_cast<std::uintptr_t>(block);
+  const std::uintptr_t iStart = (iAddress + kHuge - 1) & ~(kHuge - 1);
+  const std::uintptr_t iEnd = (iAddress + bytes) & ~(kHuge - 1);
+  if (iEnd > iStart) {
+    madvise(const_cast<char*>(static_cast<const char*>(block)) + (iStart - iAddress), iEnd - iStart,
+            MADV_HUGEPAGE);
+  }
 #else
   (void)block;
   (void)bytes;

@@ -60,14 +60,15 @@ class CmProgress {
 };
 
 bool mParseOrder(const std::string& text, eColumnOrder* order) {
-  if (text == "mdy")
+  if (text == "mdy") {
     *order = eColumnOrder::eMonthDayYear;
-  else if (text == "dmy")
+  } else if (text == "dmy") {
     *order = eColumnOrder::eDayMonthYear;
-  else if (text == "ymd")
+  } else if (text == "ymd") {
     *order = eColumnOrder::eYearMonthDay;
-  else
+  } else {
     return false;
+  }
   return true;
 }
 
