@@ -199,39 +199,32 @@ void mClassifyWord(const wchar_t* upper, int n, const xNames& names, xToken& tok
   }
 }
 
+// Adds, for each of count names, the regional full and abbreviated names
+// (from the keys fullKey + i and abbrevKey + i), the English name and its
+// first three letters, then the extra spellings.
+template <std::size_t N, std::size_t E>
+void mAddNameTable(unsigned fullKey, unsigned abbrevKey, const wchar_t* const (&english)[N],
+                   const xExtraName (&extras)[E], std::vector<std::wstring> (&names)[N],
+                   std::vector<bool> (&full)[N]) {
+  std::wstring s;
+  for (std::size_t i = 0; i < N; ++i) {
+    const auto u = static_cast<unsigned>(i);
+    if (mReadRegional(fullKey + u, s)) mAddName(names[i], full[i], s, true);
+    if (mReadRegional(abbrevKey + u, s)) mAddName(names[i], full[i], s, false);
+    mAddName(names[i], full[i], english[i], true);
+    mAddName(names[i], full[i], std::wstring_view(english[i], 3), false);
+  }
+  for (const xExtraName& e : extras) mAddName(names[e.iIndex], full[e.iIndex], e.psName, false);
+}
+
 }  // namespace
 
 xNames mNamesInForce() {
   xNames x;
-  std::wstring s;
-  for (int i = 0; i < 12; ++i) {
-    const auto u = static_cast<unsigned>(i);
-    if (mReadRegional(cp::kLocaleSMonthName1 + u, s)) {
-      mAddName(x.vsMonths[i], x.vbMonthFull[i], s, true);
-    }
-    if (mReadRegional(cp::kLocaleSAbbrevMonthName1 + u, s)) {
-      mAddName(x.vsMonths[i], x.vbMonthFull[i], s, false);
-    }
-    mAddName(x.vsMonths[i], x.vbMonthFull[i], kEnglishMonths[i], true);
-    mAddName(x.vsMonths[i], x.vbMonthFull[i], std::wstring_view(kEnglishMonths[i], 3), false);
-  }
-  for (const xExtraName& e : kExtraMonths) {
-    mAddName(x.vsMonths[e.iIndex], x.vbMonthFull[e.iIndex], e.psName, false);
-  }
-  for (int i = 0; i < 7; ++i) {
-    const auto u = static_cast<unsigned>(i);
-    if (mReadRegional(cp::kLocaleSDayName1 + u, s)) {
-      mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], s, true);
-    }
-    if (mReadRegional(cp::kLocaleSAbbrevDayName1 + u, s)) {
-      mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], s, false);
-    }
-    mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], kEnglishWeekdays[i], true);
-    mAddName(x.vsWeekdays[i], x.vbWeekdayFull[i], std::wstring_view(kEnglishWeekdays[i], 3), false);
-  }
-  for (const xExtraName& e : kExtraWeekdays) {
-    mAddName(x.vsWeekdays[e.iIndex], x.vbWeekdayFull[e.iIndex], e.psName, false);
-  }
+  mAddNameTable(cp::kLocaleSMonthName1, cp::kLocaleSAbbrevMonthName1, kEnglishMonths, kExtraMonths,
+                x.vsMonths, x.vbMonthFull);
+  mAddNameTable(cp::kLocaleSDayName1, cp::kLocaleSAbbrevDayName1, kEnglishWeekdays, kExtraWeekdays,
+                x.vsWeekdays, x.vbWeekdayFull);
   // Regional designators that are not the English ones.
   std::wstring sAmText, sPmText;
   if (mReadRegional(cp::kLocaleS1159, sAmText)) x.sAm = mUpperName(sAmText);
