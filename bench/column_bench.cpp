@@ -53,6 +53,7 @@ struct xColumn {
   std::vector<std::wstring_view> vWide;
   std::string sNarrow;
   std::vector<size_t> viNarrow;  // start of each narrow text
+  std::string sLines;            // the narrow texts one per line, as a file has them
   std::vector<double> vdExpected;
 };
 
@@ -77,6 +78,7 @@ xColumn mMakeColumn(const xColumnCase& c) {
     col.viNarrow.push_back(col.sNarrow.size());
     for (const char* p = szText; *p != '\0'; ++p) col.sWide += static_cast<wchar_t>(*p);
     col.sNarrow.append(szText).push_back('\0');
+    col.sLines.append(szText).push_back('\n');
     col.vdExpected.push_back(iDay + (h * 3600000.0 + m * 60000.0 + s * 1000.0) / 86400000.0);
   }
   viWide.push_back(col.sWide.size());
@@ -134,6 +136,9 @@ const xColumn& mColumn(size_t index) {
         cb::mFail(c.sName, "strptime on " + cb::mNarrow(std::wstring(col.vWide[i])));
     }
     if (result.xReport.bAmbiguous || result.xReport.bMixed) cb::mFail(c.sName, "report");
+    xColumnResult lines;
+    CmColumnReader().mReadLines(col.sLines, lines);
+    if (lines.vdValues != result.vdValues) cb::mFail(c.sName, "lines against views");
   }
   return svColumns[index];
 }
@@ -160,6 +165,21 @@ void mBenchCvn(benchmark::State& state, size_t index) {
   mSetCounters(state, cb::mAllocationCount() - iStart);
 }
 
+// The same column as the lines of a file's text (what cvntime import reads).
+void mBenchCvnLines(benchmark::State& state, size_t index) {
+  const xColumn& col = mColumn(index);
+  mUseBuiltInSettings();
+  const CmColumnReader reader;
+  xColumnResult result;
+  reader.mReadLines(col.sLines, result);
+  const long iStart = cb::mAllocationCount();
+  for (auto _ : state) {
+    reader.mReadLines(col.sLines, result);
+    benchmark::DoNotOptimize(result.vdValues.data());
+  }
+  mSetCounters(state, cb::mAllocationCount() - iStart);
+}
+
 void mBenchStrptime(benchmark::State& state, size_t index) {
   const xColumn& col = mColumn(index);
   std::vector<double> vdValues;
@@ -176,6 +196,9 @@ const bool gbRegistered = [] {
   for (size_t i = 0; i < kNumCases; ++i) {
     const std::string sName = kCases[i].sName;
     benchmark::RegisterBenchmark((sName + "/Cvn").c_str(), mBenchCvn, i)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(2.0);
+    benchmark::RegisterBenchmark((sName + "/CvnLines").c_str(), mBenchCvnLines, i)
         ->Unit(benchmark::kMillisecond)
         ->MinTime(2.0);
     benchmark::RegisterBenchmark((sName + "/Strptime").c_str(), mBenchStrptime, i)

@@ -127,6 +127,14 @@ class CVN_API CmColumnReader {
   void mRead(const std::wstring_view* texts, std::size_t count, xColumnResult& result) const;
   void mRead(const std::vector<CmString>& texts, xColumnResult& result) const;
 
+  // The same for a column given as UTF-8 text, one text per line: a line
+  // ends at '\n' (a '\r' before it is dropped), text after the last '\n'
+  // is a last line, and an empty text has no lines, so "a\nb\n" and "a\nb"
+  // are both two rows. Each line is decoded on its own (an ill-formed
+  // sequence or a NUL reads as U+FFFD); row i of the result is line i. The
+  // column is not copied: a file's bytes can be read as they are.
+  void mReadLines(std::string_view lines, xColumnResult& result) const;
+
  private:
   xColumnOptions m_xOptions;
 };

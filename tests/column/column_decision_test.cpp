@@ -250,5 +250,39 @@ TEST(ColumnDecision, RefusesWhatNoShapeHas) {
   EXPECT_TRUE(r2.vdValues.empty() && r2.veStatus.empty() && r2.xReport.iRead == 0);
 }
 
+// A column as the lines of a file: line ends "\n" and "\r\n", a last line
+// without one, bytes that are not UTF-8, a line longer than the usual, and
+// the two halves of the survey meeting anywhere in a line.
+TEST(ColumnDecision, ReadsLinesOfText) {
+  const RegionalSettingsGuard xGuard(mColumnSettings(kUS));
+  const FixedClockGuard xClock(kFixedNow);
+  const std::string sLong = "2020-03-15" + std::string(300, ' ');
+  const std::string sText = "2020-03-15\r\n\n2020-03-16 10:30\n\xff\xfe\n\xEF\xBB\xBF" "2020-03-17\n" +
+                            sLong + "\n2020-03-\xC3\xA9\n2020-03-18";
+  const std::vector<eRowStatus> vStatus = {
+      eRowStatus::eRead, eRowStatus::eMissing, eRowStatus::eRead,    eRowStatus::eRefused,
+      eRowStatus::eRead, eRowStatus::eRead,    eRowStatus::eRefused, eRowStatus::eRead};
+  // Blank lines before the text move the middle byte towards its start,
+  // blank lines after it towards its end.
+  for (std::size_t iPad = 0; iPad <= 2 * sText.size(); ++iPad) {
+    SCOPED_TRACE(iPad);
+    const std::size_t iBefore = iPad <= sText.size() ? iPad : 0;
+    const std::string sColumn = std::string(iBefore, '\n') + sText + "\n" +
+                                std::string(iPad > sText.size() ? iPad - sText.size() : 0, '\n');
+    xColumnResult r;
+    cvn::column::mReadLinesInto(sColumn, {}, r, 2);
+    ASSERT_GE(r.veStatus.size(), iBefore + vStatus.size());
+    const auto it = r.veStatus.begin() + static_cast<std::ptrdiff_t>(iBefore);
+    EXPECT_EQ(std::vector<eRowStatus>(it, it + 8), vStatus);
+    EXPECT_EQ(r.vdValues[iBefore + 2], mValue(2020, 3, 16, 10, 30));
+    EXPECT_EQ(r.vdValues[iBefore + 7], mValue(2020, 3, 18));
+  }
+  xColumnResult r;
+  CmColumnReader().mReadLines("", r);
+  EXPECT_TRUE(r.veStatus.empty());
+  CmColumnReader().mReadLines("\n", r);
+  EXPECT_EQ(r.veStatus, std::vector<eRowStatus>{eRowStatus::eMissing});
+}
+
 }  // namespace
 }  // namespace cvn::test

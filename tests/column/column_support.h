@@ -64,6 +64,29 @@ inline xColumnResult mImport(eSettings e, const std::vector<std::wstring>& texts
   std::vector<std::wstring_view> v(texts.begin(), texts.end());
   xColumnResult r;
   cvn::column::mReadInto(v.data(), v.size(), options, r, twoThreadsFrom);
+  // The same texts as the lines of one UTF-8 text read the same, where
+  // every character can be written as a line of UTF-8.
+  std::string sLines;
+  for (const std::wstring& s : texts) {
+    for (const wchar_t c : s) {
+      const auto u = static_cast<std::uint32_t>(c);
+      if (u == 0 || u == '\n' || u == '\r' || (u >= 0xD800 && u < 0xE000) || u > 0x10FFFF) {
+        return r;
+      }
+      const int n = u < 0x80 ? 1 : u < 0x800 ? 2 : u < 0x10000 ? 3 : 4;
+      if (n == 1) sLines += static_cast<char>(u);
+      if (n > 1) sLines += static_cast<char>((0xF00u >> n) | (u >> (6 * (n - 1))));
+      for (int k = n - 2; k >= 0; --k)
+        sLines += static_cast<char>(0x80u | ((u >> (6 * k)) & 0x3Fu));
+    }
+    sLines += '\n';
+  }
+  xColumnResult xLines;
+  cvn::column::mReadLinesInto(sLines, options, xLines, twoThreadsFrom);
+  EXPECT_EQ(xLines.vdValues, r.vdValues);
+  EXPECT_EQ(xLines.veStatus, r.veStatus);
+  EXPECT_EQ(xLines.vxRefusals.size(), r.vxRefusals.size());
+  EXPECT_EQ(xLines.xReport.sFormat, r.xReport.sFormat);
   return r;
 }
 

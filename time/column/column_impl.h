@@ -337,6 +337,9 @@ constexpr std::size_t kTwoThreadsFrom = 65536;
 // on two threads (the result is the same for every value).
 void mReadInto(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
                xColumnResult& result, std::size_t twoThreadsFrom);
+// CmColumnReader::mReadLines likewise.
+void mReadLinesInto(std::string_view lines, const xColumnOptions& options, xColumnResult& result,
+                    std::size_t twoThreadsFrom);
 
 // ---- Report (column_report.cpp) -------------------------------------------
 

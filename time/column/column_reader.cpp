@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cwchar>
 #include <exception>
+#include <memory>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -24,6 +25,7 @@
 #include "CvnBasicTypes.h"
 #include "platform/platform.h"
 #include "time/column/column_impl.h"
+#include "time/column/column_rows.h"
 
 namespace {
 
@@ -178,8 +180,10 @@ class xSurveyPass {
     m_xElapsed.bElapsed = true;
   }
 
-  // Surveys rows [begin, end) of texts into r's vectors (those rows only).
-  void mRun(const std::wstring_view* texts, std::size_t begin, std::size_t end, xColumnResult& r);
+  // Surveys rows [begin, end) into r's vectors (those rows only), their
+  // texts taken from cursor.
+  template <class Cursor>
+  void mRun(Cursor& cursor, std::size_t begin, std::size_t end, xColumnResult& r);
 
   cc::xSurvey m_xSurvey;
   cc::xFields m_xFields;
@@ -191,12 +195,12 @@ class xSurveyPass {
   bool m_bDayNumbers;
 };
 
-void xSurveyPass::mRun(const std::wstring_view* texts, std::size_t begin, std::size_t end,
-                       xColumnResult& r) {
+template <class Cursor>
+void xSurveyPass::mRun(Cursor& cursor, std::size_t begin, std::size_t end, xColumnResult& r) {
   cc::xSurvey& xSurvey = m_xSurvey;
   cc::xFields& xFields = m_xFields;
   for (std::size_t i = begin; i < end; ++i) {
-    const std::wstring_view s = mTrimmed(texts[i]);
+    const std::wstring_view s = mTrimmed(cursor.mText(i));
     if (s.empty()) {
       r.veStatus[i] = eRowStatus::eMissing;
       continue;
@@ -243,33 +247,43 @@ void xSurveyPass::mRun(const std::wstring_view* texts, std::size_t begin, std::s
 // Surveys the column into first: on two threads, each over half the rows
 // with a pass of its own, when the column has twoThreadsFrom rows or more
 // and a thread starts; else on this one.
-void mSurveyColumn(const std::wstring_view* texts, std::size_t count, std::size_t twoThreadsFrom,
-                   xSurveyPass& first, const xSurveyPass& blank, xColumnResult& r) {
+template <class Rows>
+void mSurveyColumn(const Rows& rows, std::size_t twoThreadsFrom, xSurveyPass& first,
+                   const xSurveyPass& blank, xColumnResult& r) {
+  const std::size_t count = rows.mCount();
+  auto xFirst = rows.mFirst();
   if (count < twoThreadsFrom || count < 2) {
-    first.mRun(texts, 0, count, r);
+    first.mRun(xFirst, 0, count, r);
     return;
   }
-  const std::size_t iHalf = count / 2;
-  xSurveyPass second = blank;
+  const std::size_t iHalf = rows.mMiddle();
+  // The second pass and its cursor are the second thread's own, apart from
+  // what this thread writes (no cache line shared between them).
+  const auto pSecond = std::make_unique<xSurveyPass>(blank);
+  xSurveyPass& second = *pSecond;
+  const auto mRunSecond = [&] {
+    auto xSecond = rows.mAtMiddle();
+    second.mRun(xSecond, iHalf, count, r);
+  };
   std::exception_ptr pFailure;
   std::thread xThread;
   try {
     xThread = std::thread([&] {
       try {
-        second.mRun(texts, iHalf, count, r);
+        mRunSecond();
       } catch (...) {
         pFailure = std::current_exception();
       }
     });
   } catch (...) {
     // No thread: the second half here, after the first.
-    first.mRun(texts, 0, iHalf, r);
-    second.mRun(texts, iHalf, count, r);
+    first.mRun(xFirst, 0, iHalf, r);
+    mRunSecond();
     cc::mSurveyMerge(first.m_xSurvey, second.m_xSurvey);
     return;
   }
   try {
-    first.mRun(texts, 0, iHalf, r);
+    first.mRun(xFirst, 0, iHalf, r);
   } catch (...) {
     xThread.join();
     throw;
@@ -279,8 +293,10 @@ void mSurveyColumn(const std::wstring_view* texts, std::size_t count, std::size_
   cc::mSurveyMerge(first.m_xSurvey, second.m_xSurvey);
 }
 
-void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
-                 xColumnResult& r, std::size_t twoThreadsFrom) {
+template <class Rows>
+void mReadColumn(const Rows& rows, const xColumnOptions& options, xColumnResult& r,
+                 std::size_t twoThreadsFrom) {
+  const std::size_t count = rows.mCount();
   const double dMissing = CmCVNConst::kMissingValueCode;
   const cc::xNames xNames = cc::mNamesInForce();
   const unsigned uRegionalOrder = mRegionalOrder();
@@ -295,7 +311,7 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
   xDates.uOrder = uAssumed;
   const xSurveyPass xBlank(xNames, xDates, uAssumed, options.bNumbersAsDayNumbers);
   xSurveyPass xPass = xBlank;
-  mSurveyColumn(texts, count, twoThreadsFrom, xPass, xBlank, r);
+  mSurveyColumn(rows, twoThreadsFrom, xPass, xBlank, r);
   cc::xSurvey& xSurvey = xPass.m_xSurvey;
   cc::xFields& xFields = xPass.m_xFields;
   xFieldReader& xReader = xPass.m_xReader;
@@ -305,6 +321,7 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
   d.sDesignatorPair = xNames.sDesignatorPair;
   // Read: each text the survey did not settle, under the decision.
   xColumnReport& rep = r.xReport;
+  auto xCursor = rows.mFirst();
   for (std::size_t i = 0; i < count; ++i) {
     const eRowStatus e = r.veStatus[i];
     if (e == eRowStatus::eMissing) {
@@ -316,7 +333,7 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
       ++rep.iRead;
       continue;
     }
-    const std::wstring_view s = mTrimmed(texts[i]);
+    const std::wstring_view s = mTrimmed(xCursor.mText(i));
     cc::eReason eWhy = cc::eReason::eNotDate;
     int iDay = 0, iLength = 0;
     double dValue = dMissing;
@@ -362,23 +379,16 @@ void mReadColumn(const std::wstring_view* texts, std::size_t count, const xColum
   }
 }
 
-}  // namespace
-
-void CmColumnReader::mRead(const std::wstring_view* texts, std::size_t count,
-                           xColumnResult& result) const {
-  cc::mReadInto(texts, count, m_xOptions, result, cc::kTwoThreadsFrom);
-}
-
-void cc::mReadInto(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
-                   xColumnResult& result, std::size_t twoThreadsFrom) {
+template <class Rows>
+void mReadRows(const Rows& rows, const xColumnOptions& options, xColumnResult& result,
+               std::size_t twoThreadsFrom) {
   const double dMissing = CmCVNConst::kMissingValueCode;
-  if (texts == nullptr) count = 0;
   try {
-    result.vdValues.assign(count, dMissing);
-    result.veStatus.assign(count, eRowStatus::eRefused);
+    result.vdValues.assign(rows.mCount(), dMissing);
+    result.veStatus.assign(rows.mCount(), eRowStatus::eRefused);
     result.vxRefusals.clear();
     result.xReport = xColumnReport{};
-    mReadColumn(texts, count, options, result, twoThreadsFrom);
+    mReadColumn(rows, options, result, twoThreadsFrom);
   } catch (...) {
     // Out of memory: every row refused, nothing reported.
     result.vxRefusals.clear();
@@ -387,6 +397,28 @@ void cc::mReadInto(const std::wstring_view* texts, std::size_t count, const xCol
     for (auto& v : result.vdValues) v = dMissing;
     result.xReport.iRefused = result.veStatus.size();
   }
+}
+
+}  // namespace
+
+void CmColumnReader::mRead(const std::wstring_view* texts, std::size_t count,
+                           xColumnResult& result) const {
+  cc::mReadInto(texts, count, m_xOptions, result, cc::kTwoThreadsFrom);
+}
+
+void CmColumnReader::mReadLines(std::string_view lines, xColumnResult& result) const {
+  cc::mReadLinesInto(lines, m_xOptions, result, cc::kTwoThreadsFrom);
+}
+
+void cc::mReadInto(const std::wstring_view* texts, std::size_t count, const xColumnOptions& options,
+                   xColumnResult& result, std::size_t twoThreadsFrom) {
+  if (texts == nullptr) count = 0;
+  mReadRows(cc::xWideRows(texts, count), options, result, twoThreadsFrom);
+}
+
+void cc::mReadLinesInto(std::string_view lines, const xColumnOptions& options,
+                        xColumnResult& result, std::size_t twoThreadsFrom) {
+  mReadRows(cc::xUtf8Lines(lines), options, result, twoThreadsFrom);
 }
 
 void CmColumnReader::mRead(const std::vector<CmString>& texts, xColumnResult& result) const {

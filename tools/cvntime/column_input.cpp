@@ -1,38 +1,34 @@
-// A whole column of UTF-8 lines as wide text: read in large blocks, decoded
-// straight into one growing buffer (realloc, which moves large blocks
-// without copying them), then cut into views.
+// A whole column file's bytes, read in as few calls as the file allows.
 
 #include "tools/cvntime/column_input.h"
 
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
-#include <string>
-
-#include "tools/cvntime/utf8.h"
 
 namespace cvn::tool {
 
 namespace {
 
-constexpr std::size_t kBlock = std::size_t{1} << 20;
-constexpr std::size_t kProgressEvery = std::size_t{1} << 18;
+constexpr std::size_t kChunk = std::size_t{1} << 24;
 
 // The size of a regular file, 0 for anything else (a pipe, a terminal).
-std::size_t mRegularFileSize(std::FILE* file) {
+std::size_t mRegularFileSize(int fd) {
   struct stat xStat;
-  if (fstat(fileno(file), &xStat) != 0 || !S_ISREG(xStat.st_mode) || xStat.st_size <= 0) return 0;
+  if (fstat(fd, &xStat) != 0 || !S_ISREG(xStat.st_mode) || xStat.st_size <= 0) return 0;
   return static_cast<std::size_t>(xStat.st_size);
 }
 
 // Asks for transparent huge pages over the whole 2 MiB pages of a large
-// block not touched yet: a column of a million lines then takes a few dozen
-// page faults instead of tens of thousands. Only advice; nothing changes if
-// the system says no.
+// block not touched yet: a file of a million lines then takes a few page
+// faults instead of thousands. Only advice; nothing changes if the system
+// says no.
 void mAdviseHugePages(const void* block, std::size_t bytes) {
 #ifdef MADV_HUGEPAGE
   constexpr std::uintptr_t kHuge = std::uintptr_t{1} << 21;
@@ -52,89 +48,65 @@ void mAdviseHugePages(const void* block, std::size_t bytes) {
 
 }  // namespace
 
-CmWideColumn::~CmWideColumn() { mRelease(); }
+CmColumnBytes::~CmColumnBytes() { mRelease(); }
 
-void CmWideColumn::mRelease() {
-  std::free(m_pText);
-  m_pText = nullptr;
-  m_iUsed = m_iCapacity = m_iLines = 0;
-  std::vector<std::size_t>().swap(m_viEnds);
-  std::vector<std::wstring_view>().swap(m_vViews);
+void CmColumnBytes::mRelease() {
+  std::free(m_pBytes);
+  m_pBytes = nullptr;
+  m_iUsed = m_iCapacity = 0;
 }
 
-void CmWideColumn::mReserve(std::size_t units) {
-  if (units <= m_iCapacity) return;
-  std::size_t iCapacity = m_iCapacity + m_iCapacity / 2;
-  if (iCapacity < units) iCapacity = units;
-  if (iCapacity < 4096) iCapacity = 4096;
-  void* p = std::realloc(m_pText, iCapacity * sizeof(wchar_t));
-  if (p == nullptr) throw std::bad_alloc();
-  m_pText = static_cast<wchar_t*>(p);
-  mAdviseHugePages(m_pText + m_iUsed, (iCapacity - m_iUsed) * sizeof(wchar_t));
-  m_iCapacity = iCapacity;
+std::string_view CmColumnBytes::mText() const {
+  std::string_view s(m_pBytes, m_iUsed);
+  if (s.size() >= 3 && s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
+  return s;
 }
 
-void CmWideColumn::mAppendLine(const char* bytes, std::size_t length) {
-  if (m_bFirst) {
-    m_bFirst = false;
-    if (length >= 3 && std::memcmp(bytes, "\xEF\xBB\xBF", 3) == 0) {
-      bytes += 3;
-      length -= 3;
-    }
-  }
-  if (length > 0 && bytes[length - 1] == '\r') --length;
-  // A sequence never gives more code units than it has bytes; one more for
-  // the separator.
-  mReserve(m_iUsed + length + 1);
-  m_iUsed += mDecodeUtf8Into(std::string_view(bytes, length), m_pText + m_iUsed);
-  m_pText[m_iUsed++] = L'\n';
-  m_viEnds.push_back(m_iUsed - 1);
-  ++m_iLines;
-}
-
-bool CmWideColumn::mLoad(std::FILE* file, const std::function<void(std::size_t)>& progress) {
+bool CmColumnBytes::mLoad(std::FILE* file, const std::function<void(std::size_t)>& progress) {
   mRelease();
-  m_bFirst = true;
-  // A regular file's size bounds the wide text: no growth while loading.
-  // The list of line ends is reserved for lines of 4 bytes or more: pages
-  // never touched cost nothing, and the list is then not copied as it grows.
-  if (const std::size_t iSize = mRegularFileSize(file)) {
-    mReserve(iSize + 1);
-    m_viEnds.reserve(iSize / 4 + 1);
-  }
-  std::string sBlock(kBlock, '\0');
-  std::size_t iHeld = 0;  // bytes of an unfinished line at the start of sBlock
-  bool bOk = true;
+  // Nothing has been read through the stream: its descriptor is read
+  // directly, without the stream's copy.
+  const int fd = fileno(file);
+  // A regular file's size (plus one byte to see the end) is read in one go.
+  std::size_t iWant = mRegularFileSize(fd) + 1;
+  if (iWant < kChunk) iWant = kChunk;
+  std::size_t iReported = 0;
   for (;;) {
-    if (iHeld == sBlock.size()) sBlock.resize(sBlock.size() * 2);  // a very long line
-    const std::size_t iRead = std::fread(&sBlock[iHeld], 1, sBlock.size() - iHeld, file);
-    if (iRead == 0) {
-      bOk = std::ferror(file) == 0;
-      break;
+    if (m_iUsed == m_iCapacity) {
+      std::size_t iCapacity = m_iCapacity + m_iCapacity / 2;
+      if (iCapacity < m_iUsed + iWant) iCapacity = m_iUsed + iWant;
+      void* p = std::realloc(m_pBytes, iCapacity);
+      if (p == nullptr) throw std::bad_alloc();
+      m_pBytes = static_cast<char*>(p);
+      mAdviseHugePages(m_pBytes + m_iUsed, iCapacity - m_iUsed);
+      m_iCapacity = iCapacity;
     }
-    const char* p = sBlock.data();
-    const char* const pEnd = p + iHeld + iRead;
-    const char* pScan = p + iHeld;
-    while (const void* pFound = std::memchr(pScan, '\n', static_cast<std::size_t>(pEnd - pScan))) {
-      const char* pNewline = static_cast<const char*>(pFound);
-      mAppendLine(p, static_cast<std::size_t>(pNewline - p));
-      if (progress && m_iLines % kProgressEvery == 0) progress(m_iLines);
-      p = pScan = pNewline + 1;
+    const ssize_t iRead = read(fd, m_pBytes + m_iUsed, m_iCapacity - m_iUsed);
+    if (iRead < 0) {
+      if (errno == EINTR) continue;
+      return false;
     }
-    iHeld = static_cast<std::size_t>(pEnd - p);
-    std::memmove(&sBlock[0], p, iHeld);
+    if (iRead == 0) return true;
+    m_iUsed += static_cast<std::size_t>(iRead);
+    iWant = kChunk;
+    if (progress && m_iUsed - iReported >= kChunk) {
+      iReported = m_iUsed;
+      progress(m_iUsed);
+    }
   }
-  if (iHeld > 0) mAppendLine(sBlock.data(), iHeld);
-  // The text has stopped moving: the views can point into it.
-  m_vViews.reserve(m_iLines);
-  mAdviseHugePages(m_vViews.data(), m_iLines * sizeof(std::wstring_view));
-  std::size_t iStart = 0;
-  for (const std::size_t iEnd : m_viEnds) {
-    m_vViews.emplace_back(m_pText + iStart, iEnd - iStart);
-    iStart = iEnd + 1;
-  }
-  std::vector<std::size_t>().swap(m_viEnds);
-  return bOk;
+}
+
+std::string_view CmLineWalker::mLine(std::size_t row) {
+  const auto mEnd = [this](std::size_t pos) {
+    const std::size_t i = pos < m_sText.size() ? m_sText.find('\n', pos) : std::string_view::npos;
+    return i == std::string_view::npos ? m_sText.size() : i;
+  };
+  for (; m_iRow < row; ++m_iRow) m_iPos = mEnd(m_iPos) + 1;
+  if (m_iPos > m_sText.size()) return {};
+  const std::size_t iEnd = mEnd(m_iPos);
+  std::string_view s = m_sText.substr(m_iPos, iEnd - m_iPos);
+  if (!s.empty() && s.back() == '\r') s.remove_suffix(1);
+  return s;
 }
 
 }  // namespace cvn::tool

@@ -1,50 +1,52 @@
-// A whole column of UTF-8 lines held as wide text, for the column reader:
-// the lines end to end in one buffer (each followed by '\n', which no line
-// holds) and one view of each. Ten million lines of a date-time take about
-// 1 GB with 4-byte wide characters; no allocation is made per line (the
-// text and the list of line ends grow geometrically).
+// A whole column file's bytes, for CmColumnReader::mReadLines: read into one
+// buffer that grows geometrically (a regular file's size is known, so it is
+// read in one go). Ten million lines of a date-time take about 200 MB.
 #pragma once
 
 #include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <string_view>
-#include <vector>
 
 namespace cvn::tool {
 
-class CmWideColumn {
+class CmColumnBytes {
  public:
-  CmWideColumn() = default;
-  ~CmWideColumn();
-  CmWideColumn(const CmWideColumn&) = delete;
-  CmWideColumn& operator=(const CmWideColumn&) = delete;
+  CmColumnBytes() = default;
+  ~CmColumnBytes();
+  CmColumnBytes(const CmColumnBytes&) = delete;
+  CmColumnBytes& operator=(const CmColumnBytes&) = delete;
 
-  // Reads every line of file, decoded as mUtf8ToWide does, without its line
-  // end ("\n" or "\r\n"). A UTF-8 byte-order mark at the very start is
-  // dropped; the last line counts even without a line end; an empty stream
-  // has no lines. progress, when set, is called with the lines read so far
-  // every 2^18 lines. False on a read error (the lines read stay).
+  // Reads the whole of file. progress, when set, is called with the bytes
+  // read so far after every 16 MiB. False on a read error (the bytes read
+  // stay).
   bool mLoad(std::FILE* file, const std::function<void(std::size_t)>& progress = nullptr);
 
-  // One view per line, in order; valid until mRelease or destruction.
-  const std::vector<std::wstring_view>& mViews() const { return m_vViews; }
-  std::size_t mCount() const { return m_vViews.size(); }
+  // The bytes read, without a UTF-8 byte-order mark at the very start; valid
+  // until mRelease or destruction.
+  std::string_view mText() const;
 
-  // Frees the text and the views.
+  // Frees the bytes.
   void mRelease();
 
  private:
-  void mReserve(std::size_t units);
-  void mAppendLine(const char* bytes, std::size_t length);
-
-  wchar_t* m_pText = nullptr;
+  char* m_pBytes = nullptr;
   std::size_t m_iUsed = 0;
   std::size_t m_iCapacity = 0;
-  std::size_t m_iLines = 0;
-  bool m_bFirst = true;
-  std::vector<std::size_t> m_viEnds;  // where each line's separator is, while loading
-  std::vector<std::wstring_view> m_vViews;
+};
+
+// Walks the lines of a text as CmColumnReader::mReadLines counts them, in
+// increasing order: the text of line row, without its line end ("\n" or
+// "\r\n").
+class CmLineWalker {
+ public:
+  explicit CmLineWalker(std::string_view text) : m_sText(text) {}
+  std::string_view mLine(std::size_t row);
+
+ private:
+  std::string_view m_sText;
+  std::size_t m_iRow = 0;
+  std::size_t m_iPos = 0;  // where line m_iRow starts
 };
 
 }  // namespace cvn::tool

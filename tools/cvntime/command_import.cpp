@@ -37,12 +37,13 @@ class CmProgress {
   CmProgress(const CmProgress&) = delete;
   CmProgress& operator=(const CmProgress&) = delete;
 
-  void mShow(const char* what, std::size_t done, std::size_t total = 0) {
+  void mShow(const char* what, std::size_t done, std::size_t total = 0,
+             const char* unit = "lines") {
     if (!m_bShown) return;
     if (total > 0) {
-      std::fprintf(stderr, "\rcvntime: %s %zu of %zu lines\033[K", what, done, total);
+      std::fprintf(stderr, "\rcvntime: %s %zu of %zu %s\033[K", what, done, total, unit);
     } else {
-      std::fprintf(stderr, "\rcvntime: %s %zu lines\033[K", what, done);
+      std::fprintf(stderr, "\rcvntime: %s %zu %s\033[K", what, done, unit);
     }
     std::fflush(stderr);
     m_bDirty = true;
@@ -229,28 +230,28 @@ int mRunImport(const std::vector<std::string>& args) {
   }
 
   CmProgress xProgress;
-  CmWideColumn xColumn;
-  const bool bLoaded =
-      xColumn.mLoad(pInput, [&](std::size_t lines) { xProgress.mShow("loading", lines); });
+  CmColumnBytes xColumn;
+  const bool bLoaded = xColumn.mLoad(
+      pInput, [&](std::size_t bytes) { xProgress.mShow("loading", bytes >> 20, 0, "MiB"); });
   if (pInput != stdin) std::fclose(pInput);
   if (!bLoaded) {
     xProgress.mClear();
     std::fprintf(stderr, "cvntime: %s could not be read\n", sPath.c_str());
     return kExitUnread;
   }
-  const std::size_t iCount = xColumn.mCount();
-  xProgress.mShow("reading", iCount);
-
+  xProgress.mShow("reading", xColumn.mText().size() >> 20, 0, "MiB");
   xColumnResult xResult;
-  CmColumnReader(xOptions).mRead(xColumn.mViews().data(), iCount, xResult);
+  CmColumnReader(xOptions).mReadLines(xColumn.mText(), xResult);
+  const std::size_t iCount = xResult.veStatus.size();
 
   // The texts of the first refused lines are kept for the report; the
   // column's text is not needed any more.
   std::vector<xRefusedLine> vxRefused;
   if (bSummary) {
+    CmLineWalker xLines(xColumn.mText());
     for (const xRowRefusal& x : xResult.vxRefusals) {
       if (vxRefused.size() == kMaxRefusedLines || x.iRow >= iCount) break;
-      vxRefused.push_back({x.iRow + 1, mReportText(xColumn.mViews()[x.iRow]), x.sReason});
+      vxRefused.push_back({x.iRow + 1, mReportText(mUtf8ToWide(xLines.mLine(x.iRow))), x.sReason});
     }
   }
   xColumn.mRelease();

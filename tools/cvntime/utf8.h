@@ -6,22 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "siblings/string/utf8_decode.h"
+
 namespace cvn::tool {
 
-constexpr char32_t kReplacementChar = 0xFFFD;
+using cvn::detail::kReplacementChar;
+using cvn::detail::mDecodeUtf8Into;
 
-// Decodes UTF-8 into wide text. A byte that does not start a well-formed
-// sequence, a truncated or overlong sequence, an encoded surrogate and a
-// code point above U+10FFFF each give one U+FFFD (a truncated sequence is
-// replaced as a whole, the byte that broke it is decoded afresh). NUL
-// characters also become U+FFFD: the library takes zero-terminated text, and
-// a NUL would silently cut the text short.
+// Decodes UTF-8 into wide text as mDecodeUtf8Into does (each bad sequence
+// and each NUL becomes U+FFFD).
 std::wstring mUtf8ToWide(std::string_view text);
-
-// The same decoding into out, which has room for text.size() code units (a
-// sequence never gives more code units than it has bytes). Returns the
-// number of code units written. No allocation.
-size_t mDecodeUtf8Into(std::string_view text, wchar_t* out);
 
 // Appends the UTF-8 form of wide text to out. A surrogate pair is joined into
 // one code point; a lone surrogate and a value outside the Unicode range
