@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -11,6 +16,7 @@
 #include "tools/cvntime/args.h"
 #include "tools/cvntime/regional.h"
 #include "tools/cvntime/scale_plan.h"
+#include "tools/cvntime/shortest_double.h"
 #include "tools/cvntime/utf8.h"
 #include "tools/cvntime/values.h"
 
@@ -147,6 +153,42 @@ TEST(CvntimeValues, NumbersInAndOut) {
   }
   EXPECT_TRUE(mParseInt("1", 1, 1000, &iValue) && iValue == 1);
   EXPECT_TRUE(mParseInt("1000", 1, 1000, &iValue) && iValue == 1000);
+}
+
+// The fast shortest writer against std::to_chars: random dates with a time
+// (negative ones too), random doubles and bit patterns over the fast range
+// and either side of it, values with few fraction bits, and the edges.
+// Every text must be the same.
+TEST(CvntimeValues, ShortestTextIsToCharsText) {
+  std::mt19937_64 xRandom(20261206);
+  const auto mCheck = [](double d) {
+    char szFast[kShortestDoubleMax], szPeer[kShortestDoubleMax];
+    const std::size_t n = mShortestDoubleTo(d, szFast);
+    const char* pEnd = std::to_chars(szPeer, szPeer + kShortestDoubleMax, d).ptr;
+    const std::string_view sFast(szFast, n), sPeer(szPeer, static_cast<std::size_t>(pEnd - szPeer));
+    if (sFast != sPeer) ADD_FAILURE() << sFast << " for " << sPeer;
+    return sFast == sPeer;
+  };
+  const double k2to21 = 2097152.0;
+  for (const double d : {0.1, 1.0, 0.5, k2to21, 1e-300, 1e22, 0.0, -0.0, 45000.0, 99999.99999999999,
+                         std::numeric_limits<double>::infinity(), std::nan(""), kMissing}) {
+    for (const double e : {d, -d, std::nextafter(d, 0.0), std::nextafter(d, 1e300)}) mCheck(e);
+  }
+  std::uniform_int_distribution<std::int64_t> xDay(-2100000, 2100000), xMs(0, 86399999);
+  std::uniform_real_distribution<double> xAny(0.05, 2.2e6);
+  std::uniform_int_distribution<std::uint64_t> xBits(std::uint64_t{1015} << 52,
+                                                     (std::uint64_t{1048} << 52) - 1);
+  for (int i = 0; i < 1000000; ++i) {
+    const double dDate =
+        static_cast<double>(xDay(xRandom)) + static_cast<double>(xMs(xRandom)) / 86400000.0;
+    double dBits = 0;
+    const std::uint64_t iBits = xBits(xRandom) | (xRandom() & (std::uint64_t{1} << 63));
+    std::memcpy(&dBits, &iBits, sizeof dBits);
+    // Few fraction bits: the nearest digits can be a tie, broken to even.
+    const double dDyadic = std::ldexp(static_cast<double>(xRandom() >> (11 + xRandom() % 53)),
+                                      -static_cast<int>(xRandom() % 21));
+    if (!mCheck(dDate) || !mCheck(xAny(xRandom)) || !mCheck(dBits) || !mCheck(dDyadic)) break;
+  }
 }
 
 TEST(CvntimeRegional, CLocaleNames) {

@@ -5,11 +5,11 @@
 #include "tools/cvntime/values.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
 #include "CvnBasicTypes.h"
+#include "tools/cvntime/shortest_double.h"
 
 namespace cvn::tool {
 
@@ -48,12 +48,8 @@ size_t mFormatValueTo(double value, char* buffer) {
   }
   // The shortest decimal text that strtod reads back as the same double;
   // plain notation while it is no longer than scientific.
-  const std::to_chars_result result = std::to_chars(buffer, buffer + kValueTextMax, value);
-  if (result.ec != std::errc()) {
-    buffer[0] = '*';
-    return 1;
-  }
-  return static_cast<size_t>(result.ptr - buffer);
+  static_assert(kShortestDoubleMax <= kValueTextMax);
+  return mShortestDoubleTo(value, buffer);
 }
 
 bool mParseValue(std::string_view text, double* value) {
