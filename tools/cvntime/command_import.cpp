@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -152,36 +155,42 @@ std::size_t mFormatLines(const xColumnResult& r, std::size_t begin, std::size_t 
   return static_cast<std::size_t>(p - buffer);
 }
 
-// Writes every row's line to standard output. Pairs of blocks of rows are
-// formatted at once, the second of a pair on a second thread (the values
-// are independent), and written in order. False when a write failed.
+// Writes every row's line to standard output, in blocks of rows formatted
+// on two threads: each formats every other block and writes it when the
+// block before has been written, so that one thread's writing overlaps the
+// other's formatting. False when a write failed.
 bool mWriteValues(const xColumnResult& r, CmProgress& progress) {
-  constexpr std::size_t kRows = std::size_t{1} << 16;
+  constexpr std::size_t kRows = std::size_t{1} << 15;
   const std::size_t iCount = r.veStatus.size();
+  const std::size_t iBlocks = (iCount + kRows - 1) / kRows;
   std::vector<char> vFirst(std::min(iCount, kRows) * kLineMax);
-  std::vector<char> vSecond(iCount > kRows ? vFirst.size() : 0);
+  std::vector<char> vSecond(iBlocks > 1 ? vFirst.size() : 0);
+  std::mutex xLock;
+  std::condition_variable xTurnChanged;
+  std::size_t iTurn = 0;  // the block to be written next
   bool bOk = true;
-  const auto mWrite = [&bOk](const std::vector<char>& v, std::size_t length) {
-    bOk = bOk && std::fwrite(v.data(), 1, length, stdout) == length;
-  };
-  for (std::size_t i = 0; i < iCount; i += 2 * kRows) {
-    const std::size_t iMiddle = std::min(iCount, i + kRows);
-    const std::size_t iEnd = std::min(iCount, iMiddle + kRows);
-    std::size_t iSecond = 0;
-    std::thread xWorker;
-    if (iEnd > iMiddle) {
-      try {
-        xWorker = std::thread([&] { iSecond = mFormatLines(r, iMiddle, iEnd, vSecond.data()); });
-      } catch (const std::system_error&) {
-        iSecond = mFormatLines(r, iMiddle, iEnd, vSecond.data());  // no thread to be had
-      }
+  const auto mRun = [&](std::size_t first, std::size_t step, std::vector<char>& buffer) {
+    for (std::size_t b = first; b < iBlocks; b += step) {
+      const std::size_t iEnd = std::min(iCount, (b + 1) * kRows);
+      const std::size_t iLength = mFormatLines(r, b * kRows, iEnd, buffer.data());
+      std::unique_lock<std::mutex> xHold(xLock);
+      xTurnChanged.wait(xHold, [&] { return iTurn == b; });
+      bOk = bOk && std::fwrite(buffer.data(), 1, iLength, stdout) == iLength;
+      if ((b + 1) % 32 == 0) progress.mShow("writing", iEnd, iCount);
+      ++iTurn;
+      xTurnChanged.notify_all();
     }
-    const std::size_t iFirst = mFormatLines(r, i, iMiddle, vFirst.data());
-    if (xWorker.joinable()) xWorker.join();
-    mWrite(vFirst, iFirst);
-    mWrite(vSecond, iSecond);
-    progress.mShow("writing", iEnd, iCount);
+  };
+  std::thread xWorker;
+  if (iBlocks > 1) {
+    try {
+      xWorker = std::thread(mRun, 1, 2, std::ref(vSecond));
+    } catch (const std::system_error&) {
+      // No thread to be had: every block here.
+    }
   }
+  mRun(0, xWorker.joinable() ? 2 : 1, vFirst);
+  if (xWorker.joinable()) xWorker.join();
   return std::fflush(stdout) == 0 && bOk;
 }
 
