@@ -32,10 +32,12 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CmColumnReader.h"
 #include "fuzz/fuzz_common.h"
+#include "siblings/string/utf8_decode.h"
 #include "time/column/column_impl.h"
 
 namespace {
@@ -337,6 +339,31 @@ xColumnResult mImport(const CmColumnReader& reader, const std::vector<std::wstri
   return r;
 }
 
+// The input's bytes as the lines of a file read the same through
+// mReadLines as each line decoded on its own through mRead.
+void mCheckLines(const CmColumnReader& reader, std::string_view bytes) {
+  std::vector<std::wstring> vsLines;
+  for (std::size_t i = 0; i < bytes.size();) {
+    std::size_t iEnd = bytes.find('\n', i);
+    if (iEnd == std::string_view::npos) iEnd = bytes.size();
+    std::string_view sLine = bytes.substr(i, iEnd - i);
+    if (!sLine.empty() && sLine.back() == '\r') sLine.remove_suffix(1);
+    std::wstring s(sLine.size(), L'\0');
+    s.resize(cvn::detail::mDecodeUtf8Into(sLine, s.data()));
+    vsLines.push_back(s);
+    i = iEnd + 1;
+  }
+  const xColumnResult xViews = mImport(reader, vsLines);
+  xColumnResult xLines;
+  reader.mReadLines(bytes, xLines);
+  const std::string sContext = "lines:\n" + mShowColumn(vsLines);
+  CVN_FUZZ_CHECK(xLines.veStatus == xViews.veStatus, sContext + "status");
+  for (std::size_t i = 0; i < vsLines.size(); ++i) {
+    CVN_FUZZ_CHECK(xLines.vdValues[i] == xViews.vdValues[i], sContext + "row " + std::to_string(i));
+  }
+  CVN_FUZZ_CHECK(mSameReport(xLines.xReport, xViews.xReport), sContext + "report");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -353,6 +380,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   options.bNumbersAsDayNumbers = (bOptions & 8) != 0;
   options.iTwoDigitYearMax = (bOptions & 16) != 0 ? 1950 + bWindow % 150 : 0;
   const CmColumnReader reader(options);
+  mCheckLines(reader, std::string_view(reinterpret_cast<const char*>(data), size));
 
   const std::vector<std::wstring> vsTexts = mTakeColumn(fdp);
   const std::string sContext = "settings " + std::to_string(iSettings) + ", options " +

@@ -2,7 +2,10 @@
 // numbers, locale names and the scale plan.
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -14,6 +17,7 @@
 
 #include "CvnBasicTypes.h"
 #include "tools/cvntime/args.h"
+#include "tools/cvntime/column_input.h"
 #include "tools/cvntime/regional.h"
 #include "tools/cvntime/scale_plan.h"
 #include "tools/cvntime/shortest_double.h"
@@ -189,6 +193,38 @@ TEST(CvntimeValues, ShortestTextIsToCharsText) {
                                       -static_cast<int>(xRandom() % 21));
     if (!mCheck(dDate) || !mCheck(xAny(xRandom)) || !mCheck(dBits) || !mCheck(dDyadic)) break;
   }
+}
+
+// A mapped file shrunk by another program while it is read: the lost pages
+// read as NUL characters and the load reports the change, instead of the
+// bus error that kills the process.
+TEST(CvntimeColumnInput, MappedFileShrunkWhileReadIsReportedChanged) {
+  char szPath[] = "/tmp/cvntime_units_XXXXXX";
+  const int fd = mkstemp(szPath);
+  ASSERT_GE(fd, 0);
+  std::string sLines;
+  for (int i = 0; i < 2000; ++i) sLines += "2020-03-15\n";
+  ASSERT_EQ(write(fd, sLines.data(), sLines.size()), static_cast<ssize_t>(sLines.size()));
+  close(fd);
+  struct sigaction xBefore {
+  }, xAfter{};
+  sigaction(SIGBUS, nullptr, &xBefore);
+  std::FILE* pFile = std::fopen(szPath, "rb");
+  ASSERT_NE(pFile, nullptr);
+  CmColumnBytes xBytes;
+  ASSERT_TRUE(xBytes.mLoad(pFile));
+  std::fclose(pFile);
+  EXPECT_EQ(xBytes.mText(), sLines);
+  EXPECT_FALSE(xBytes.mChanged());
+  ASSERT_EQ(truncate(szPath, 4096), 0);
+  const std::string_view sText = xBytes.mText();
+  EXPECT_EQ(static_cast<std::size_t>(std::count(sText.begin(), sText.end(), '\0')),
+            sLines.size() - 4096);
+  EXPECT_TRUE(xBytes.mChanged());
+  xBytes.mRelease();
+  sigaction(SIGBUS, nullptr, &xAfter);
+  EXPECT_EQ(xAfter.sa_sigaction, xBefore.sa_sigaction);
+  unlink(szPath);
 }
 
 TEST(CvntimeRegional, CLocaleNames) {

@@ -102,9 +102,7 @@ class xUtf8Lines {
         std::memcpy(&w, p + n, 8);
         const std::uint64_t x = w ^ kNewlines;  // a zero byte where w has '\n'
         if (((w | ((w - kOnes) & ~w) | ((x - kOnes) & ~x)) & kHigh) != 0) break;
-        for (int k = 0; k < 8; ++k)
-          pOut[n + static_cast<std::size_t>(k)] =
-              static_cast<wchar_t>(p[n + static_cast<std::size_t>(k)]);
+        for (std::size_t k = 0; k < 8; ++k) pOut[n + k] = static_cast<wchar_t>(p[n + k]);
         n += 8;
       }
       for (; n < iLeft; ++n) {

@@ -1,11 +1,20 @@
-// A whole column file's bytes, read in as few calls as the file allows.
+// A whole column file's bytes: a regular file mapped, anything else read in
+// as few calls as it allows.
+//
+// A mapped file that another program shrinks raises a bus error when the
+// pages past its new end are read. While a file is mapped, a handler of
+// that signal puts a page of zeros in place of each lost page and notes it,
+// so the import goes on and then reports the file as changed; any other bus
+// error goes to the handler there was before.
 
 #include "tools/cvntime/column_input.h"
 
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -46,14 +55,71 @@ void mAdviseHugePages(const void* block, std::size_t bytes) {
 #endif
 }
 
+// The one mapping the handler repairs, its size and the page size.
+std::atomic<char*> gpMapped{nullptr};
+std::size_t giMapped = 0;
+std::size_t giPage = 4096;
+std::atomic<bool> gbShrunk{false};
+struct sigaction gxPreviousHandler;
+
+void mOnBusError(int, siginfo_t* info, void*) {
+  char* const pStart = gpMapped.load();
+  char* const p = static_cast<char*>(info->si_addr);
+  if (pStart != nullptr && p >= pStart && p < pStart + giMapped) {
+    char* const pPage = pStart + static_cast<std::size_t>(p - pStart) / giPage * giPage;
+    if (mmap(pPage, giPage, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) !=
+        MAP_FAILED) {
+      gbShrunk.store(true);
+      return;
+    }
+  }
+  // Not ours: the handler before takes the same fault again.
+  sigaction(SIGBUS, &gxPreviousHandler, nullptr);
+}
+
 }  // namespace
 
 CmColumnBytes::~CmColumnBytes() { mRelease(); }
 
 void CmColumnBytes::mRelease() {
-  std::free(m_pBytes);
+  if (m_bMapped) {
+    gpMapped.store(nullptr);
+    sigaction(SIGBUS, &gxPreviousHandler, nullptr);
+    munmap(m_pBytes, m_iUsed);
+    m_bMapped = false;
+  } else {
+    std::free(m_pBytes);
+  }
   m_pBytes = nullptr;
   m_iUsed = m_iCapacity = 0;
+}
+
+bool CmColumnBytes::mChanged() const { return m_bMapped && gbShrunk.load(); }
+
+bool CmColumnBytes::mMap(int fd, std::size_t size) {
+  // One mapping at a time has the handler; another one is read instead.
+  char* pNone = nullptr;
+  if (!gpMapped.compare_exchange_strong(pNone, reinterpret_cast<char*>(1))) return false;
+  // Every page read in now: no page fault later while the column is read.
+  void* p = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+  struct sigaction xHandler {};
+  xHandler.sa_sigaction = mOnBusError;
+  xHandler.sa_flags = SA_SIGINFO;
+  sigemptyset(&xHandler.sa_mask);
+  if (p == MAP_FAILED || sigaction(SIGBUS, &xHandler, &gxPreviousHandler) != 0) {
+    if (p != MAP_FAILED) munmap(p, size);
+    gpMapped.store(nullptr);
+    return false;
+  }
+  const long iPage = sysconf(_SC_PAGESIZE);
+  giPage = iPage > 0 ? static_cast<std::size_t>(iPage) : 4096;
+  giMapped = size;
+  gbShrunk.store(false);
+  m_pBytes = static_cast<char*>(p);
+  m_iUsed = size;
+  m_bMapped = true;
+  gpMapped.store(m_pBytes);
+  return true;
 }
 
 std::string_view CmColumnBytes::mText() const {
@@ -67,8 +133,12 @@ bool CmColumnBytes::mLoad(std::FILE* file, const std::function<void(std::size_t)
   // Nothing has been read through the stream: its descriptor is read
   // directly, without the stream's copy.
   const int fd = fileno(file);
+  const std::size_t iSize = mRegularFileSize(fd);
+  // Mapped only when read from its start (a stream handed on part-read is
+  // read on from where it is).
+  if (iSize > 0 && lseek(fd, 0, SEEK_CUR) == 0 && mMap(fd, iSize)) return true;
   // A regular file's size (plus one byte to see the end) is read in one go.
-  std::size_t iWant = mRegularFileSize(fd) + 1;
+  std::size_t iWant = iSize + 1;
   if (iWant < kChunk) iWant = kChunk;
   std::size_t iReported = 0;
   for (;;) {

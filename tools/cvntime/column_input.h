@@ -1,6 +1,6 @@
-// A whole column file's bytes, for CmColumnReader::mReadLines: read into one
-// buffer that grows geometrically (a regular file's size is known, so it is
-// read in one go). Ten million lines of a date-time take about 200 MB.
+// A whole column file's bytes, for CmColumnReader::mReadLines. A regular
+// file is mapped into memory as it is (no copy); anything else (a pipe, a
+// terminal) is read into one buffer that grows geometrically.
 #pragma once
 
 #include <cstddef>
@@ -22,6 +22,11 @@ class CmColumnBytes {
   // stay).
   bool mLoad(std::FILE* file, const std::function<void(std::size_t)>& progress = nullptr);
 
+  // True when the file was mapped and has since shrunk under it: the bytes
+  // past its new end read as NUL characters (instead of the bus error such
+  // a read raises), and what was read from them is not to be trusted.
+  bool mChanged() const;
+
   // The bytes read, without a UTF-8 byte-order mark at the very start; valid
   // until mRelease or destruction.
   std::string_view mText() const;
@@ -30,9 +35,12 @@ class CmColumnBytes {
   void mRelease();
 
  private:
+  bool mMap(int fd, std::size_t size);
+
   char* m_pBytes = nullptr;
   std::size_t m_iUsed = 0;
   std::size_t m_iCapacity = 0;
+  bool m_bMapped = false;
 };
 
 // Walks the lines of a text as CmColumnReader::mReadLines counts them, in

@@ -263,6 +263,11 @@ int mRunImport(const std::vector<std::string>& args) {
       vxRefused.push_back({x.iRow + 1, mReportText(mUtf8ToWide(xLines.mLine(x.iRow))), x.sReason});
     }
   }
+  if (xColumn.mChanged()) {
+    xProgress.mClear();
+    std::fprintf(stderr, "cvntime: %s changed while it was read\n", sPath.c_str());
+    return kExitUnread;
+  }
   xColumn.mRelease();
   writerFlags.mApply();
 
