@@ -9,7 +9,8 @@
 // gets. The decision follows from the survey alone. A second pass keeps
 // each value read ahead under what the decision turned out to be and reads
 // the other texts again; every value is the one the decision gives. Nothing
-// is allocated per text except the reason of a refused one.
+// is allocated per text except the reason of a refused one (and, for lines
+// of UTF-8, a cursor's buffer growing to a line longer than any before).
 
 #include <algorithm>
 #include <cstdint>
