@@ -232,7 +232,7 @@ TEST(ColumnDecision, RefusesWhatNoShapeHas) {
                         L"\u00e9\u00ff", std::wstring(1, wchar_t(0xD800)), L"\uFFFF",
                         std::wstring(5000, L'1'), L"1" + std::wstring(300, L'/') + L"2",
                         L"12:00 PM PM", L"Mar Apr 2020", L"2020-13", L"2020-W54", L"T10:00",
-                        L"10:60", L"1:2:3", L"99999999999999999999"};
+                        L"10:60", L"1:2:3", L"99999999999999999999", L"2020-03-15 23:59:60"};
   // clang-format on
   const xColumnResult r = mImport(kUS, vTexts);
   EXPECT_EQ(r.xReport.iMissing, 3u);
@@ -257,8 +257,10 @@ TEST(ColumnDecision, ReadsLinesOfText) {
   const RegionalSettingsGuard xGuard(mColumnSettings(kUS));
   const FixedClockGuard xClock(kFixedNow);
   const std::string sLong = "2020-03-15" + std::string(300, ' ');
-  const std::string sText = "2020-03-15\r\n\n2020-03-16 10:30\n\xff\xfe\n\xEF\xBB\xBF" "2020-03-17\n" +
-                            sLong + "\n2020-03-\xC3\xA9\n2020-03-18";
+  const std::string sText =
+      "2020-03-15\r\n\n2020-03-16 10:30\n\xff\xfe\n\xEF\xBB\xBF"
+      "2020-03-17\n" +
+      sLong + "\n2020-03-\xC3\xA9\n2020-03-18";
   const std::vector<eRowStatus> vStatus = {
       eRowStatus::eRead, eRowStatus::eMissing, eRowStatus::eRead,    eRowStatus::eRefused,
       eRowStatus::eRead, eRowStatus::eRead,    eRowStatus::eRefused, eRowStatus::eRead};

@@ -2,9 +2,9 @@
 // m * 2^-k with a 53-bit m and k from 32 to 56. Written with j digits after
 // the point it is the integer nearest x = m * 10^j / 2^k, and that integer
 // reads back as the value when it lies within half a unit in the last place
-// of x (inclusive when m is even: round-half-even reading). The fewest j for
-// which it does gives the shortest text; the nearest integer is the one
-// std::to_chars writes among equally short ones. x needs at most 110 bits.
+// of x. The fewest j for which it does gives the shortest text; the nearest
+// integer is the one std::to_chars writes among equally short ones. x needs
+// at most 110 bits.
 
 #include "tools/cvntime/shortest_double.h"
 
@@ -67,8 +67,9 @@ bool mDigitsAt(std::uint64_t m, int k, int j, std::uint64_t* digits) {
     r = (std::uint64_t{1} << k) - r;
   }
   // |q - x| = r / 2^k against half a unit of the value, 10^j / 2^(k+1).
-  const std::uint64_t twice = 2 * r;
-  if ((m & 1) == 0 ? twice <= kPow10[j] : twice < kPow10[j]) {
+  // Never equal to it here (2^(k+1), at least 2^33, would divide 10^j), so
+  // whether a value on the boundary reads back does not arise.
+  if (2 * r < kPow10[j]) {
     *digits = q;
     return true;
   }
