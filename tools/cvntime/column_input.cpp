@@ -55,7 +55,9 @@ void mAdviseHugePages(const void* block, std::size_t bytes) {
 #endif
 }
 
-// The one mapping the handler repairs, its size and the page size.
+// Whether a CmColumnBytes holds the handler; the one mapping the handler
+// repairs (set once mapped), its size and the page size.
+std::atomic<bool> gbClaimed{false};
 std::atomic<char*> gpMapped{nullptr};
 std::size_t giMapped = 0;
 std::size_t giPage = 4096;
@@ -87,6 +89,7 @@ void CmColumnBytes::mRelease() {
     sigaction(SIGBUS, &gxPreviousHandler, nullptr);
     munmap(m_pBytes, m_iUsed);
     m_bMapped = false;
+    gbClaimed.store(false);
   } else {
     std::free(m_pBytes);
   }
@@ -98,8 +101,7 @@ bool CmColumnBytes::mChanged() const { return m_bMapped && gbShrunk.load(); }
 
 bool CmColumnBytes::mMap(int fd, std::size_t size) {
   // One mapping at a time has the handler; another one is read instead.
-  char* pNone = nullptr;
-  if (!gpMapped.compare_exchange_strong(pNone, reinterpret_cast<char*>(1))) return false;
+  if (gbClaimed.exchange(true)) return false;
   // Every page read in now: no page fault later while the column is read.
   void* p = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
   struct sigaction xHandler {};
@@ -108,7 +110,7 @@ bool CmColumnBytes::mMap(int fd, std::size_t size) {
   sigemptyset(&xHandler.sa_mask);
   if (p == MAP_FAILED || sigaction(SIGBUS, &xHandler, &gxPreviousHandler) != 0) {
     if (p != MAP_FAILED) munmap(p, size);
-    gpMapped.store(nullptr);
+    gbClaimed.store(false);
     return false;
   }
   const long iPage = sysconf(_SC_PAGESIZE);
