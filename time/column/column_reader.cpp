@@ -24,6 +24,7 @@
 #include "CmColumnReader.h"
 #include "CmRegionalSettings.h"
 #include "CvnBasicTypes.h"
+#include "platform/memory_advice.h"
 #include "platform/platform.h"
 #include "time/column/column_impl.h"
 #include "time/column/column_rows.h"
@@ -380,11 +381,23 @@ void mReadColumn(const Rows& rows, const xColumnOptions& options, xColumnResult&
   }
 }
 
+// Room for count elements in v, fresh storage advised to take huge pages
+// (the old elements are not kept).
+template <class T>
+void mReserveFresh(std::vector<T>& v, std::size_t count) {
+  if (v.capacity() >= count) return;
+  std::vector<T>().swap(v);
+  v.reserve(count);
+  cp::mAdviseHugePages(v.data(), count * sizeof(T));
+}
+
 template <class Rows>
 void mReadRows(const Rows& rows, const xColumnOptions& options, xColumnResult& result,
                std::size_t twoThreadsFrom) {
   const double dMissing = CmCVNConst::kMissingValueCode;
   try {
+    mReserveFresh(result.vdValues, rows.mCount());
+    mReserveFresh(result.veStatus, rows.mCount());
     result.vdValues.assign(rows.mCount(), dMissing);
     result.veStatus.assign(rows.mCount(), eRowStatus::eRefused);
     result.vxRefusals.clear();

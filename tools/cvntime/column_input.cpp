@@ -21,6 +21,8 @@
 #include <cstring>
 #include <new>
 
+#include "platform/memory_advice.h"
+
 namespace cvn::tool {
 
 namespace {
@@ -32,27 +34,6 @@ std::size_t mRegularFileSize(int fd) {
   struct stat xStat;
   if (fstat(fd, &xStat) != 0 || !S_ISREG(xStat.st_mode) || xStat.st_size <= 0) return 0;
   return static_cast<std::size_t>(xStat.st_size);
-}
-
-// Asks for transparent huge pages over the whole 2 MiB pages of a large
-// block not touched yet: a file of a million lines then takes a few page
-// faults instead of thousands. Only advice; nothing changes if the system
-// says no.
-void mAdviseHugePages(const void* block, std::size_t bytes) {
-#ifdef MADV_HUGEPAGE
-  constexpr std::uintptr_t kHuge = std::uintptr_t{1} << 21;
-  // Offsets from block, so the advised address stays a pointer into it.
-  const std::uintptr_t iAddress = reinterpret_cast<std::uintptr_t>(block);
-  const std::uintptr_t iStart = (iAddress + kHuge - 1) & ~(kHuge - 1);
-  const std::uintptr_t iEnd = (iAddress + bytes) & ~(kHuge - 1);
-  if (iEnd > iStart) {
-    madvise(const_cast<char*>(static_cast<const char*>(block)) + (iStart - iAddress), iEnd - iStart,
-            MADV_HUGEPAGE);
-  }
-#else
-  (void)block;
-  (void)bytes;
-#endif
 }
 
 // Whether a CmColumnBytes holds the handler; the one mapping the handler
@@ -150,7 +131,7 @@ bool CmColumnBytes::mLoad(std::FILE* file, const std::function<void(std::size_t)
       void* p = std::realloc(m_pBytes, iCapacity);
       if (p == nullptr) throw std::bad_alloc();
       m_pBytes = static_cast<char*>(p);
-      mAdviseHugePages(m_pBytes + m_iUsed, iCapacity - m_iUsed);
+      cvn::platform::mAdviseHugePages(m_pBytes + m_iUsed, iCapacity - m_iUsed);
       m_iCapacity = iCapacity;
     }
     const ssize_t iRead = read(fd, m_pBytes + m_iUsed, m_iCapacity - m_iUsed);
